@@ -1,0 +1,36 @@
+# One command each for a newcomer: make run, make test. Both install what they need first.
+BUILD := build
+JOBS ?= $(shell nproc)
+
+.PHONY: all setup build run test bench format clean
+
+all: build
+
+setup:
+	@scripts/setup.sh
+
+$(BUILD)/x64/CMakeCache.txt:
+	cmake -S . -B $(BUILD)/x64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DTILFAY_TESTS=ON
+
+$(BUILD)/x86/CMakeCache.txt:
+	cmake -S . -B $(BUILD)/x86 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
+
+build: setup $(BUILD)/x64/CMakeCache.txt $(BUILD)/x86/CMakeCache.txt
+	cmake --build $(BUILD)/x64 -j $(JOBS)
+	cmake --build $(BUILD)/x86 -j $(JOBS)
+
+run: build
+	scripts/run.sh $(BUILD)/x64
+
+# Tests share one pointer and one screen, so they run one at a time on a private display.
+test: build
+	scripts/with-display.sh ctest --test-dir $(BUILD)/x64 --output-on-failure --timeout 120
+
+bench: build
+	scripts/with-display.sh scripts/wine-run.sh $(BUILD)/x64/wine $(BUILD)/x64/tests/bench.exe
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD)

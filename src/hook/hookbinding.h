@@ -1,0 +1,17 @@
+// Binding to Tilmhk32.dll: loading and freeing it, and its seven entry points called by ordinal.
+#pragma once
+
+#include <windows.h>
+
+void loadHookLibrary();
+void freeHookLibrary();
+void activateHook(HWND frame);
+
+// Each does nothing while the library is not loaded.
+void InstallHook();
+void RemoveHook();
+bool CanInstallHook();
+void DisableHook();
+void EnableHook();
+void SetMainWindow(HWND window);
+void SetKeyboardWindow(HWND window);

@@ -1,0 +1,130 @@
+// The frame window: creation and destruction order, placement at the screen's corner, the frame
+// menu's commands and the warning shown when no application holds the focus.
+#include "shell/frame.h"
+
+#include "hook/hookbinding.h"
+#include "shell/appstate.h"
+#include "shell/message.h"
+
+namespace {
+
+constexpr DWORD frameStyle = WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU;
+
+constexpr const char* noTargetText = "Place the insertion point in the application\r\n"
+                                     "where you want to insert text before tapping\r\n"
+                                     "on keys of the keyboard";
+
+LRESULT defaultResult(HWND frame, const Message& msg)
+{
+    return DefWindowProcA(frame, msg.number, msg.wParam, msg.lParam);
+}
+
+LRESULT onFrameCreate(HWND frame, const Message& msg)
+{
+    measureScreen();
+    app.targetWindow = nullptr;
+    app.mainWindow = frame;
+    placeFrame(frame);
+    pumpPendingMessages();
+    loadHookLibrary();
+    activateHook(frame);
+    return defaultResult(frame, msg);
+}
+
+LRESULT onFrameDestroy()
+{
+    RemoveHook();
+    freeHookLibrary();
+    PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT onFrameSize(HWND frame, const Message& msg)
+{
+    return defaultResult(frame, msg);
+}
+
+LRESULT onFrameSysChar(HWND frame, const Message& msg)
+{
+    if (msg.wParam != ' ')
+        return defaultResult(frame, msg);
+    return 0;
+}
+
+LRESULT onFrameCommand(HWND frame, const Message& msg)
+{
+    switch (LOWORD(msg.wParam)) {
+    case SC_MINIMIZE: CloseWindow(app.mainWindow); return 0;
+    case SC_CLOSE: DestroyWindow(app.mainWindow); return 0;
+    default: return defaultResult(frame, msg);
+    }
+}
+
+LRESULT onNoTarget(HWND frame)
+{
+    DisableHook();
+    ShowWindow(app.mainWindow, SW_SHOWMINNOACTIVE);
+    MessageBoxA(frame, noTargetText, "Tilfay Keyboard", MB_OK);
+    ShowWindow(app.mainWindow, SW_RESTORE);
+    SetWindowPos(app.mainWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    EnableHook();
+    return 0;
+}
+
+} // namespace
+
+void measureScreen()
+{
+    app.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    app.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+}
+
+bool registerFrameClass()
+{
+    WNDCLASSA frameClass{};
+    frameClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    frameClass.lpfnWndProc = frameWindowProc;
+    frameClass.hInstance = GetModuleHandleA(nullptr);
+    frameClass.hIcon = LoadIconA(frameClass.hInstance, "TilfayIcon");
+    frameClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);
+    frameClass.lpszClassName = frameClassName;
+    return RegisterClassA(&frameClass) != 0;
+}
+
+HWND createFrame()
+{
+    return CreateWindowExA(0, frameClassName, frameTitle, frameStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const Message msg{message, wParam, lParam};
+    switch (message) {
+    case WM_CREATE: return onFrameCreate(frame, msg);
+    case WM_DESTROY: return onFrameDestroy();
+    case WM_SIZE: return onFrameSize(frame, msg);
+    case WM_SYSCHAR: return onFrameSysChar(frame, msg);
+    case WM_COMMAND: return onFrameCommand(frame, msg);
+    case MSG_NO_TARGET: return onNoTarget(frame);
+    default: return DefWindowProcA(frame, message, wParam, lParam);
+    }
+}
+
+void placeFrame(HWND frame)
+{
+    const int width = visibleWidth();
+    const int height = visibleHeight() + captionBarHeight;
+    SetWindowPos(frame, nullptr, app.screenWidth - width, app.screenHeight - height, width, height, SWP_NOZORDER);
+    SetWindowPos(frame, HWND_TOPMOST, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void pumpPendingMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}

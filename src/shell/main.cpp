@@ -1,0 +1,19 @@
+// The program's entry: start-up in its fixed order.
+#include "caption/bitmapcontrols.h"
+#include "shell/appstate.h"
+#include "shell/frame.h"
+#include "shell/startup.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    readSystemVersion();
+    resetAppState();
+    measureScreen();
+    captureButtonClass();
+    captureStaticClass();
+    if (HWND running = findRunningInstance())
+        bringForward(running);
+    else
+        runApplication();
+    return 0;
+}

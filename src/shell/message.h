@@ -1,0 +1,16 @@
+// The message record every window procedure dispatches on, and the program's private messages.
+#pragma once
+
+#include <windows.h>
+
+#include "hooklib/tilmhk32.h"
+
+struct Message {
+    UINT number;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// Posted by the panel to the frame, both parameters 0.
+constexpr UINT MSG_SHOW_OPTIONS = 0x0A04;
+constexpr UINT MSG_NO_TARGET = 0x0A05;

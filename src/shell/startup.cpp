@@ -1,0 +1,57 @@
+// Start-up: the system version, the single-instance rule and the message loop.
+#include "shell/startup.h"
+
+#include "shell/appstate.h"
+#include "shell/fatal.h"
+#include "shell/frame.h"
+
+int systemVersion;
+
+namespace {
+
+constexpr int oldestSystemVersion = 350;
+
+void runMessageLoop()
+{
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+} // namespace
+
+void readSystemVersion()
+{
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    GetVersionExA(&info);
+    systemVersion = static_cast<int>(info.dwMajorVersion * 100 + info.dwMinorVersion);
+}
+
+HWND findRunningInstance()
+{
+    return FindWindowA(frameClassName, frameTitle);
+}
+
+void bringForward(HWND running)
+{
+    if (IsIconic(running))
+        ShowWindow(running, SW_RESTORE);
+    BringWindowToTop(GetLastActivePopup(running));
+}
+
+void runApplication()
+{
+    if (systemVersion < oldestSystemVersion)
+        fatalError(fatalOldWindows);
+    if (!registerFrameClass())
+        fatalError(fatalRegisterFailed);
+    HWND frame = createFrame();
+    if (!frame)
+        fatalError(fatalMainWindowFailed);
+    ShowWindow(frame, SW_SHOWDEFAULT);
+    UpdateWindow(frame);
+    runMessageLoop();
+}
