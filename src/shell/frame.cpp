@@ -4,6 +4,7 @@
 
 #include "hook/hookbinding.h"
 #include "shell/appstate.h"
+#include "settings/settings.h"
 #include "shell/message.h"
 
 namespace {
@@ -22,6 +23,7 @@ LRESULT defaultResult(HWND frame, const Message& msg)
 LRESULT onFrameCreate(HWND frame, const Message& msg)
 {
     measureScreen();
+    loadSettings();
     app.targetWindow = nullptr;
     app.mainWindow = frame;
     placeFrame(frame);
@@ -35,6 +37,7 @@ LRESULT onFrameDestroy()
 {
     RemoveHook();
     freeHookLibrary();
+    saveSettings();
     PostQuitMessage(0);
     return 0;
 }
