@@ -1,0 +1,84 @@
+// Hit testing. The tables are built once per panel from the real rectangles of a few reference keys, so
+// a press costs two table reads and one grid read.
+#include "panel/hittest.h"
+
+#include "panel/keytables.h"
+#include "shell/appstate.h"
+
+namespace
+{
+
+constexpr int gridRows = 7;
+constexpr int gridColumns = 14;
+
+// The arrangement shared by every panel size; a key spanning several cells stands in each of them.
+// clang-format off
+constexpr BYTE keyGrid[gridRows][gridColumns] = {
+    {87,  87,  11,  12,  13,  14,  15,  16,  41,  89,  89,  100, 106, 112},
+    {90,  90,  17,  18,  19,  20,  21,  22,  42,  94,  94,  101, 107, 113},
+    {91,  91,  80,  80,  23,  24,  81,  81,  43,  95,  95,  102, 108, 114},
+    {92,  92,  25,  26,  27,  28,  29,  30,  45,  96,  96,  103, 109, 115},
+    {93,  93,  31,  32,  33,  34,  35,  36,  46,  97,  97,  104, 110, 116},
+    {88,  88,  37,  38,  39,  40,  47,  48,  44,  49,  50,  105, 111, 117},
+    {121, 121, 122, 123, 124, 125, 126, 127, 128, 129, 129, 130, 131, 132},
+};
+// clang-format on
+
+// Row 6 of the grid: the horizontal extent of the n-th key defines column n.
+constexpr const BYTE (&columnKeys)[gridColumns] = keyGrid[5];
+// Column 12 of the grid: the vertical extent of the n-th key defines row n.
+constexpr BYTE rowKeys[gridRows] = {100, 101, 102, 103, 104, 105, 130};
+constexpr BYTE anchorKeys[3] = {altKey, ctrlKey, shiftKey};
+
+RECT windowRect(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+// Marks [first - 1, last] with value: one pixel beyond the key on each side, later ranges overwriting
+// earlier ones, and never outside the table.
+void markRange(int* table, int tableSize, int first, int end, int value)
+{
+    const int from = first - 1 < 0 ? 0 : first - 1;
+    const int to = end > tableSize - 1 ? tableSize - 1 : end;
+    for (int i = from; i <= to; ++i)
+        table[i] = value;
+}
+
+} // namespace
+
+void buildHitTables(HWND panel)
+{
+    for (int& row : app.rowOfY)
+        row = 0;
+    for (int& column : app.columnOfX)
+        column = 0;
+    const RECT origin = windowRect(panel);
+    for (int n = 1; n <= gridColumns; ++n) {
+        const RECT key = windowRect(app.keyHandles[columnKeys[n - 1]]);
+        markRange(app.columnOfX, columnTableSize, key.left - origin.left, key.right - origin.left, n);
+    }
+    for (int n = 1; n <= gridRows; ++n) {
+        const RECT key = windowRect(app.keyHandles[rowKeys[n - 1]]);
+        markRange(app.rowOfY, rowTableSize, key.top - origin.top, key.bottom - origin.top, n);
+    }
+    for (int i = 0; i < 3; ++i) {
+        const RECT key = windowRect(app.keyHandles[anchorKeys[i]]);
+        app.indicatorAnchors[i] = Point{key.left - origin.left, key.top - origin.top};
+    }
+}
+
+BYTE keyAt(int x, int y)
+{
+    if (x < 0 || y < 0 || x >= columnTableSize || y >= rowTableSize)
+        return 0;
+    if (x > visibleWidth() || y > visibleHeight())
+        return 0;
+    const int column = app.columnOfX[x];
+    const int row = app.rowOfY[y];
+    if (column == 0 || row < 1 || row > gridRows)
+        return 0;
+    return keyGrid[row - 1][column - 1];
+}

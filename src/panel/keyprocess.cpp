@@ -1,0 +1,203 @@
+// Key processing. The keystroke goes out at the press; the release only restores the key's look and
+// the lights.
+#include "panel/keyprocess.h"
+
+#include "hook/hookbinding.h"
+#include "panel/captions.h"
+#include "panel/fonts.h"
+#include "panel/hittest.h"
+#include "panel/keystate.h"
+#include "panel/keytables.h"
+#include "shell/appstate.h"
+#include "shell/message.h"
+
+namespace
+{
+
+constexpr char noCharacter = ' ';
+constexpr SHORT noKeyForCharacter = -1;
+
+void showKeyPressed(int keyId, bool pressed)
+{
+    SendDlgItemMessageA(app.keyboardPanel, keyId, BM_SETSTATE, pressed, 0);
+}
+
+void keyEvent(BYTE vk, DWORD flags)
+{
+    keybd_event(vk, 0, flags, 0);
+}
+
+void pressModifiers(bool shift, bool ctrl, bool alt)
+{
+    if (alt)
+        keyEvent(VK_MENU, 0);
+    if (ctrl)
+        keyEvent(VK_CONTROL, 0);
+    if (shift)
+        keyEvent(VK_SHIFT, 0);
+}
+
+void releaseModifiers(bool shift, bool ctrl, bool alt)
+{
+    if (shift)
+        keyEvent(VK_SHIFT, KEYEVENTF_KEYUP);
+    if (ctrl)
+        keyEvent(VK_CONTROL, KEYEVENTF_KEYUP);
+    if (alt)
+        keyEvent(VK_MENU, KEYEVENTF_KEYUP);
+}
+
+void unicodeEvent(wchar_t character, DWORD flags)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = character;
+    input.ki.dwFlags = KEYEVENTF_UNICODE | flags;
+    SendInput(1, &input, sizeof input);
+}
+
+void toggleNavigation()
+{
+    latches.navLatch = !latches.navLatch;
+    app.navModeMirror = latches.navLatch;
+    setPadFonts(latches.navLatch);
+    setPadCaptions(latches.navLatch);
+}
+
+void toggleCaps()
+{
+    latches.capsLatch = !latches.capsLatch;
+    setLetterCaptions(latches.capsLatch);
+    if (app.hardwareKeyboard)
+        setCapsLockState(latches.capsLatch);
+}
+
+// The shift, ctrl, alt and cap keys only change a latch; true when vk was one of them.
+bool toggleLatch(BYTE vk)
+{
+    switch (vk) {
+    case VK_SHIFT: latches.shiftLatch = !latches.shiftLatch; return true;
+    case VK_CONTROL: latches.ctrlLatch = !latches.ctrlLatch; return true;
+    case VK_MENU: latches.altLatch = !latches.altLatch; return true;
+    case VK_CAPITAL: toggleCaps(); return true;
+    default: return false;
+    }
+}
+
+bool isPadKey(int keyId)
+{
+    return keyId >= firstPadKey && keyId <= lastPadKey;
+}
+
+BYTE virtualKeyOf(int keyId)
+{
+    BYTE vk = virtualKeyOfKey[keyId];
+    if (vk == 0 && latches.navLatch && isPadKey(keyId))
+        vk = navVirtualKeys[keyId - firstPadKey];
+    if (vk == 0 && keyId == delKey)
+        vk = latches.navLatch ? VK_INSERT : VK_DELETE;
+    return vk;
+}
+
+char characterOf(int keyId)
+{
+    if (keyId >= firstPunctuationKey && keyId <= lastPunctuationKey)
+        return punctuationChars[keyId - firstPunctuationKey];
+    if (!isPadKey(keyId))
+        return noCharacter;
+    const int i = keyId - firstPadKey;
+    if (latches.navLatch)
+        return navPadChars[i];
+    return app.phoneLayout ? phonePadChars[i] : calculatorPadChars[i];
+}
+
+void endKeystroke()
+{
+    latches.shiftLatch = 0;
+    latches.ctrlLatch = 0;
+    latches.altLatch = 0;
+    hideIndicators();
+    clearModifierState();
+}
+
+} // namespace
+
+INT_PTR onKeyPress(LPARAM lParam)
+{
+    const int x = LOWORD(lParam);
+    const int y = HIWORD(lParam);
+    lastKeyId = keyAt(x, y);
+    if (lastKeyId == 0)
+        return TRUE;
+    showKeyPressed(lastKeyId, true);
+    if (lastKeyId == menuKey)
+        PostMessageA(app.mainWindow, MSG_SHOW_OPTIONS, 0, 0);
+    else if (IsWindow(app.targetWindow))
+        processKey(static_cast<BYTE>(lastKeyId));
+    else
+        PostMessageA(app.mainWindow, MSG_NO_TARGET, 0, 0);
+    return TRUE;
+}
+
+// A latch key's light shows the latch as its press left it.
+INT_PTR onKeyRelease()
+{
+    showKeyPressed(lastKeyId, false);
+    if (lastKeyId == shiftKey)
+        showShiftIndicator(latches.shiftLatch);
+    else if (lastKeyId == ctrlKey)
+        showCtrlIndicator(latches.ctrlLatch);
+    else if (lastKeyId == altKey)
+        showAltIndicator(latches.altLatch);
+    return TRUE;
+}
+
+void processKey(BYTE keyId)
+{
+    if (keyId < firstLetterKey || keyId > highestKeyId || !app.targetWindow)
+        return;
+    if (keyId == numKey) {
+        toggleNavigation();
+        return;
+    }
+    BYTE vk = virtualKeyOf(keyId);
+    const char ch = vk ? noCharacter : characterOf(keyId);
+    if (toggleLatch(vk))
+        return;
+    if (ch != noCharacter) {
+        const SHORT scan = VkKeyScanA(ch);
+        if (scan == noKeyForCharacter) {
+            sendCharacter(ch, latches.ctrlLatch, latches.altLatch);
+            endKeystroke();
+            return;
+        }
+        vk = LOBYTE(scan);
+        latches.shiftLatch = HIBYTE(scan) & 1;
+    }
+    if (!app.hardwareKeyboard && vk >= 'A' && vk <= 'Z')
+        latches.shiftLatch ^= latches.capsLatch;
+    sendKeystroke(vk, latches.shiftLatch, latches.ctrlLatch, latches.altLatch);
+    endKeystroke();
+}
+
+void sendKeystroke(BYTE vk, bool shift, bool ctrl, bool alt)
+{
+    DisableHook();
+    pressModifiers(shift, ctrl, alt);
+    keyEvent(vk, 0);
+    keyEvent(vk, KEYEVENTF_KEYUP);
+    releaseModifiers(shift, ctrl, alt);
+    EnableHook();
+}
+
+void sendCharacter(char ch, bool ctrl, bool alt)
+{
+    wchar_t character = 0;
+    MultiByteToWideChar(CP_ACP, 0, &ch, 1, &character, 1);
+    DisableHook();
+    pressModifiers(false, ctrl, alt);
+    unicodeEvent(character, 0);
+    unicodeEvent(character, KEYEVENTF_KEYUP);
+    releaseModifiers(false, ctrl, alt);
+    EnableHook();
+}

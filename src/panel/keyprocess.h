@@ -1,0 +1,11 @@
+// Key processing: a tap on the panel becomes a keystroke in the target, a latch or a command.
+#pragma once
+
+#include <windows.h>
+
+INT_PTR onKeyPress(LPARAM lParam);
+INT_PTR onKeyRelease();
+void processKey(BYTE keyId);
+void sendKeystroke(BYTE vk, bool shift, bool ctrl, bool alt);
+// Types a character that no key of the active layout produces, wrapped in the latched ctrl and alt.
+void sendCharacter(char ch, bool ctrl, bool alt);
