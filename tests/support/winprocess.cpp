@@ -106,7 +106,8 @@ bool Program::hasLoaded(const char* moduleName) const
         return false;
     for (DWORD i = 0; i < bytes / sizeof(HMODULE); ++i) {
         char name[MAX_PATH];
-        if (GetModuleBaseNameA(info_.hProcess, modules[i], name, MAX_PATH) && lstrcmpiA(name, moduleName) == 0)
+        if (GetModuleBaseNameA(info_.hProcess, modules[i], name, MAX_PATH) &&
+            lstrcmpiA(name, moduleName) == 0)
             return true;
     }
     return false;
@@ -130,7 +131,8 @@ void Program::end()
     info_ = PROCESS_INFORMATION{};
 }
 
-namespace {
+namespace
+{
 
 struct WindowSearch {
     DWORD processId;
@@ -197,5 +199,6 @@ std::string messageBoxText(HWND box)
 
 void pressMessageBoxOk(HWND box)
 {
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
 }

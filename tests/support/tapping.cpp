@@ -1,0 +1,114 @@
+// Driving the real keyboard with real pointer input, and reading what arrives in notepad.
+#include "support/tapping.h"
+
+#include <cstring>
+
+#include "panel/keytables.h"
+
+RunningKeyboard startKeyboard(const std::string& path)
+{
+    RunningKeyboard keyboard;
+    keyboard.program = std::make_unique<Program>('"' + path + '"', directoryOf(path));
+    keyboard.frame = waitForWindow(keyboard.program->id(), "Tilfay32", "Tilfay", longWait);
+    // Messages posted once the hook library is loaded reach the message loop, not the frame's creation.
+    const bool built = waitUntil([&] { return keyboard.program->hasLoaded("Tilmhk32.dll"); }, longWait);
+    if (!keyboard.frame || !built || !keyboard.program->waitForInputIdle(longWait))
+        keyboard.frame = nullptr;
+    keyboard.panel = keyboard.frame ? panelOf(keyboard.frame) : nullptr;
+    return keyboard;
+}
+
+HWND panelOf(HWND frame)
+{
+    for (HWND child = FindWindowExA(frame, nullptr, "#32770", nullptr); child;
+         child = FindWindowExA(frame, child, "#32770", nullptr))
+        if (GetDlgItem(child, 11))
+            return child;
+    return nullptr;
+}
+
+RECT screenRectOf(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+POINT centreOf(HWND window)
+{
+    const RECT r = screenRectOf(window);
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void clickAt(POINT point)
+{
+    SetCursorPos(point.x, point.y);
+    INPUT inputs[2]{};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].type = INPUT_MOUSE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &inputs[0], sizeof(INPUT));
+    pumpFor(20);
+    SendInput(1, &inputs[1], sizeof(INPUT));
+    pumpFor(30);
+}
+
+void tapKey(HWND panel, int keyId)
+{
+    clickAt(centreOf(GetDlgItem(panel, keyId)));
+}
+
+Notepad startNotepad()
+{
+    Notepad notepad;
+    notepad.program = std::make_unique<Program>("notepad.exe");
+    notepad.window = waitForWindow(notepad.program->id(), "Notepad", nullptr, longWait);
+    notepad.edit = notepad.window ? FindWindowExA(notepad.window, nullptr, "Edit", nullptr) : nullptr;
+    notepad.program->waitForInputIdle(longWait);
+    return notepad;
+}
+
+std::string textOf(HWND edit)
+{
+    char text[4096] = "";
+    SendMessageTimeoutA(edit, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        shortWait, nullptr);
+    return text;
+}
+
+void focusByClick(HWND edit)
+{
+    const RECT r = screenRectOf(edit);
+    clickAt(POINT{r.left + 20, r.top + 20});
+}
+
+bool waitForText(HWND edit, const std::string& expected, DWORD timeoutMs)
+{
+    return waitUntil([&] { return textOf(edit) == expected; }, timeoutMs);
+}
+
+int keyForCharacter(char ch)
+{
+    if (ch >= 'a' && ch <= 'z')
+        return firstLetterKey + static_cast<int>(strchr(letterLayout, ch - 'a' + 'A') - letterLayout);
+    if (const char* punctuation = ch ? strchr(punctuationChars, ch) : nullptr)
+        return firstPunctuationKey + static_cast<int>(punctuation - punctuationChars);
+    switch (ch) {
+    case ' ': return leftSpaceKey;
+    case '\n': return enterKey;
+    case '\b': return backKey;
+    default: return 0;
+    }
+}
+
+void typeOnKeyboard(HWND panel, const std::string& text)
+{
+    for (char ch : text) {
+        if (ch >= 'A' && ch <= 'Z') {
+            tapKey(panel, shiftKey);
+            ch = static_cast<char>(ch - 'A' + 'a');
+        }
+        tapKey(panel, keyForCharacter(ch));
+    }
+}

@@ -1,0 +1,44 @@
+// Driving the real keyboard as a person would: real pointer input at the keys as the screen shows them,
+// and the text that arrives in Wine's notepad.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "support/winprocess.h"
+
+// The real Tilfay.exe, started and waited for until it has built itself and loaded its hook library.
+struct RunningKeyboard {
+    std::unique_ptr<Program> program;
+    HWND frame = nullptr;
+    HWND panel = nullptr;
+};
+RunningKeyboard startKeyboard(const std::string& path = tilfayPath());
+// The frame's child dialog that holds the keys.
+HWND panelOf(HWND frame);
+RECT screenRectOf(HWND window);
+POINT centreOf(HWND window);
+
+// A left click through the platform's input stream, with the pointer first moved there.
+void clickAt(POINT point);
+void tapKey(HWND panel, int keyId);
+
+// Wine's notepad, with its edit control.
+struct Notepad {
+    std::unique_ptr<Program> program;
+    HWND window = nullptr;
+    HWND edit = nullptr;
+};
+Notepad startNotepad();
+std::string textOf(HWND edit);
+// Clicks into the edit control, so that it has the focus and the keyboard targets it.
+void focusByClick(HWND edit);
+bool waitForText(HWND edit, const std::string& expected, DWORD timeoutMs = shortWait);
+
+// The key that types a character on the keyboard: a lower-case letter, a blank (the left space bar),
+// a punctuation character, '\n' (enter) or '\b' (back); 0 for any other.
+int keyForCharacter(char ch);
+// Taps the keys for each character; an upper-case letter is tapped as shift and the letter.
+void typeOnKeyboard(HWND panel, const std::string& text);
