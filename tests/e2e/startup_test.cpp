@@ -1,22 +1,15 @@
 // Start-up, the single-instance rule, fatal errors and closing, seen from outside the real program.
 #include <gtest/gtest.h>
 
+#include "support/keyboard.h"
 #include "support/winprocess.h"
 
-namespace {
+namespace
+{
 
 constexpr DWORD exitedWith(int code)
 {
     return static_cast<DWORD>(code);
-}
-
-// The frame, once the keyboard has loaded its hook library: messages posted from then on reach its
-// message loop, not the creation of the frame.
-HWND waitForFrame(const Program& keyboard)
-{
-    HWND frame = waitForWindow(keyboard.id(), "Tilfay32", "Tilfay", longWait);
-    const bool built = waitUntil([&] { return keyboard.hasLoaded("Tilmhk32.dll"); }, longWait);
-    return frame && built && keyboard.waitForInputIdle(longWait) ? frame : nullptr;
 }
 
 // Starts Tilfay.exe from a directory of its own, with the given hook library beside it or none.
@@ -113,8 +106,8 @@ TEST(FatalErrors, AHookLibraryMissingAnEntryPointIsReportedWithMinus101)
 TEST(FatalErrors, WindowsOlderThan350IsRefusedWithMinus100)
 {
     setWindowsVersionFor("Tilfay.exe", "win31");
-    expectFatalError(keyboardDirectoryWith(binDirectory() + "\\Tilmhk32.dll"), "Requires Windows 3.5 or later",
-                     -100);
+    expectFatalError(keyboardDirectoryWith(binDirectory() + "\\Tilmhk32.dll"),
+                     "Requires Windows 3.5 or later", -100);
 }
 
 TEST(FatalErrors, WindowsNt4IsAdmitted)
@@ -129,8 +122,7 @@ TEST(Closing, CloseMessageEndsTheProcessWithZero)
     Program keyboard('"' + tilfayPath() + '"');
     HWND frame = waitForFrame(keyboard);
     ASSERT_NE(frame, nullptr);
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    EXPECT_EQ(keyboard.waitForExit(longWait), 0u);
+    EXPECT_EQ(closeKeyboard(keyboard, frame), 0u);
 }
 
 TEST(Closing, TheFrameMenusCloseCommandEndsTheProcessWithZero)

@@ -1,0 +1,106 @@
+// The real keyboard keeps its settings in the Windows directory's "Tilfay.ini": read at start, written
+// only when it closes.
+#include <gtest/gtest.h>
+
+#include "support/keyboard.h"
+#include "support/settingsfile.h"
+#include "support/winprocess.h"
+
+namespace
+{
+
+const std::vector<SettingsEntry> defaultFile = {
+    {"Parking X", "3000"}, {"Parking Y", "3000"},    {"Numbers", "Y"},
+    {"Phone", "N"},        {"Function keys", "N"},   {"Hardware Keyboard", "N"},
+    {"Size", "Medium"},    {"Closing allowed", "N"}, {"Switch allowed", "N"},
+};
+
+std::string valueOf(const std::vector<SettingsEntry>& entries, const std::string& key)
+{
+    for (const auto& entry : entries)
+        if (lstrcmpiA(entry.first.c_str(), key.c_str()) == 0)
+            return entry.second;
+    return missingValue;
+}
+
+class SettingsPersistence : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        deleteSettingsFile();
+    }
+    void TearDown() override
+    {
+        deleteSettingsFile();
+    }
+};
+
+} // namespace
+
+TEST_F(SettingsPersistence, ClosingAKeyboardStartedWithoutAFileWritesTheNineDefaults)
+{
+    Program keyboard('"' + tilfayPath() + '"');
+    HWND frame = waitForFrame(keyboard);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_FALSE(settingsFileExists()) << "nothing is written at start";
+    ASSERT_EQ(closeKeyboard(keyboard, frame), 0u);
+    EXPECT_EQ(settingsEntries(), defaultFile);
+}
+
+TEST_F(SettingsPersistence, AHandWrittenFileKeepsItsChoicesThroughARun)
+{
+    const std::string text = "[Tilfay]\r\nSize=Huge\r\nNumbers=N\r\nFunction keys=Y\r\nPhone=Y\r\n"
+                             "Switch allowed=Y\r\nParking X=5\r\n";
+    writeSettingsFile(text);
+    Program keyboard('"' + tilfayPath() + '"');
+    HWND frame = waitForFrame(keyboard);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(readSettingsFile(), text) << "nothing is written at start";
+    ASSERT_EQ(closeKeyboard(keyboard, frame), 0u);
+    const auto entries = settingsEntries();
+    EXPECT_EQ(entries.size(), 9u);
+    EXPECT_EQ(valueOf(entries, "Size"), "Huge");
+    EXPECT_EQ(valueOf(entries, "Numbers"), "N");
+    EXPECT_EQ(valueOf(entries, "Function keys"), "Y");
+    EXPECT_EQ(valueOf(entries, "Phone"), "Y");
+    EXPECT_EQ(valueOf(entries, "Switch allowed"), "Y");
+    EXPECT_EQ(valueOf(entries, "Parking X"), "5");
+    EXPECT_EQ(valueOf(entries, "Parking Y"), "3000");
+    EXPECT_EQ(valueOf(entries, "Hardware Keyboard"), "N");
+    EXPECT_EQ(valueOf(entries, "Closing allowed"), "N");
+}
+
+// Every value the first run writes differs from its default, so a second run that did not read them
+// would write different ones.
+TEST_F(SettingsPersistence, ASecondStartReadsWhatTheFirstWrote)
+{
+    writeSettingsFile("[Tilfay]\r\nSize=huge\r\nNumbers=yes\r\nPhone=y\r\nFunction keys=y\r\n"
+                      "Hardware Keyboard=y\r\nClosing allowed=y\r\nSwitch allowed=y\r\nParking X=70000\r\n"
+                      "Parking Y=7\r\n");
+    {
+        Program first('"' + tilfayPath() + '"');
+        HWND frame = waitForFrame(first);
+        ASSERT_NE(frame, nullptr);
+        ASSERT_EQ(closeKeyboard(first, frame), 0u);
+    }
+    const std::string written = readSettingsFile();
+    const auto entries = settingsEntries(written);
+    EXPECT_EQ(entries.size(), 9u);
+    EXPECT_EQ(valueOf(entries, "Size"), "Huge");
+    EXPECT_EQ(valueOf(entries, "Numbers"), "N");
+    EXPECT_EQ(valueOf(entries, "Phone"), "Y");
+    EXPECT_EQ(valueOf(entries, "Function keys"), "Y");
+    EXPECT_EQ(valueOf(entries, "Hardware Keyboard"), "Y");
+    EXPECT_EQ(valueOf(entries, "Closing allowed"), "Y");
+    EXPECT_EQ(valueOf(entries, "Switch allowed"), "Y");
+    EXPECT_EQ(valueOf(entries, "Parking X"), "3000");
+    EXPECT_EQ(valueOf(entries, "Parking Y"), "7");
+
+    Program second('"' + tilfayPath() + '"');
+    HWND frame = waitForFrame(second);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(readSettingsFile(), written) << "nothing is written at start";
+    ASSERT_EQ(closeKeyboard(second, frame), 0u);
+    EXPECT_EQ(readSettingsFile(), written);
+}
