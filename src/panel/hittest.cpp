@@ -29,6 +29,7 @@ constexpr const BYTE (&columnKeys)[gridColumns] = keyGrid[5];
 // Column 12 of the grid: the vertical extent of the n-th key defines row n.
 constexpr BYTE rowKeys[gridRows] = {100, 101, 102, 103, 104, 105, 130};
 constexpr BYTE anchorKeys[3] = {altKey, ctrlKey, shiftKey};
+constexpr int maxGapPixels = 4;
 
 RECT windowRect(HWND window)
 {
@@ -45,6 +46,31 @@ void markRange(int* table, int tableSize, int first, int end, int value)
     const int to = end > tableSize - 1 ? tableSize - 1 : end;
     for (int i = from; i <= to; ++i)
         table[i] = value;
+}
+
+// The nearest column within a few pixels of x, stepping by step; 0 if there is none. A gap between two
+// columns is at most a few pixels wide in every size.
+int nearestColumn(int x, int step)
+{
+    for (int i = 1; i <= maxGapPixels; ++i) {
+        const int at = x + i * step;
+        if (at < 0 || at >= columnTableSize)
+            return 0;
+        if (app.columnOfX[at] != 0)
+            return app.columnOfX[at];
+    }
+    return 0;
+}
+
+// A pixel between two cells of one spanning key (the middle of a space bar in the larger sizes) lies
+// inside that key's rectangle, so it belongs to the key rather than to no key.
+int spannedColumn(int x, int row)
+{
+    const int left = nearestColumn(x, -1);
+    const int right = nearestColumn(x, 1);
+    if (left == 0 || right != left + 1 || keyGrid[row - 1][left - 1] != keyGrid[row - 1][right - 1])
+        return 0;
+    return left;
 }
 
 } // namespace
@@ -76,9 +102,11 @@ BYTE keyAt(int x, int y)
         return 0;
     if (x > visibleWidth() || y > visibleHeight())
         return 0;
-    const int column = app.columnOfX[x];
     const int row = app.rowOfY[y];
-    if (column == 0 || row < 1 || row > gridRows)
+    if (row < 1 || row > gridRows)
+        return 0;
+    const int column = app.columnOfX[x] ? app.columnOfX[x] : spannedColumn(x, row);
+    if (column == 0)
         return 0;
     return keyGrid[row - 1][column - 1];
 }

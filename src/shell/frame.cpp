@@ -3,6 +3,7 @@
 #include "shell/frame.h"
 
 #include "hook/hookbinding.h"
+#include "panel/panel.h"
 #include "shell/appstate.h"
 #include "settings/settings.h"
 #include "shell/message.h"
@@ -26,6 +27,7 @@ LRESULT onFrameCreate(HWND frame, const Message& msg)
     loadSettings();
     app.targetWindow = nullptr;
     app.mainWindow = frame;
+    app.keyboardPanel = createKeyboardPanel(frame);
     placeFrame(frame);
     pumpPendingMessages();
     loadHookLibrary();
@@ -38,6 +40,7 @@ LRESULT onFrameDestroy()
     RemoveHook();
     freeHookLibrary();
     saveSettings();
+    DestroyWindow(app.keyboardPanel);
     PostQuitMessage(0);
     return 0;
 }
