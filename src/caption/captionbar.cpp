@@ -1,0 +1,138 @@
+// The caption bar: a navy child dialog that drags the frame, opens the frame menu, minimises and closes, and
+// hands the focus back to the application being typed into after each of these.
+#include "caption/captionbar.h"
+
+#include <initializer_list>
+
+#include "caption/bitmapcontrols.h"
+#include "resources/resource.h"
+#include "settings/settings.h"
+#include "shell/appstate.h"
+#include "shell/fatal.h"
+#include "shell/frame.h"
+#include "shell/message.h"
+
+namespace
+{
+
+constexpr COLORREF navy = 0x800000;
+// The move command with the caption hit code: the frame follows the pointer until the button is released.
+constexpr WPARAM dragByCaption = SC_MOVE | HTCAPTION;
+// Close, in the platform's standard system menu.
+constexpr UINT closeMenuPosition = 6;
+
+HBRUSH captionBrush;
+HWND captionMenuButton;
+HWND captionMinimizeButton;
+HWND captionCloseButton;
+HWND captionTitle;
+
+INT_PTR onCaptionInit(HWND bar)
+{
+    captionBrush = CreateSolidBrush(navy);
+    MoveWindow(bar, 0, 0, app.fullWidth, captionBarHeight, FALSE);
+    captionMenuButton = makeBitmapButton(bar, IDC_CAPTION_MENU);
+    captionMinimizeButton = makeBitmapButton(bar, IDC_CAPTION_MINIMIZE);
+    captionCloseButton = makeBitmapButton(bar, IDC_CAPTION_CLOSE);
+    captionTitle = makeBitmapStatic(bar, IDC_CAPTION_TITLE);
+    layoutCaptionBar();
+    // No control takes the focus from the application being typed into.
+    return FALSE;
+}
+
+INT_PTR onCaptionDestroy()
+{
+    DeleteObject(captionBrush);
+    for (HWND control : {captionMenuButton, captionMinimizeButton, captionCloseButton, captionTitle})
+        if (control)
+            DestroyWindow(control);
+    return TRUE;
+}
+
+// The platform asks the parent to draw an owner-drawn control; each control draws its own bitmap.
+INT_PTR onCaptionDrawItem(HWND bar, const Message& msg)
+{
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(msg.lParam);
+    if (item->CtlType != ODT_BUTTON && item->CtlType != ODT_STATIC)
+        return FALSE;
+    SendDlgItemMessageA(bar, item->CtlID, WM_DRAWITEM, msg.wParam, msg.lParam);
+    return TRUE;
+}
+
+INT_PTR onCaptionColor()
+{
+    return reinterpret_cast<INT_PTR>(captionBrush);
+}
+
+// A press on the background or the title, which lets presses through, drags the frame; the call returns
+// when the button is released.
+INT_PTR onCaptionButtonDown()
+{
+    SendMessageA(app.mainWindow, WM_SYSCOMMAND, dragByCaption, 0);
+    SetFocus(app.targetWindow);
+    return TRUE;
+}
+
+INT_PTR onCaptionCommand(const Message& msg)
+{
+    if (HIWORD(msg.wParam) != BN_CLICKED)
+        return FALSE;
+    switch (LOWORD(msg.wParam)) {
+    case IDC_CAPTION_MENU: showFrameMenu(); break;
+    case IDC_CAPTION_MINIMIZE: CloseWindow(app.mainWindow); break;
+    // Destroys this bar too; nothing of it is touched afterwards.
+    case IDC_CAPTION_CLOSE: DestroyWindow(app.mainWindow); break;
+    default: return FALSE;
+    }
+    SetFocus(app.targetWindow);
+    return TRUE;
+}
+
+} // namespace
+
+HWND createCaptionBar(HWND frame)
+{
+    HWND bar = CreateDialogParamA(GetModuleHandleA(nullptr), "SmallCaption_dialog", frame, captionBarProc, 0);
+    if (!bar)
+        fatalError(fatalCaptionFailed);
+    return bar;
+}
+
+void layoutCaptionBar()
+{
+    // Two pixels between the controls and right of close; the title hides its bitmap's last, navy column.
+    const int vw = visibleWidth();
+    const int h = captionBarHeight;
+    SetWindowPos(captionMenuButton, nullptr, 3, 0, 16, h, SWP_NOZORDER);
+    SetWindowPos(captionTitle, nullptr, 21, 0, 35, h, SWP_NOZORDER);
+    SetWindowPos(captionCloseButton, nullptr, vw - 17, 0, 15, h, SWP_NOZORDER);
+    SetWindowPos(captionMinimizeButton, nullptr, vw - 34, 0, 15, h, SWP_NOZORDER);
+}
+
+void showFrameMenu()
+{
+    POINT corner{0, captionBarHeight + 1};
+    ClientToScreen(app.mainWindow, &corner);
+    HMENU menu = GetSystemMenu(app.mainWindow, FALSE);
+    for (UINT command : {SC_MOVE, SC_SIZE, SC_MAXIMIZE, SC_RESTORE})
+        EnableMenuItem(menu, command, MF_BYCOMMAND | MF_GRAYED);
+    if (!closingAllowedNow())
+        EnableMenuItem(menu, closeMenuPosition, MF_BYPOSITION | MF_GRAYED);
+    RECT frameRect;
+    GetWindowRect(app.mainWindow, &frameRect);
+    TrackPopupMenu(menu, 0, corner.x, corner.y, 0, app.mainWindow, &frameRect);
+}
+
+INT_PTR CALLBACK captionBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const Message msg{message, wParam, lParam};
+    switch (message) {
+    case WM_INITDIALOG: return onCaptionInit(bar);
+    case WM_DESTROY: return onCaptionDestroy();
+    case WM_DRAWITEM: return onCaptionDrawItem(bar, msg);
+    case WM_CTLCOLORDLG: return onCaptionColor();
+    case WM_LBUTTONDOWN: return onCaptionButtonDown();
+    case WM_COMMAND: return onCaptionCommand(msg);
+    default: return FALSE;
+    }
+}

@@ -1,0 +1,110 @@
+// The options dialog: centred on the screen, its labels naming what each switch would change to, and ended
+// by any click with the clicked button's id; the frame carries out the command afterwards.
+#include "options/optionsdialog.h"
+
+#include "resources/resource.h"
+#include "settings/settings.h"
+#include "shell/appstate.h"
+#include "shell/message.h"
+
+namespace
+{
+
+constexpr COLORREF optionsBackground = 0x000020;
+constexpr COLORREF buttonBackground = 0xE0E0E8;
+constexpr COLORREF staticText = 0x600000;
+
+HBRUSH optionsBrush;
+
+void setLabel(HWND dialog, int id, bool condition, const char* whenSet, const char* otherwise)
+{
+    SetDlgItemTextA(dialog, id, condition ? whenSet : otherwise);
+}
+
+INT_PTR onOptionsInit(HWND dialog)
+{
+    optionsBrush = CreateSolidBrush(optionsBackground);
+    RECT r;
+    GetWindowRect(dialog, &r);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    // Measured now: the screen may have changed since the keyboard started.
+    const int x = centredStart(GetSystemMetrics(SM_CXSCREEN), width);
+    const int y = centredStart(GetSystemMetrics(SM_CYSCREEN), height);
+    setLabel(dialog, IDC_SHOW_NUMBERS, app.showNumbers, "Hide Numbers", "Show Numbers");
+    setLabel(dialog, IDC_SHOW_FUNCTION_KEYS, app.showFunctionKeys, "Hide Function Keys",
+             "Show Function Keys");
+    if (!closingAllowedNow())
+        EnableWindow(GetDlgItem(dialog, IDC_CLOSE_KEYBOARD), FALSE);
+    // Names the order that the button would switch to; the navigation pad has no order to switch.
+    setLabel(dialog, IDC_PAD_ORDER, app.phoneLayout, "Calculator Layout", "Phone Layout");
+    if (app.navModeMirror)
+        EnableWindow(GetDlgItem(dialog, IDC_PAD_ORDER), FALSE);
+    MoveWindow(dialog, x, y, width, height, TRUE);
+    // No button takes the focus, so none is a default that Enter would choose.
+    return FALSE;
+}
+
+INT_PTR onOptionsDestroy()
+{
+    DeleteObject(optionsBrush);
+    return TRUE;
+}
+
+// Any click ends the dialog with the button's id; other notifications are ignored.
+INT_PTR onOptionsCommand(HWND dialog, const Message& msg)
+{
+    if (HIWORD(msg.wParam) != BN_CLICKED)
+        return FALSE;
+    EndDialog(dialog, LOWORD(msg.wParam));
+    return TRUE;
+}
+
+INT_PTR onOptionsButtonColor(const Message& msg)
+{
+    HDC dc = reinterpret_cast<HDC>(msg.wParam);
+    SetBkMode(dc, TRANSPARENT);
+    SetBkColor(dc, buttonBackground);
+    return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+}
+
+INT_PTR onOptionsDialogColor()
+{
+    return reinterpret_cast<INT_PTR>(optionsBrush);
+}
+
+INT_PTR onOptionsStaticColor(const Message& msg)
+{
+    HDC dc = reinterpret_cast<HDC>(msg.wParam);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, staticText);
+    return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+}
+
+} // namespace
+
+int runOptionsDialog(HWND frame)
+{
+    return static_cast<int>(
+        DialogBoxParamA(GetModuleHandleA(nullptr), "Option_Dialog", frame, optionsDialogProc, 0));
+}
+
+INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const Message msg{message, wParam, lParam};
+    switch (message) {
+    case WM_DESTROY: return onOptionsDestroy();
+    case WM_INITDIALOG: return onOptionsInit(dialog);
+    case WM_COMMAND: return onOptionsCommand(dialog, msg);
+    case WM_CTLCOLORBTN: return onOptionsButtonColor(msg);
+    case WM_CTLCOLORDLG: return onOptionsDialogColor();
+    case WM_CTLCOLORSTATIC: return onOptionsStaticColor(msg);
+    default: return FALSE;
+    }
+}
+
+// Signed division truncates toward zero, so a surplus of -5 gives -2.
+int centredStart(int screenExtent, int windowExtent)
+{
+    return (screenExtent - windowExtent) / 2;
+}

@@ -1,0 +1,424 @@
+// The options dialog, run from its real template over a test frame; help; and the commands that show or hide
+// the number pad and the function-key row.
+#include <gtest/gtest.h>
+
+#include "caption/bitmapcontrols.h"
+#include "caption/captionbar.h"
+#include "options/help.h"
+#include "options/optioncommands.h"
+#include "options/optionsdialog.h"
+#include "resources/resource.h"
+#include "shell/appstate.h"
+#include "shell/frame.h"
+#include "support/modalloop.h"
+#include "support/pointerinput.h"
+#include "support/resourcereader.h"
+#include "support/winprocess.h"
+
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace
+{
+
+constexpr const char* optionsTitle = "Tilfay Keyboard Options";
+
+void registerFrameClass()
+{
+    WNDCLASSA frameClass{};
+    frameClass.lpfnWndProc = DefWindowProcA;
+    frameClass.hInstance = GetModuleHandleA(nullptr);
+    frameClass.lpszClassName = "OptionsTestFrame";
+    RegisterClassA(&frameClass);
+}
+
+void allowClosing(const char* value)
+{
+    WritePrivateProfileStringA("Tilfay", "Closing allowed", value, "Tilfay.ini");
+}
+
+std::string setting(const char* key)
+{
+    char value[16] = "";
+    GetPrivateProfileStringA("Tilfay", key, "", value, sizeof value, "Tilfay.ini");
+    return value;
+}
+
+std::string itemText(HWND dialog, int id)
+{
+    return windowText(GetDlgItem(dialog, id));
+}
+
+bool itemEnabled(HWND dialog, int id)
+{
+    return IsWindowEnabled(GetDlgItem(dialog, id));
+}
+
+class OptionsDialog : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        registerFrameClass();
+        app = AppState{};
+        app.fullWidth = 320;
+        app.compactWidth = 240;
+        app.fullHeight = 120;
+        app.compactHeight = 90;
+        app.showNumbers = 1;
+        app.keySize = 3;
+        measureScreen();
+        frame = CreateWindowExA(WS_EX_TOPMOST, "OptionsTestFrame", "Tilfay",
+                                WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU, 100, 100, 320, 130, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+        app.mainWindow = frame;
+        allowClosing("Y");
+    }
+
+    void TearDown() override
+    {
+        DestroyWindow(frame);
+    }
+
+    // Runs the dialog over the frame; once it is shown, `inspect` sees it and `act` ends it.
+    int run(const std::function<void(HWND)>& inspect, const std::function<void(HWND)>& act)
+    {
+        int result = 0;
+        const bool driven = driveModalLoop([&] { result = runOptionsDialog(frame); },
+                                           [&] {
+                                               HWND dialog = visibleThreadWindow("#32770", optionsTitle);
+                                               if (!dialog)
+                                                   return false;
+                                               inspect(dialog);
+                                               act(dialog);
+                                               return true;
+                                           },
+                                           longWait);
+        EXPECT_TRUE(driven) << "the dialog was shown and ended as asked";
+        return result;
+    }
+
+    // Runs the dialog and clicks the button with the id.
+    int runAndClick(const std::function<void(HWND)>& inspect, int id)
+    {
+        return run(inspect, [id](HWND dialog) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); });
+    }
+
+    HWND frame = nullptr;
+};
+
+struct Labels {
+    std::string numbers, functionKeys, padOrder;
+    bool closeEnabled, padOrderEnabled;
+};
+
+} // namespace
+
+TEST(OptionsTemplate, HoldsTwelvePushButtonsInTemplateOrder)
+{
+    const DialogTemplate dialog = readDialogTemplate("Option_Dialog");
+    ASSERT_TRUE(dialog.found);
+    EXPECT_EQ(dialog.style, 0x90C00040u);
+    EXPECT_EQ(dialog.exStyle, 0u);
+    EXPECT_EQ(dialog.x, 25);
+    EXPECT_EQ(dialog.y, 19);
+    EXPECT_EQ(dialog.cx, 148);
+    EXPECT_EQ(dialog.cy, 104);
+    EXPECT_EQ(dialog.title, optionsTitle);
+    EXPECT_EQ(dialog.pointSize, 8);
+    EXPECT_EQ(dialog.font, "System");
+    EXPECT_EQ(dialog.menu, "");
+    EXPECT_EQ(dialog.className, "");
+    struct Expected {
+        int id;
+        const char* text;
+        int x, y;
+    };
+    const Expected expected[] = {
+        {110, "Cancel", 75, 87},       {101, "Tiny Size", 3, 3},
+        {102, "Small Size", 3, 19},    {103, "Medium Size", 3, 35},
+        {104, "Large Size", 3, 51},    {105, "Finger Size", 3, 67},
+        {106, "Phone Layout", 75, 3},  {107, "Minimize Keyboard", 75, 51},
+        {108, "Show Numbers", 75, 19}, {109, "Show Function Keys", 75, 35},
+        {111, "Help", 3, 87},          {112, "Close Keyboard", 75, 67},
+    };
+    ASSERT_EQ(dialog.items.size(), 12u);
+    for (int i = 0; i < 12; ++i) {
+        const TemplateItem& item = dialog.items[i];
+        EXPECT_EQ(item.id, expected[i].id) << i;
+        EXPECT_EQ(item.text, expected[i].text) << i;
+        EXPECT_EQ(item.className, "BUTTON") << i;
+        EXPECT_EQ(item.style, 0x50010000u) << i << ": a plain push button, never the default";
+        EXPECT_EQ(item.exStyle, 0u) << i;
+        EXPECT_EQ(item.x, expected[i].x) << i;
+        EXPECT_EQ(item.y, expected[i].y) << i;
+        EXPECT_EQ(item.cx, 70) << i;
+        EXPECT_EQ(item.cy, 14) << i;
+    }
+}
+
+TEST(OptionsCentring, TruncatesTowardZero)
+{
+    EXPECT_EQ(centredStart(1024, 300), 362);
+    EXPECT_EQ(centredStart(1024, 301), 361);
+    EXPECT_EQ(centredStart(100, 105), -2) << "a surplus of -5 gives -2";
+    EXPECT_EQ(centredStart(100, 107), -3);
+    EXPECT_EQ(centredStart(100, 100), 0);
+}
+
+TEST_F(OptionsDialog, IsCentredOnTheScreenWithItsTemplateSize)
+{
+    RECT r{};
+    RECT client{};
+    runAndClick(
+        [&](HWND dialog) {
+            GetWindowRect(dialog, &r);
+            GetClientRect(dialog, &client);
+        },
+        IDC_CANCEL_OPTIONS);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+    EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+    // 148 x 104 dialog units in the 8-point "System" font, whose base units are whole pixels here.
+    EXPECT_GT(client.right, 148);
+    EXPECT_GT(client.bottom, 104);
+}
+
+TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
+{
+    for (int combination = 0; combination < 32; ++combination) {
+        app.showNumbers = combination & 1;
+        app.showFunctionKeys = combination >> 1 & 1;
+        app.phoneLayout = combination >> 2 & 1;
+        app.navModeMirror = combination >> 3 & 1;
+        const bool closing = combination >> 4 & 1;
+        allowClosing(closing ? "Y" : "N");
+        SCOPED_TRACE("numbers " + std::to_string(app.showNumbers) + ", function keys " +
+                     std::to_string(app.showFunctionKeys) + ", phone " + std::to_string(app.phoneLayout) +
+                     ", navigation " + std::to_string(app.navModeMirror) + ", closing " +
+                     std::to_string(closing));
+        Labels seen{};
+        runAndClick(
+            [&](HWND dialog) {
+                seen = Labels{itemText(dialog, IDC_SHOW_NUMBERS), itemText(dialog, IDC_SHOW_FUNCTION_KEYS),
+                              itemText(dialog, IDC_PAD_ORDER), itemEnabled(dialog, IDC_CLOSE_KEYBOARD),
+                              itemEnabled(dialog, IDC_PAD_ORDER)};
+            },
+            IDC_CANCEL_OPTIONS);
+        EXPECT_EQ(seen.numbers, app.showNumbers ? "Hide Numbers" : "Show Numbers");
+        EXPECT_EQ(seen.functionKeys, app.showFunctionKeys ? "Hide Function Keys" : "Show Function Keys");
+        EXPECT_EQ(seen.padOrder, app.phoneLayout ? "Calculator Layout" : "Phone Layout");
+        EXPECT_EQ(seen.closeEnabled, closing);
+        EXPECT_EQ(seen.padOrderEnabled, !app.navModeMirror);
+        EXPECT_EQ(app.closingAllowed, closing) << "the file was read afresh";
+    }
+}
+
+TEST_F(OptionsDialog, OtherButtonsKeepTheirTemplateTexts)
+{
+    std::vector<std::string> texts;
+    runAndClick(
+        [&](HWND dialog) {
+            for (int id : {101, 102, 103, 104, 105, 107, 110, 111, 112})
+                texts.push_back(itemText(dialog, id));
+        },
+        IDC_CANCEL_OPTIONS);
+    const std::vector<std::string> expected = {"Tiny Size",  "Small Size",  "Medium Size",
+                                               "Large Size", "Finger Size", "Minimize Keyboard",
+                                               "Cancel",     "Help",        "Close Keyboard"};
+    EXPECT_EQ(texts, expected);
+}
+
+TEST_F(OptionsDialog, EveryClickEndsTheDialogWithTheButtonsId)
+{
+    for (int id = IDC_TINY_SIZE; id <= IDC_CLOSE_KEYBOARD; ++id)
+        EXPECT_EQ(runAndClick([](HWND) {}, id), id);
+}
+
+TEST_F(OptionsDialog, ARealClickEndsTheDialogWithThatButtonsId)
+{
+    const int result =
+        run([](HWND) {}, [](HWND dialog) { clickAt(centreOf(GetDlgItem(dialog, IDC_MEDIUM_SIZE))); });
+    EXPECT_EQ(result, IDC_MEDIUM_SIZE);
+}
+
+TEST_F(OptionsDialog, EscapeEndsTheDialogWithThePlatformsCancelId)
+{
+    const int result = run([](HWND) {}, [](HWND dialog) { PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0); });
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(OptionsDialog, NotificationsOtherThanAClickAreIgnored)
+{
+    bool stillShown = false;
+    INT_PTR handled = -1;
+    const int result = runAndClick(
+        [&](HWND dialog) {
+            const auto tiny = reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_TINY_SIZE));
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_TINY_SIZE, BN_DOUBLECLICKED), tiny);
+            handled = optionsDialogProc(dialog, WM_COMMAND, MAKEWPARAM(IDC_TINY_SIZE, BN_SETFOCUS), tiny);
+            pumpFor(50);
+            stillShown = IsWindowVisible(dialog);
+        },
+        IDC_CANCEL_OPTIONS);
+    EXPECT_TRUE(stillShown);
+    EXPECT_EQ(handled, 0);
+    EXPECT_EQ(result, IDC_CANCEL_OPTIONS);
+}
+
+TEST_F(OptionsDialog, ColoursItsBackgroundButtonsAndStaticsAndDeletesItsBrush)
+{
+    HGDIOBJ background = nullptr;
+    LOGBRUSH backgroundColour{};
+    HGDIOBJ buttonBrush = nullptr;
+    HGDIOBJ staticBrush = nullptr;
+    int buttonMode = 0;
+    COLORREF buttonBack = 0;
+    int staticMode = 0;
+    COLORREF staticText = 0;
+    runAndClick(
+        [&](HWND dialog) {
+            HDC dc = CreateCompatibleDC(nullptr);
+            const auto wParam = reinterpret_cast<WPARAM>(dc);
+            background = reinterpret_cast<HGDIOBJ>(
+                SendMessageA(dialog, WM_CTLCOLORDLG, wParam, reinterpret_cast<LPARAM>(dialog)));
+            GetObjectA(background, sizeof backgroundColour, &backgroundColour);
+            buttonBrush = reinterpret_cast<HGDIOBJ>(SendMessageA(
+                dialog, WM_CTLCOLORBTN, wParam, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_TINY_SIZE))));
+            buttonMode = GetBkMode(dc);
+            buttonBack = GetBkColor(dc);
+            SetBkMode(dc, OPAQUE);
+            staticBrush = reinterpret_cast<HGDIOBJ>(SendMessageA(dialog, WM_CTLCOLORSTATIC, wParam, 0));
+            staticMode = GetBkMode(dc);
+            staticText = GetTextColor(dc);
+            DeleteDC(dc);
+        },
+        IDC_CANCEL_OPTIONS);
+    EXPECT_EQ(backgroundColour.lbColor, RGB(32, 0, 0));
+    EXPECT_EQ(buttonBrush, GetStockObject(NULL_BRUSH));
+    EXPECT_EQ(buttonMode, TRANSPARENT);
+    EXPECT_EQ(buttonBack, RGB(232, 224, 224));
+    EXPECT_EQ(staticBrush, GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ(staticMode, TRANSPARENT);
+    EXPECT_EQ(staticText, RGB(0, 0, 96));
+    EXPECT_EQ(GetObjectType(background), 0u) << "deleted with the dialog";
+}
+
+TEST(HelpFile, LiesInTheModulesDirectory)
+{
+    const char* name = "C:\\Program Files\\Tilfay\\TILFAY.EXE";
+    EXPECT_EQ(helpFileBeside(name, lstrlenA(name)), "C:\\Program Files\\Tilfay\\TILFAY.HLP");
+    EXPECT_EQ(helpFileBeside("\\\\server\\share\\t.exe", 20), "\\\\server\\share\\TILFAY.HLP");
+}
+
+TEST(HelpFile, FallsBackToTheDriveAndThenToTheBareName)
+{
+    EXPECT_EQ(helpFileBeside("C:TILFAY.EXE", 12), "C:TILFAY.HLP");
+    EXPECT_EQ(helpFileBeside("TILFAY.EXE", 10), "TILFAY.HLP");
+    EXPECT_EQ(helpFileBeside("C:\\a:b\\t.exe", 12), "C:\\a:b\\TILFAY.HLP") << "the last backslash wins";
+}
+
+TEST(HelpFile, ANameThatFilledTheBufferGivesTheBareName)
+{
+    const std::string cut = "C:\\" + std::string(moduleNameSize - 4, 'd') + "\\";
+    ASSERT_EQ(cut.size(), moduleNameSize);
+    EXPECT_EQ(helpFileBeside(cut.c_str(), moduleNameSize), "TILFAY.HLP");
+    EXPECT_EQ(helpFileBeside("", 0), "TILFAY.HLP") << "no module name at all";
+    const std::string longest = "C:\\" + std::string(moduleNameSize - 10, 'd') + "\\t.exe";
+    ASSERT_EQ(longest.size(), moduleNameSize - 1u);
+    EXPECT_EQ(helpFileBeside(longest.c_str(), moduleNameSize - 1),
+              longest.substr(0, longest.size() - 5) + "TILFAY.HLP")
+        << "the longest name that fits keeps its directory, and the help path may be longer";
+}
+
+// WinHelp starts Wine's help viewer, which reports the missing file by its full name in a message box.
+TEST(Help, OpensTheHelpFileBesideTheProgramWhateverTheCurrentDirectory)
+{
+    ASSERT_TRUE(SetCurrentDirectoryA(makeTempDirectory().c_str()));
+    HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    // The viewer may answer WinHelp only once its box is closed, so the call runs beside the test.
+    std::thread asking([owner] { showHelp(owner); });
+    HWND viewer = nullptr;
+    waitUntil([&] { return (viewer = FindWindowA("MS_WINHELP", nullptr)) != nullptr; }, longWait);
+    DWORD viewerId = 0;
+    GetWindowThreadProcessId(viewer, &viewerId);
+    ASSERT_NE(viewerId, 0u);
+    std::string text;
+    waitUntil(
+        [&] {
+            HWND box = waitForWindow(viewerId, "#32770", nullptr, 0);
+            text = box ? messageBoxText(box) : "";
+            return text.find("TILFAY.HLP") != std::string::npos;
+        },
+        longWait);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, viewerId);
+    TerminateProcess(process, 0);
+    WaitForSingleObject(process, shortWait);
+    CloseHandle(process);
+    asking.join();
+    DestroyWindow(owner);
+    EXPECT_NE(text.find("'" + testsDirectory() + "\\TILFAY.HLP'"), std::string::npos) << text;
+}
+
+class SettingCommands : public OptionsDialog
+{
+  protected:
+    void SetUp() override
+    {
+        OptionsDialog::SetUp();
+        captureButtonClass();
+        captureStaticClass();
+        app.captionBar = createCaptionBar(frame);
+    }
+
+    std::string frameRect()
+    {
+        RECT r;
+        GetWindowRect(frame, &r);
+        return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) +
+               "x" + std::to_string(r.bottom - r.top);
+    }
+
+    std::string anchored(int width, int height)
+    {
+        return std::to_string(app.screenWidth - width) + "," + std::to_string(app.screenHeight - height) +
+               " " + std::to_string(width) + "x" + std::to_string(height);
+    }
+};
+
+TEST_F(SettingCommands, ToggleNumbersResizesTheFrameAndSavesAtOnce)
+{
+    app.showNumbers = 1;
+    toggleNumbers(frame);
+    EXPECT_EQ(app.showNumbers, 0);
+    EXPECT_EQ(frameRect(), anchored(app.compactWidth, app.compactHeight + 10));
+    EXPECT_EQ(setting("Numbers"), "N");
+    toggleNumbers(frame);
+    EXPECT_EQ(app.showNumbers, 1);
+    EXPECT_EQ(frameRect(), anchored(app.fullWidth, app.compactHeight + 10));
+    EXPECT_EQ(setting("Numbers"), "Y");
+    EXPECT_TRUE(GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+TEST_F(SettingCommands, ToggleFunctionKeysResizesTheFrameAndSavesAtOnce)
+{
+    app.showFunctionKeys = 0;
+    toggleFunctionKeys(frame);
+    EXPECT_EQ(app.showFunctionKeys, 1);
+    EXPECT_EQ(frameRect(), anchored(app.fullWidth, app.fullHeight + 10));
+    EXPECT_EQ(setting("Function keys"), "Y");
+    toggleFunctionKeys(frame);
+    EXPECT_EQ(app.showFunctionKeys, 0);
+    EXPECT_EQ(frameRect(), anchored(app.fullWidth, app.compactHeight + 10));
+    EXPECT_EQ(setting("Function keys"), "N");
+}
+
+TEST_F(SettingCommands, ToggleReanchorsAFrameThatWasDraggedAway)
+{
+    SetWindowPos(frame, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    toggleNumbers(frame);
+    EXPECT_EQ(frameRect(), anchored(app.compactWidth, app.compactHeight + 10));
+}
