@@ -1,9 +1,24 @@
 // The options' setting commands: each takes effect at once and is saved at once.
 #include "options/optioncommands.h"
 
+#include "caption/captionbar.h"
+#include "panel/captions.h"
+#include "panel/panel.h"
 #include "settings/settings.h"
 #include "shell/appstate.h"
 #include "shell/frame.h"
+
+void changeKeySize(HWND frame, int size)
+{
+    app.keySize = size;
+    saveSettings();
+    ShowWindow(frame, SW_HIDE);
+    DestroyWindow(app.keyboardPanel);
+    app.keyboardPanel = createKeyboardPanel(frame);
+    DestroyWindow(app.captionBar);
+    app.captionBar = createCaptionBar(frame);
+    placeFrame(frame);
+}
 
 void toggleNumbers(HWND frame)
 {
@@ -17,4 +32,18 @@ void toggleFunctionKeys(HWND frame)
     app.showFunctionKeys = !app.showFunctionKeys;
     placeFrame(frame);
     saveSettings();
+}
+
+void selectPhoneLayout()
+{
+    app.phoneLayout = 1;
+    saveSettings();
+    reloadPadLayout();
+}
+
+void selectCalculatorLayout()
+{
+    app.phoneLayout = 0;
+    saveSettings();
+    reloadPadLayout();
 }

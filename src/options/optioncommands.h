@@ -3,6 +3,12 @@
 
 #include <windows.h>
 
+// Rebuilds the panel and the caption bar for a size 1..5, even the size in use; the caller removes the
+// hook before and activates it again after.
+void changeKeySize(HWND frame, int size);
 // Show or hide the number pad or the function-key row: the frame is re-sized, the panel is not rebuilt.
 void toggleNumbers(HWND frame);
 void toggleFunctionKeys(HWND frame);
+// The pad order; offered only while the pad is not in navigation mode.
+void selectPhoneLayout();
+void selectCalculatorLayout();

@@ -2,13 +2,16 @@
 // menu's commands and the warning shown when no application holds the focus.
 #include "shell/frame.h"
 
+#include "caption/captionbar.h"
 #include "hook/hookbinding.h"
+#include "options/showoptions.h"
 #include "panel/panel.h"
 #include "shell/appstate.h"
 #include "settings/settings.h"
 #include "shell/message.h"
 
-namespace {
+namespace
+{
 
 constexpr DWORD frameStyle = WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU;
 
@@ -28,6 +31,7 @@ LRESULT onFrameCreate(HWND frame, const Message& msg)
     app.targetWindow = nullptr;
     app.mainWindow = frame;
     app.keyboardPanel = createKeyboardPanel(frame);
+    app.captionBar = createCaptionBar(frame);
     placeFrame(frame);
     pumpPendingMessages();
     loadHookLibrary();
@@ -41,6 +45,7 @@ LRESULT onFrameDestroy()
     freeHookLibrary();
     saveSettings();
     DestroyWindow(app.keyboardPanel);
+    DestroyWindow(app.captionBar);
     PostQuitMessage(0);
     return 0;
 }
@@ -54,6 +59,7 @@ LRESULT onFrameSysChar(HWND frame, const Message& msg)
 {
     if (msg.wParam != ' ')
         return defaultResult(frame, msg);
+    showFrameMenu();
     return 0;
 }
 
@@ -101,7 +107,8 @@ bool registerFrameClass()
 HWND createFrame()
 {
     return CreateWindowExA(0, frameClassName, frameTitle, frameStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                           CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleA(nullptr),
+                           nullptr);
 }
 
 LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam)
@@ -113,6 +120,7 @@ LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case WM_SIZE: return onFrameSize(frame, msg);
     case WM_SYSCHAR: return onFrameSysChar(frame, msg);
     case WM_COMMAND: return onFrameCommand(frame, msg);
+    case MSG_SHOW_OPTIONS: return onShowOptions(frame);
     case MSG_NO_TARGET: return onNoTarget(frame);
     default: return DefWindowProcA(frame, message, wParam, lParam);
     }
@@ -122,8 +130,10 @@ void placeFrame(HWND frame)
 {
     const int width = visibleWidth();
     const int height = visibleHeight() + captionBarHeight;
-    SetWindowPos(frame, nullptr, app.screenWidth - width, app.screenHeight - height, width, height, SWP_NOZORDER);
+    SetWindowPos(frame, nullptr, app.screenWidth - width, app.screenHeight - height, width, height,
+                 SWP_NOZORDER);
     SetWindowPos(frame, HWND_TOPMOST, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
+    layoutCaptionBar();
 }
 
 void pumpPendingMessages()

@@ -1,0 +1,69 @@
+// The options dialog runs with the hook disabled, so that its buttons take real clicks; afterwards the
+// focus goes back to the application being typed into.
+#include "options/showoptions.h"
+
+#include "hook/hookbinding.h"
+#include "options/help.h"
+#include "options/optioncommands.h"
+#include "options/optionsdialog.h"
+#include "resources/resource.h"
+#include "settings/settings.h"
+#include "shell/appstate.h"
+
+namespace
+{
+
+bool isSizeCommand(int command)
+{
+    return command >= IDC_TINY_SIZE && command <= IDC_FINGER_SIZE;
+}
+
+void switchPadOrder()
+{
+    if (app.phoneLayout)
+        selectCalculatorLayout();
+    else
+        selectPhoneLayout();
+}
+
+void closeIfAllowed(HWND frame)
+{
+    if (closingAllowedNow())
+        DestroyWindow(frame);
+}
+
+void carryOut(HWND frame, int command)
+{
+    switch (command) {
+    case IDC_TINY_SIZE:
+    case IDC_SMALL_SIZE:
+    case IDC_MEDIUM_SIZE:
+    case IDC_LARGE_SIZE:
+    case IDC_FINGER_SIZE: changeKeySize(frame, command - IDC_TINY_SIZE + 1); break;
+    case IDC_PAD_ORDER: switchPadOrder(); break;
+    case IDC_MINIMIZE_KEYBOARD: ShowWindow(frame, SW_SHOWMINNOACTIVE); break;
+    case IDC_SHOW_NUMBERS: toggleNumbers(frame); break;
+    case IDC_SHOW_FUNCTION_KEYS: toggleFunctionKeys(frame); break;
+    case IDC_SHOW_HELP: showHelp(frame); break;
+    case IDC_CLOSE_KEYBOARD: closeIfAllowed(frame); break;
+    default: break;
+    }
+}
+
+} // namespace
+
+// Also after Close Keyboard has destroyed the frame the hook calls are made: the library is freed by
+// then, and the binding makes them do nothing.
+LRESULT onShowOptions(HWND frame)
+{
+    DisableHook();
+    const int command = runOptionsDialog(frame);
+    if (isSizeCommand(command))
+        RemoveHook();
+    carryOut(frame, command);
+    if (isSizeCommand(command))
+        activateHook(frame);
+    EnableHook();
+    SetFocus(app.targetWindow);
+    return 0;
+}
