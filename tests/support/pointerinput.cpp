@@ -1,0 +1,107 @@
+// Pointer input as a mouse or a pen gives it: through the platform's input stream, or from the X server.
+#include "support/pointerinput.h"
+
+#include "support/winprocess.h"
+
+#include <functional>
+#include <string>
+#include <utility>
+
+namespace {
+
+// Absolute coordinates run from 0 to 65535 over the screen; rounding up lands on the pixel itself.
+LONG normalised(LONG pixel, int screenSize)
+{
+    return (pixel * 65536 + screenSize - 1) / screenSize;
+}
+
+INPUT mouseInput(DWORD flags, POINT screen = {0, 0})
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    if (flags & MOUSEEVENTF_ABSOLUTE) {
+        input.mi.dx = normalised(screen.x, GetSystemMetrics(SM_CXSCREEN));
+        input.mi.dy = normalised(screen.y, GetSystemMetrics(SM_CYSCREEN));
+    }
+    return input;
+}
+
+constexpr DWORD moveThere = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+
+// How long after an X server click its thread wakes the caller: the click's events have long been handled.
+constexpr DWORD wakeMargin = 1000;
+
+struct Task {
+    std::function<void()> action;
+    DWORD caller;
+};
+
+DWORD WINAPI taskThread(LPVOID parameter)
+{
+    auto* task = static_cast<Task*>(parameter);
+    task->action();
+    PostThreadMessageA(task->caller, WM_NULL, 0, 0);
+    delete task;
+    return 0;
+}
+
+// Runs the action on a thread of its own, which then posts WM_NULL to the calling thread.
+HANDLE startTask(std::function<void()> action)
+{
+    auto* task = new Task{std::move(action), GetCurrentThreadId()};
+    return CreateThread(nullptr, 0, taskThread, task, 0, nullptr);
+}
+
+} // namespace
+
+Inputs moveTo(POINT screen)
+{
+    return {mouseInput(moveThere, screen)};
+}
+
+Inputs leftPressAt(POINT screen)
+{
+    return moveTo(screen) + Inputs{mouseInput(MOUSEEVENTF_LEFTDOWN)};
+}
+
+Inputs leftRelease()
+{
+    return {mouseInput(MOUSEEVENTF_LEFTUP)};
+}
+
+Inputs leftClickAt(POINT screen)
+{
+    return leftPressAt(screen) + leftRelease();
+}
+
+Inputs rightClickAt(POINT screen)
+{
+    return moveTo(screen) + Inputs{mouseInput(MOUSEEVENTF_RIGHTDOWN), mouseInput(MOUSEEVENTF_RIGHTUP)};
+}
+
+Inputs operator+(Inputs first, const Inputs& second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+void inject(const Inputs& inputs)
+{
+    HANDLE thread = startTask(
+        [sent = inputs]() mutable { SendInput(static_cast<UINT>(sent.size()), sent.data(), sizeof(INPUT)); });
+    waitUntil([&] { return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; }, longWait);
+    CloseHandle(thread);
+}
+
+HANDLE startXServerClickAt(POINT screen, DWORD delayMs)
+{
+    const std::string move =
+        "/usr/bin/xdotool mousemove " + std::to_string(screen.x) + ' ' + std::to_string(screen.y);
+    return startTask([move, delayMs] {
+        Program(move).waitForExit(longWait);
+        Sleep(delayMs);
+        Program("/usr/bin/xdotool click 1").waitForExit(longWait);
+        Sleep(wakeMargin);
+    });
+}
