@@ -94,14 +94,20 @@ void inject(const Inputs& inputs)
     CloseHandle(thread);
 }
 
+// Wine starts a Unix program without a process handle to wait on, so the move is waited for through the
+// cursor position, which follows the X pointer once Wine has taken the motion.
 HANDLE startXServerClickAt(POINT screen, DWORD delayMs)
 {
-    const std::string move =
-        "/usr/bin/xdotool mousemove " + std::to_string(screen.x) + ' ' + std::to_string(screen.y);
-    return startTask([move, delayMs] {
-        Program(move).waitForExit(longWait);
+    return startTask([screen, delayMs] {
+        Program("/usr/bin/xdotool mousemove " + std::to_string(screen.x) + ' ' + std::to_string(screen.y));
+        waitUntil(
+            [&] {
+                POINT cursor;
+                return GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y;
+            },
+            longWait);
         Sleep(delayMs);
-        Program("/usr/bin/xdotool click 1").waitForExit(longWait);
+        Program("/usr/bin/xdotool click 1");
         Sleep(wakeMargin);
     });
 }
