@@ -1,31 +1,44 @@
-// Tilmhk32.dll: the state its seven entry points set (installed, enabled, main and keyboard window).
-#include <windows.h>
-
+// Tilmhk32.dll: its seven entry points, which install, silence and aim the pointer and focus hooks.
 #include "hooklib/tilmhk32.h"
 
-namespace {
-
-struct HookState {
-    bool installed;
-    bool enabled;
-    HWND mainWindow;
-    HWND keyboardWindow;
-};
+#include "hooklib/focushook.h"
+#include "hooklib/hookstate.h"
+#include "hooklib/pointerhook.h"
 
 HookState hook;
 
-} // namespace
+bool reportsWanted()
+{
+    return hook.enabled && hook.mainWindow && hook.keyboardWindow;
+}
 
 extern "C" {
 
+BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH)
+        hook.module = module;
+    return TRUE;
+}
+
+// The hooks belong to the calling thread, which must fetch messages for them to be called.
 void WINAPI InstallHook()
 {
+    if (hook.installed)
+        return;
+    installPointerHook();
+    installFocusHooks();
     hook.installed = true;
 }
 
 void WINAPI RemoveHook()
 {
+    if (!hook.installed)
+        return;
+    removePointerHook();
+    removeFocusHooks();
     hook.installed = false;
+    hook.enabled = false;
 }
 
 BOOL WINAPI CanInstallHook()
@@ -41,6 +54,7 @@ void WINAPI DisableHook()
 void WINAPI EnableHook()
 {
     hook.enabled = true;
+    reportOwedRelease();
 }
 
 void WINAPI SetMainWindow(HWND window)
@@ -50,6 +64,8 @@ void WINAPI SetMainWindow(HWND window)
 
 void WINAPI SetKeyboardWindow(HWND window)
 {
+    if (window != hook.keyboardWindow)
+        forgetReportedFocus();
     hook.keyboardWindow = window;
 }
 }

@@ -1,4 +1,5 @@
-// The contract of Tilmhk32.dll: its seven entry points by ordinal and the messages it sends to the keyboard window.
+// The contract of Tilmhk32.dll: its seven entry points by ordinal and the messages it sends to the keyboard
+// window.
 #pragma once
 
 #include <windows.h>

@@ -1,0 +1,7 @@
+// Watching the input focus in other processes and reporting each change to the keyboard window.
+#pragma once
+
+void installFocusHooks();
+void removeFocusHooks();
+// A new keyboard window has heard of no focus yet.
+void forgetReportedFocus();

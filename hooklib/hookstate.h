@@ -1,0 +1,19 @@
+// What the seven entry points set and both hooks read: installed, enabled, the main and keyboard windows.
+#pragma once
+
+#include <windows.h>
+
+// The low-level hook and the event hooks call back on the thread that installed them, which is the
+// keyboard's user-interface thread, the same one that calls the entry points; the state needs no lock.
+struct HookState {
+    HINSTANCE module;
+    bool installed;
+    bool enabled;
+    HWND mainWindow;
+    HWND keyboardWindow;
+};
+
+extern HookState hook;
+
+// True while the keyboard wants presses and focus changes reported.
+bool reportsWanted();

@@ -1,0 +1,7 @@
+// Swallowing presses on the keyboard window and reporting them with their releases.
+#pragma once
+
+void installPointerHook();
+void removePointerHook();
+// Reports the release of a swallowed press that came while the hook was disabled.
+void reportOwedRelease();

@@ -1,0 +1,28 @@
+// Tilmhk32.dll loaded and bound by ordinal as the keyboard binds it, for tests that drive it themselves.
+#pragma once
+
+#include "hooklib/tilmhk32.h"
+
+#include <string>
+
+class HookLibrary {
+public:
+    HookLibrary() = default;
+    ~HookLibrary();
+    HookLibrary(const HookLibrary&) = delete;
+    HookLibrary& operator=(const HookLibrary&) = delete;
+
+    // True when the library is loaded and all seven entry points are found.
+    bool load(const std::string& path);
+
+    VoidEntry installHook = nullptr;
+    VoidEntry removeHook = nullptr;
+    BoolEntry canInstallHook = nullptr;
+    VoidEntry disableHook = nullptr;
+    VoidEntry enableHook = nullptr;
+    WindowEntry setMainWindow = nullptr;
+    WindowEntry setKeyboardWindow = nullptr;
+
+private:
+    HMODULE module_ = nullptr;
+};
