@@ -117,7 +117,6 @@ void endKeystroke()
     latches.ctrlLatch = 0;
     latches.altLatch = 0;
     hideIndicators();
-    clearModifierState();
 }
 
 } // namespace

@@ -34,29 +34,10 @@ RECT screenRectOf(HWND window)
     return r;
 }
 
-POINT centreOf(HWND window)
-{
-    const RECT r = screenRectOf(window);
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-void clickAt(POINT point)
-{
-    SetCursorPos(point.x, point.y);
-    INPUT inputs[2]{};
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &inputs[0], sizeof(INPUT));
-    pumpFor(20);
-    SendInput(1, &inputs[1], sizeof(INPUT));
-    pumpFor(30);
-}
-
 void tapKey(HWND panel, int keyId)
 {
     clickAt(centreOf(GetDlgItem(panel, keyId)));
+    pumpFor(30);
 }
 
 Notepad startNotepad()
@@ -64,7 +45,9 @@ Notepad startNotepad()
     Notepad notepad;
     notepad.program = std::make_unique<Program>("notepad.exe");
     notepad.window = waitForWindow(notepad.program->id(), "Notepad", nullptr, longWait);
-    notepad.edit = notepad.window ? FindWindowExA(notepad.window, nullptr, "Edit", nullptr) : nullptr;
+    waitUntil(
+        [&] { return (notepad.edit = FindWindowExA(notepad.window, nullptr, "Edit", nullptr)) != nullptr; },
+        longWait);
     notepad.program->waitForInputIdle(longWait);
     return notepad;
 }
@@ -81,6 +64,7 @@ void focusByClick(HWND edit)
 {
     const RECT r = screenRectOf(edit);
     clickAt(POINT{r.left + 20, r.top + 20});
+    pumpFor(50);
 }
 
 bool waitForText(HWND edit, const std::string& expected, DWORD timeoutMs)

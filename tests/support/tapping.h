@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "support/pointerinput.h"
 #include "support/winprocess.h"
 
 // The real Tilfay.exe, started and waited for until it has built itself and loaded its hook library.
@@ -19,10 +20,8 @@ RunningKeyboard startKeyboard(const std::string& path = tilfayPath());
 // The frame's child dialog that holds the keys.
 HWND panelOf(HWND frame);
 RECT screenRectOf(HWND window);
-POINT centreOf(HWND window);
 
-// A left click through the platform's input stream, with the pointer first moved there.
-void clickAt(POINT point);
+// A click at the key's centre as the screen shows it, then time for the keyboard to handle it.
 void tapKey(HWND panel, int keyId);
 
 // Wine's notepad, with its edit control.

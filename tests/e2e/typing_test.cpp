@@ -1,0 +1,140 @@
+// Typing into Wine's notepad with real taps on the real keyboard.
+#include <gtest/gtest.h>
+
+#include "panel/keytables.h"
+#include "support/tapping.h"
+
+namespace {
+
+void setSetting(const char* key, const char* value)
+{
+    WritePrivateProfileStringA("Tilfay", key, value, "Tilfay.ini");
+}
+
+// Notepad with the focus, the real keyboard beside it, targeting notepad.
+class TypingIntoNotepad : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        notepad = startNotepad();
+        ASSERT_NE(notepad.edit, nullptr);
+        keyboard = startKeyboard();
+        ASSERT_NE(keyboard.panel, nullptr);
+        focusByClick(notepad.edit);
+        ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == notepad.window; }, shortWait));
+    }
+
+    void type(const std::string& text)
+    {
+        typeOnKeyboard(keyboard.panel, text);
+    }
+
+    bool lightShows(int lightId)
+    {
+        return IsWindowVisible(GetDlgItem(keyboard.panel, lightId));
+    }
+
+    Notepad notepad;
+    RunningKeyboard keyboard;
+};
+
+// The medium panel's lights carry the ids of the 6-pixel bitmaps.
+constexpr int shiftLight = 351;
+constexpr int ctrlLight = 341;
+
+} // namespace
+
+TEST_F(TypingIntoNotepad, ASentenceWithEveryPunctuationKeyArrivesExactly)
+{
+    type("tilfay types");
+    tapKey(keyboard.panel, rightSpaceKey);
+    type("all!?:;-,.&()'\"<>x\b\nok");
+    EXPECT_TRUE(waitForText(notepad.edit, "tilfay types all!?:;-,.&()'\"<>\r\nok")) << textOf(notepad.edit);
+    EXPECT_EQ(GetForegroundWindow(), notepad.window) << "a tap never activates the keyboard";
+}
+
+TEST_F(TypingIntoNotepad, ShiftLatchesForOneLetterOnly)
+{
+    tapKey(keyboard.panel, shiftKey);
+    EXPECT_TRUE(waitUntil([&] { return lightShows(shiftLight); }, shortWait)) << "the light shows the latch";
+    type("ab");
+    EXPECT_TRUE(waitForText(notepad.edit, "Ab")) << textOf(notepad.edit);
+    EXPECT_FALSE(lightShows(shiftLight));
+}
+
+TEST_F(TypingIntoNotepad, ASecondTapCancelsALatch)
+{
+    tapKey(keyboard.panel, ctrlKey);
+    EXPECT_TRUE(waitUntil([&] { return lightShows(ctrlLight); }, shortWait));
+    tapKey(keyboard.panel, ctrlKey);
+    EXPECT_TRUE(waitUntil([&] { return !lightShows(ctrlLight); }, shortWait));
+    type("a");
+    EXPECT_TRUE(waitForText(notepad.edit, "a")) << textOf(notepad.edit);
+}
+
+TEST_F(TypingIntoNotepad, CtrlWithALetterReachesTheApplicationAsTheControlCombination)
+{
+    type("old text");
+    ASSERT_TRUE(waitForText(notepad.edit, "old text"));
+    tapKey(keyboard.panel, ctrlKey);
+    type("a");
+    type("new");
+    EXPECT_TRUE(waitForText(notepad.edit, "new")) << textOf(notepad.edit);
+}
+
+TEST_F(TypingIntoNotepad, CapLocksUpperCaseAndShiftInvertsIt)
+{
+    tapKey(keyboard.panel, capKey);
+    type("ab");
+    tapKey(keyboard.panel, shiftKey);
+    type("c");
+    tapKey(keyboard.panel, capKey);
+    type("d");
+    EXPECT_TRUE(waitForText(notepad.edit, "ABcd")) << textOf(notepad.edit);
+}
+
+TEST_F(TypingIntoNotepad, NumTurnsThePadIntoANavigationPad)
+{
+    type("bc");
+    tapKey(keyboard.panel, numKey);
+    tapKey(keyboard.panel, 101); // Home
+    tapKey(keyboard.panel, numKey);
+    type("a");
+    tapKey(keyboard.panel, numKey);
+    tapKey(keyboard.panel, 114); // Right
+    tapKey(keyboard.panel, 100); // grave accent
+    tapKey(keyboard.panel, 102); // Left
+    tapKey(keyboard.panel, delKey); // ins: notepad's edit ignores it
+    tapKey(keyboard.panel, numKey);
+    tapKey(keyboard.panel, 101);
+    EXPECT_TRUE(waitForText(notepad.edit, "ab7`c")) << textOf(notepad.edit);
+    tapKey(keyboard.panel, delKey);
+    EXPECT_TRUE(waitForText(notepad.edit, "ab7c")) << textOf(notepad.edit);
+}
+
+TEST(TypingWithSettings, CapWithAHardwareKeyboardSetsCapsLockForTheApplication)
+{
+    setSetting("Hardware Keyboard", "Y");
+    Notepad notepad = startNotepad();
+    RunningKeyboard keyboard = startKeyboard();
+    ASSERT_NE(keyboard.panel, nullptr);
+    focusByClick(notepad.edit);
+    tapKey(keyboard.panel, capKey);
+    typeOnKeyboard(keyboard.panel, "ab");
+    tapKey(keyboard.panel, shiftKey);
+    typeOnKeyboard(keyboard.panel, "c");
+    EXPECT_TRUE(waitForText(notepad.edit, "ABc")) << textOf(notepad.edit);
+}
+
+TEST(TypingWithSettings, ThePhoneOrderTypesOneOnTheFirstDigitKey)
+{
+    setSetting("Phone", "Y");
+    Notepad notepad = startNotepad();
+    RunningKeyboard keyboard = startKeyboard();
+    ASSERT_NE(keyboard.panel, nullptr);
+    focusByClick(notepad.edit);
+    tapKey(keyboard.panel, 101);
+    tapKey(keyboard.panel, 103);
+    tapKey(keyboard.panel, 110);
+    EXPECT_TRUE(waitForText(notepad.edit, "170")) << textOf(notepad.edit);
+}
