@@ -150,3 +150,13 @@ DialogTemplate readDialogTemplate(HMODULE module, const char* name)
     result.truncated = reader.overrun();
     return result;
 }
+
+std::string nameOf(const NameOrOrdinal& field)
+{
+    static const char* const predefined[] = {"BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR", "COMBOBOX"};
+    if (!field.isOrdinal)
+        return field.name;
+    if (field.ordinal >= 0x80 && field.ordinal <= 0x85)
+        return predefined[field.ordinal - 0x80];
+    return "#" + std::to_string(field.ordinal);
+}

@@ -42,5 +42,8 @@ struct DialogTemplate {
 };
 
 DialogTemplate readDialogTemplate(HMODULE module, const char* name);
+// A name as written, a predefined class by its name ("BUTTON", "STATIC"), another ordinal as "#n";
+// empty for nothing.
+std::string nameOf(const NameOrOrdinal& field);
 // The raw bytes of a resource, empty when the module lacks it.
 std::vector<BYTE> resourceBytes(HMODULE module, const char* name, const char* type);

@@ -1,36 +1,9 @@
-// Reading the program's own resources as the compiler wrote them: dialog templates and bitmaps.
+// Reading the program's own bitmap resources as the compiler wrote them.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
 #include <vector>
-
-struct TemplateItem {
-    DWORD style;
-    DWORD exStyle;
-    int x, y, cx, cy;
-    int id;
-    // Predefined classes given by atom are named as the platform names them ("BUTTON", "STATIC", ...).
-    std::string className;
-    std::string text;
-};
-
-struct DialogTemplate {
-    bool found = false;
-    DWORD style = 0;
-    DWORD exStyle = 0;
-    int x = 0, y = 0, cx = 0, cy = 0;
-    std::string menu;
-    std::string className;
-    std::string title;
-    // Only when the style has DS_SETFONT.
-    int pointSize = 0;
-    std::string font;
-    std::vector<TemplateItem> items;
-};
-
-DialogTemplate readDialogTemplate(const char* name);
 
 struct ResourceBitmap {
     bool found = false;

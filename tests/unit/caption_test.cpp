@@ -9,6 +9,7 @@
 #include "shell/frame.h"
 #include "support/modalloop.h"
 #include "support/pointerinput.h"
+#include "support/dialogtemplate.h"
 #include "support/resourcereader.h"
 #include "support/winprocess.h"
 
@@ -316,7 +317,7 @@ class CaptionBar : public ::testing::Test
 
 TEST(CaptionTemplate, HoldsTheFourControlsInTemplateOrder)
 {
-    const DialogTemplate bar = readDialogTemplate("SmallCaption_dialog");
+    const DialogTemplate bar = readDialogTemplate(GetModuleHandleA(nullptr), "SmallCaption_dialog");
     ASSERT_TRUE(bar.found);
     EXPECT_EQ(bar.style, 0x50000000u);
     EXPECT_EQ(bar.exStyle, 0u);
@@ -324,8 +325,8 @@ TEST(CaptionTemplate, HoldsTheFourControlsInTemplateOrder)
     EXPECT_EQ(bar.y, 15);
     EXPECT_EQ(bar.cx, 161);
     EXPECT_EQ(bar.cy, 114);
-    EXPECT_EQ(bar.menu, "");
-    EXPECT_EQ(bar.className, "");
+    EXPECT_EQ(nameOf(bar.menu), "");
+    EXPECT_EQ(nameOf(bar.windowClass), "");
     EXPECT_EQ(bar.title, "");
     struct Expected {
         int id;
@@ -341,9 +342,9 @@ TEST(CaptionTemplate, HoldsTheFourControlsInTemplateOrder)
     };
     ASSERT_EQ(bar.items.size(), 4u);
     for (int i = 0; i < 4; ++i) {
-        const TemplateItem& item = bar.items[i];
+        const DialogItem& item = bar.items[i];
         EXPECT_EQ(item.id, expected[i].id) << i;
-        EXPECT_EQ(item.className, expected[i].className) << i;
+        EXPECT_EQ(nameOf(item.windowClass), expected[i].className) << i;
         EXPECT_EQ(item.style, expected[i].style) << i;
         EXPECT_EQ(item.exStyle, 0u) << i;
         EXPECT_EQ(item.x, expected[i].x) << i;

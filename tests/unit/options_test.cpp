@@ -12,6 +12,7 @@
 #include "shell/frame.h"
 #include "support/modalloop.h"
 #include "support/pointerinput.h"
+#include "support/dialogtemplate.h"
 #include "support/resourcereader.h"
 #include "support/winprocess.h"
 
@@ -117,7 +118,7 @@ struct Labels {
 
 TEST(OptionsTemplate, HoldsTwelvePushButtonsInTemplateOrder)
 {
-    const DialogTemplate dialog = readDialogTemplate("Option_Dialog");
+    const DialogTemplate dialog = readDialogTemplate(GetModuleHandleA(nullptr), "Option_Dialog");
     ASSERT_TRUE(dialog.found);
     EXPECT_EQ(dialog.style, 0x90C00040u);
     EXPECT_EQ(dialog.exStyle, 0u);
@@ -127,9 +128,9 @@ TEST(OptionsTemplate, HoldsTwelvePushButtonsInTemplateOrder)
     EXPECT_EQ(dialog.cy, 104);
     EXPECT_EQ(dialog.title, optionsTitle);
     EXPECT_EQ(dialog.pointSize, 8);
-    EXPECT_EQ(dialog.font, "System");
-    EXPECT_EQ(dialog.menu, "");
-    EXPECT_EQ(dialog.className, "");
+    EXPECT_EQ(dialog.faceName, "System");
+    EXPECT_EQ(nameOf(dialog.menu), "");
+    EXPECT_EQ(nameOf(dialog.windowClass), "");
     struct Expected {
         int id;
         const char* text;
@@ -145,10 +146,10 @@ TEST(OptionsTemplate, HoldsTwelvePushButtonsInTemplateOrder)
     };
     ASSERT_EQ(dialog.items.size(), 12u);
     for (int i = 0; i < 12; ++i) {
-        const TemplateItem& item = dialog.items[i];
+        const DialogItem& item = dialog.items[i];
         EXPECT_EQ(item.id, expected[i].id) << i;
-        EXPECT_EQ(item.text, expected[i].text) << i;
-        EXPECT_EQ(item.className, "BUTTON") << i;
+        EXPECT_EQ(nameOf(item.text), expected[i].text) << i;
+        EXPECT_EQ(nameOf(item.windowClass), "BUTTON") << i;
         EXPECT_EQ(item.style, 0x50010000u) << i << ": a plain push button, never the default";
         EXPECT_EQ(item.exStyle, 0u) << i;
         EXPECT_EQ(item.x, expected[i].x) << i;

@@ -273,6 +273,22 @@ TEST_P(PanelOfSize, DestructionDeletesFontsBrushAndLights)
     EXPECT_EQ(GetObjectType(brush), 0u);
 }
 
+TEST_P(PanelOfSize, ANewPanelStartsFreshWhateverTheLatchesWere)
+{
+    latches = ModifierLatches{1, 1, 1, 1, 1};
+    setLetterCaptions(true);
+    setPadCaptions(true);
+    showShiftIndicator(true);
+    DestroyWindow(panel);
+    panel = createKeyboardPanel(frame);
+    app.keyboardPanel = panel;
+    EXPECT_EQ(textOfControl(key(firstLetterKey)), "z");
+    EXPECT_EQ(textOfControl(key(delKey)), "del");
+    EXPECT_EQ(textOfControl(key(101)), "7");
+    EXPECT_FALSE(IsWindowVisible(shiftIndicator));
+    EXPECT_EQ(latches.capsLatch + latches.navLatch + latches.shiftLatch + app.navModeMirror, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(AllSizes, PanelOfSize, ::testing::Values(1, 2, 3, 4, 5));
 
 TEST(PanelWithPhoneOrder, ShowsThePhoneDigitsFromTheStart)
