@@ -185,11 +185,6 @@ bool overlap(const UnitRect& a, const UnitRect& b)
     return a.x < b.x + b.cx && b.x < a.x + a.cx && a.y < b.y + b.cy && b.y < a.y + a.cy;
 }
 
-std::string textOf(const NameOrOrdinal& field)
-{
-    return field.isOrdinal ? "#" + std::to_string(field.ordinal) : field.name;
-}
-
 DialogTemplate readPanel(const Layout& layout)
 {
     return readDialogTemplate(GetModuleHandleA(nullptr), layout.name);
@@ -230,8 +225,8 @@ TEST(PanelTemplates, AreChildDialogsWithTheirFontPlaceAndSize)
         EXPECT_EQ(panel.y, layout.y);
         EXPECT_EQ(panel.cx, layout.cx);
         EXPECT_EQ(panel.cy, layout.cy);
-        EXPECT_EQ(textOf(panel.menu), "") << "no menu";
-        EXPECT_EQ(textOf(panel.windowClass), "") << "the default dialog class";
+        EXPECT_EQ(nameOf(panel.menu), "") << "no menu";
+        EXPECT_EQ(nameOf(panel.windowClass), "") << "the default dialog class";
         EXPECT_EQ(panel.title, "");
         EXPECT_EQ(panel.pointSize, layout.pointSize);
         EXPECT_EQ(panel.faceName, layout.faceName);
