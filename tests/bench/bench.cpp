@@ -105,15 +105,14 @@ int main()
     QueryPerformanceFrequency(&frequency);
     const double ticksPerMs = frequency.QuadPart / 1000.0;
 
-    Journal journal{makeTempDirectory() + "\\journal.txt"};
-    Program recorder('"' + testsDirectory() + "\\keyrecorder.exe\" " + journal.path);
-    HWND target = waitForWindow(recorder.id(), "KeyRecorder", nullptr, longWait);
+    const KeyRecorder recorder = startKeyRecorder();
     RunningKeyboard keyboard = startKeyboard();
-    if (!target || !keyboard.panel) {
+    if (!recorder.window || !keyboard.panel) {
         fprintf(stderr, "the recorder or the keyboard did not start\n");
         return 1;
     }
-    clickAt(centreOf(target));
+    Journal journal{recorder.journal};
+    focusRecorderByClick(recorder);
     pumpFor(300);
 
     const auto pointAtKey = [&](char ch) {
