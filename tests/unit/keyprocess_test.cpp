@@ -194,6 +194,14 @@ TEST_F(ProcessingKeys, NumTurnsThePadIntoNavigationKeysAndDelIntoInsert)
     EXPECT_EQ(process({delKey}), keystroke(VK_DELETE));
 }
 
+TEST_F(ProcessingKeys, ThePadFollowsThePhoneOrCalculatorOrder)
+{
+    EXPECT_EQ(process({padSevenKey}), keystrokeFor('7'));
+    app.phoneLayout = 1;
+    EXPECT_EQ(process({padSevenKey}), keystrokeFor('1'));
+    EXPECT_EQ(lastCharacters(), "1");
+}
+
 TEST_F(ProcessingKeys, NumLeavesALatchedShiftForTheNavigationKey)
 {
     EXPECT_EQ(process({shiftKey, numKey, padLeftKey}), keystroke(VK_LEFT, true));
