@@ -132,6 +132,23 @@ TEST_F(TrackingTheTarget, ARepeatedReportLeavesTheSharedKeyboardStateAlone)
     EXPECT_TRUE(sharesInputWith(first));
 }
 
+TEST_F(TrackingTheTarget, CapsLockSetByCapStaysOnInEachNewTarget)
+{
+    app.hardwareKeyboard = 1;
+    latches.capsLatch = 1;
+    report(first.createFocusedWindow());
+    EXPECT_EQ(keyState(VK_CAPITAL), 1);
+    report(second.createFocusedWindow());
+    EXPECT_EQ(keyState(VK_CAPITAL), 1) << "attaching cleared the shared state";
+}
+
+TEST_F(TrackingTheTarget, WithoutAHardwareKeyboardCapsLockIsLeftToTheTarget)
+{
+    latches.capsLatch = 1;
+    report(first.createFocusedWindow());
+    EXPECT_EQ(keyState(VK_CAPITAL), 0);
+}
+
 TEST_F(TrackingTheTarget, FocusMovingToAnotherThreadMovesTheAttachment)
 {
     HWND one = first.createFocusedWindow();
