@@ -149,3 +149,21 @@ TEST(TypingWithSettings, ThePhoneOrderTypesOneOnTheFirstDigitKey)
     tapKey(keyboard.panel, 110);
     EXPECT_TRUE(waitForText(notepad.edit, "170")) << textOf(notepad.edit);
 }
+
+TEST(TypingWithSettings, CapsLockFromTheKeyboardFollowsTheFocusToAnotherApplication)
+{
+    setSetting("Hardware Keyboard", "Y");
+    Notepad first = startNotepad();
+    SetWindowPos(first.window, nullptr, 0, 0, 480, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+    Notepad second = startNotepad();
+    SetWindowPos(second.window, nullptr, 500, 0, 480, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+    RunningKeyboard keyboard = startKeyboard();
+    ASSERT_NE(keyboard.panel, nullptr);
+    focusByClick(first.edit);
+    tapKey(keyboard.panel, capKey);
+    typeOnKeyboard(keyboard.panel, "a");
+    EXPECT_TRUE(waitForText(first.edit, "A")) << textOf(first.edit);
+    focusByClick(second.edit);
+    typeOnKeyboard(keyboard.panel, "b");
+    EXPECT_TRUE(waitForText(second.edit, "B")) << textOf(second.edit);
+}
