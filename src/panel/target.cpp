@@ -2,6 +2,7 @@
 // and one keyboard state, which lets the keyboard hand the focus back and edit the modifier state.
 #include "panel/target.h"
 
+#include "panel/keystate.h"
 #include "shell/appstate.h"
 
 namespace
@@ -22,6 +23,9 @@ INT_PTR onFocusChange(HWND newWindow)
     if (attachedThread)
         AttachThreadInput(self, attachedThread, FALSE);
     attachedThread = AttachThreadInput(self, newThread, TRUE) ? newThread : 0;
+    // Attaching starts the shared keyboard state afresh, which would drop the caps lock that cap set.
+    if (app.hardwareKeyboard && latches.capsLatch)
+        setCapsLockState(true);
     app.targetWindow = newWindow;
     return TRUE;
 }

@@ -1,11 +1,12 @@
 // Tap latency: from a pointer press on a key to the character's arrival in a target of ours, beside the
 // same characters sent straight to the same target with SendInput, as a hardware keyboard's would arrive.
+// Each is split into stages to show where the time goes: the input call returning (for a tap, once the
+// keyboard's pointer hook has taken the press), the target's WM_KEYDOWN, and its WM_CHAR.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,30 +20,40 @@ constexpr int taps = 500;
 constexpr DWORD arrivalWait = 2000;
 const char* const characters = "tilfay";
 
+// Performance counter values; 0 for a character that did not arrive in time.
+struct Arrival {
+    long long keyDown = 0;
+    long long character = 0;
+};
+
 struct Journal {
     std::string path;
     size_t charsSeen = 0;
 
-    // The performance counter at which the next character arrived, or 0 when none did in time.
-    long long nextCharTime()
+    Arrival next()
     {
-        long long time = 0;
-        waitUntil([&] { return (time = charTime(charsSeen)) != 0; }, arrivalWait);
-        if (time)
+        Arrival arrival;
+        waitUntil([&] { return (arrival = arrivalOf(charsSeen)).character != 0; }, arrivalWait);
+        if (arrival.character)
             ++charsSeen;
-        return time;
+        return arrival;
     }
 
-    long long charTime(size_t index) const
+    // The character with this index and the key-down that came before it.
+    Arrival arrivalOf(size_t index) const
     {
         std::ifstream in(path);
         std::string kind, code;
         long long time = 0;
+        long long lastKeyDown = 0;
         size_t seen = 0;
-        while (in >> kind >> code >> time)
+        while (in >> kind >> code >> time) {
+            if (kind == "down")
+                lastKeyDown = time;
             if (kind == "char" && seen++ == index)
-                return time;
-        return 0;
+                return Arrival{lastKeyDown, time};
+        }
+        return Arrival{};
     }
 };
 
@@ -67,34 +78,52 @@ void typeDirectly(char ch)
 struct Figures {
     double median;
     double p99;
-    int lost;
 };
 
-Figures summarise(std::vector<double> latencies, int lost)
+Figures summarise(std::vector<double> latencies)
 {
     std::sort(latencies.begin(), latencies.end());
     if (latencies.empty())
-        return Figures{0, 0, lost};
-    return Figures{latencies[latencies.size() / 2], latencies[(latencies.size() * 99) / 100], lost};
+        return Figures{0, 0};
+    return Figures{latencies[latencies.size() / 2], latencies[(latencies.size() * 99) / 100]};
 }
 
-// prepare runs before the clock starts (moving the pointer to the key), send after it.
-template <typename Prepare, typename Send>
-Figures measure(Journal& journal, Prepare prepare, Send send, double ticksPerMs)
-{
-    std::vector<double> latencies;
+struct Stages {
+    std::vector<double> taken;
+    std::vector<double> keyDown;
+    std::vector<double> character;
     int lost = 0;
+};
+
+// prepare runs before the clock starts (moving the pointer to the key); send after it, returning the
+// counter at which the platform had taken the input.
+template <typename Prepare, typename Send>
+Stages measure(Journal& journal, Prepare prepare, Send send, double ticksPerMs)
+{
+    Stages stages;
     for (int i = 0; i < taps; ++i) {
         prepare(characters[i % 6]);
         const long long sent = now();
-        send(characters[i % 6]);
-        const long long arrived = journal.nextCharTime();
-        if (arrived)
-            latencies.push_back((arrived - sent) / ticksPerMs);
-        else
-            ++lost;
+        const long long taken = send(characters[i % 6]);
+        const Arrival arrival = journal.next();
+        if (!arrival.character) {
+            ++stages.lost;
+            continue;
+        }
+        stages.taken.push_back((taken - sent) / ticksPerMs);
+        stages.keyDown.push_back((arrival.keyDown - sent) / ticksPerMs);
+        stages.character.push_back((arrival.character - sent) / ticksPerMs);
     }
-    return summarise(latencies, lost);
+    return stages;
+}
+
+void print(const char* name, const Stages& stages)
+{
+    const Figures taken = summarise(stages.taken);
+    const Figures keyDown = summarise(stages.keyDown);
+    const Figures character = summarise(stages.character);
+    printf("  %-12s : %6.2f %6.2f   %6.2f %6.2f   %6.2f %6.2f   %d\n", name, taken.median, taken.p99,
+           keyDown.median, keyDown.p99, character.median, character.p99, stages.lost);
 }
 
 } // namespace
@@ -105,34 +134,43 @@ int main()
     QueryPerformanceFrequency(&frequency);
     const double ticksPerMs = frequency.QuadPart / 1000.0;
 
-    Journal journal{makeTempDirectory() + "\\journal.txt"};
-    Program recorder('"' + testsDirectory() + "\\keyrecorder.exe\" " + journal.path);
-    HWND target = waitForWindow(recorder.id(), "KeyRecorder", nullptr, longWait);
+    const KeyRecorder recorder = startKeyRecorder();
     RunningKeyboard keyboard = startKeyboard();
-    if (!target || !keyboard.panel) {
+    if (!recorder.window || !keyboard.panel) {
         fprintf(stderr, "the recorder or the keyboard did not start\n");
         return 1;
     }
-    clickAt(centreOf(target));
+    Journal journal{recorder.journal};
+    focusRecorderByClick(recorder);
     pumpFor(300);
 
     const auto pointAtKey = [&](char ch) {
         const POINT centre = centreOf(GetDlgItem(keyboard.panel, keyForCharacter(ch)));
         movePointerTo(centre);
     };
+    // SendInput returns once the low-level hooks have had the press.
     const auto tap = [](char) {
         pressLeftButton();
+        const long long taken = now();
         pumpFor(1);
         releaseLeftButton();
+        return taken;
     };
-    const Figures tapped = measure(journal, pointAtKey, tap, ticksPerMs);
-    const Figures direct = measure(
-        journal, [](char) {}, typeDirectly, ticksPerMs);
+    const auto sendDirectly = [](char ch) {
+        typeDirectly(ch);
+        return now();
+    };
+    const Stages tapped = measure(journal, pointAtKey, tap, ticksPerMs);
+    const Stages direct = measure(
+        journal, [](char) {}, sendDirectly, ticksPerMs);
 
-    printf("%d taps each, milliseconds from press to WM_CHAR in the target\n", taps);
-    printf("  keyboard tap : median %.2f  p99 %.2f  lost %d\n", tapped.median, tapped.p99, tapped.lost);
-    printf("  SendInput    : median %.2f  p99 %.2f  lost %d\n", direct.median, direct.p99, direct.lost);
-    printf("  ratio        : median %.2f  p99 %.2f\n", tapped.median / direct.median,
-           tapped.p99 / direct.p99);
+    printf("%d taps each, milliseconds from the press (or the SendInput call), median and p99\n", taps);
+    printf("  %-12s   %-16s%-16s%-16s%s\n", "", "input taken", "WM_KEYDOWN", "WM_CHAR", "lost");
+    print("keyboard tap", tapped);
+    print("SendInput", direct);
+    const Figures tappedChar = summarise(tapped.character);
+    const Figures directChar = summarise(direct.character);
+    printf("  ratio        : median %.2f  p99 %.2f (WM_CHAR)\n", tappedChar.median / directChar.median,
+           tappedChar.p99 / directChar.p99);
     return tapped.lost == 0 ? 0 : 1;
 }

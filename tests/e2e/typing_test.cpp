@@ -4,7 +4,8 @@
 #include "panel/keytables.h"
 #include "support/tapping.h"
 
-namespace {
+namespace
+{
 
 void setSetting(const char* key, const char* value)
 {
@@ -12,8 +13,9 @@ void setSetting(const char* key, const char* value)
 }
 
 // Notepad with the focus, the real keyboard beside it, targeting notepad.
-class TypingIntoNotepad : public ::testing::Test {
-protected:
+class TypingIntoNotepad : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         notepad = startNotepad();
@@ -51,6 +53,15 @@ TEST_F(TypingIntoNotepad, ASentenceWithEveryPunctuationKeyArrivesExactly)
     type("all!?:;-,.&()'\"<>x\b\nok");
     EXPECT_TRUE(waitForText(notepad.edit, "tilfay types all!?:;-,.&()'\"<>\r\nok")) << textOf(notepad.edit);
     EXPECT_EQ(GetForegroundWindow(), notepad.window) << "a tap never activates the keyboard";
+}
+
+// The modifiers go up with the key-up events, behind the keystroke in the target's queue: a shifted
+// character typed right after another still finds its shift when the target translates it.
+TEST_F(TypingIntoNotepad, ShiftedCharactersTypedInARowEachKeepTheirShift)
+{
+    const std::string shifted = "?!?:\"?<>?!";
+    type(shifted + shifted);
+    EXPECT_TRUE(waitForText(notepad.edit, shifted + shifted)) << textOf(notepad.edit);
 }
 
 TEST_F(TypingIntoNotepad, ShiftLatchesForOneLetterOnly)
@@ -101,9 +112,9 @@ TEST_F(TypingIntoNotepad, NumTurnsThePadIntoANavigationPad)
     tapKey(keyboard.panel, numKey);
     type("a");
     tapKey(keyboard.panel, numKey);
-    tapKey(keyboard.panel, 114); // Right
-    tapKey(keyboard.panel, 100); // grave accent
-    tapKey(keyboard.panel, 102); // Left
+    tapKey(keyboard.panel, 114);    // Right
+    tapKey(keyboard.panel, 100);    // grave accent
+    tapKey(keyboard.panel, 102);    // Left
     tapKey(keyboard.panel, delKey); // ins: notepad's edit ignores it
     tapKey(keyboard.panel, numKey);
     tapKey(keyboard.panel, 101);
@@ -137,4 +148,22 @@ TEST(TypingWithSettings, ThePhoneOrderTypesOneOnTheFirstDigitKey)
     tapKey(keyboard.panel, 103);
     tapKey(keyboard.panel, 110);
     EXPECT_TRUE(waitForText(notepad.edit, "170")) << textOf(notepad.edit);
+}
+
+TEST(TypingWithSettings, CapsLockFromTheKeyboardFollowsTheFocusToAnotherApplication)
+{
+    setSetting("Hardware Keyboard", "Y");
+    Notepad first = startNotepad();
+    SetWindowPos(first.window, nullptr, 0, 0, 480, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+    Notepad second = startNotepad();
+    SetWindowPos(second.window, nullptr, 500, 0, 480, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+    RunningKeyboard keyboard = startKeyboard();
+    ASSERT_NE(keyboard.panel, nullptr);
+    focusByClick(first.edit);
+    tapKey(keyboard.panel, capKey);
+    typeOnKeyboard(keyboard.panel, "a");
+    EXPECT_TRUE(waitForText(first.edit, "A")) << textOf(first.edit);
+    focusByClick(second.edit);
+    typeOnKeyboard(keyboard.panel, "b");
+    EXPECT_TRUE(waitForText(second.edit, "B")) << textOf(second.edit);
 }

@@ -1,22 +1,25 @@
 // A target application that records every key message it receives, one line each, in the file named on
-// its command line: "down 70", "up 70", "char 61 <performance counter>".
+// its command line: "down 70", "up 70", "sysdown 12", "char 61", each with the performance counter.
 #include <windows.h>
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 FILE* journal;
+HWND recordingArea;
 
 void record(const char* kind, WPARAM code)
 {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
-    fprintf(journal, "%s %02X %lld\n", kind, static_cast<unsigned>(code), static_cast<long long>(now.QuadPart));
+    fprintf(journal, "%s %02X %lld\n", kind, static_cast<unsigned>(code),
+            static_cast<long long>(now.QuadPart));
     fflush(journal);
 }
 
-LRESULT CALLBACK recorderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK recordingAreaProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_KEYDOWN: record("down", wParam); return 0;
@@ -24,9 +27,32 @@ LRESULT CALLBACK recorderProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_SYSKEYDOWN: record("sysdown", wParam); return 0;
     case WM_SYSKEYUP: record("sysup", wParam); return 0;
     case WM_CHAR: record("char", wParam); return 0;
+    default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+// Under Wine a focus that comes from no window at all is announced to no focus watcher, and a window that
+// takes the focus itself at its activation always gets it that way. Like most applications, the recorder
+// passes the focus on to a child, which is announced.
+LRESULT CALLBACK recorderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SETFOCUS: SetFocus(recordingArea); return 0;
+    case WM_SIZE: MoveWindow(recordingArea, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
+}
+
+void registerClass(HINSTANCE instance, const char* name, WNDPROC procedure)
+{
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = name;
+    RegisterClassA(&windowClass);
 }
 
 } // namespace
@@ -36,15 +62,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     journal = fopen(commandLine, "w");
     if (!journal)
         return 1;
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = recorderProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = "KeyRecorder";
-    RegisterClassA(&windowClass);
-    CreateWindowExA(0, "KeyRecorder", "Key Recorder", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 400, 300, nullptr,
-                    nullptr, instance, nullptr);
+    registerClass(instance, "KeyRecorder", recorderProc);
+    registerClass(instance, "KeyRecordingArea", recordingAreaProc);
+    HWND recorder = CreateWindowExA(0, "KeyRecorder", "Key Recorder", WS_OVERLAPPEDWINDOW, 10, 10, 400, 300,
+                                    nullptr, nullptr, instance, nullptr);
+    recordingArea = CreateWindowExA(0, "KeyRecordingArea", "", WS_CHILD | WS_VISIBLE, 0, 0, 400, 300,
+                                    recorder, nullptr, instance, nullptr);
+    ShowWindow(recorder, SW_SHOW);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

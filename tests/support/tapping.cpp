@@ -5,6 +5,14 @@
 
 #include "panel/keytables.h"
 
+namespace
+{
+
+// Right of notepad, above the keyboard.
+constexpr RECT recorderPlace{560, 20, 900, 260};
+
+} // namespace
+
 RunningKeyboard startKeyboard(const std::string& path)
 {
     RunningKeyboard keyboard;
@@ -70,6 +78,28 @@ void focusByClick(HWND edit)
 bool waitForText(HWND edit, const std::string& expected, DWORD timeoutMs)
 {
     return waitUntil([&] { return textOf(edit) == expected; }, timeoutMs);
+}
+
+KeyRecorder startKeyRecorder()
+{
+    KeyRecorder recorder;
+    recorder.journal = makeTempDirectory() + "\\journal.txt";
+    recorder.program =
+        std::make_unique<Program>('"' + testsDirectory() + "\\keyrecorder.exe\" " + recorder.journal);
+    recorder.window = waitForWindow(recorder.program->id(), "KeyRecorder", nullptr, longWait);
+    if (!recorder.window || !recorder.program->waitForInputIdle(longWait))
+        recorder.window = nullptr;
+    else
+        SetWindowPos(recorder.window, nullptr, recorderPlace.left, recorderPlace.top,
+                     recorderPlace.right - recorderPlace.left, recorderPlace.bottom - recorderPlace.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    return recorder;
+}
+
+void focusRecorderByClick(const KeyRecorder& recorder)
+{
+    clickAt(centreOf(recorder.window));
+    pumpFor(50);
 }
 
 int keyForCharacter(char ch)

@@ -36,6 +36,17 @@ std::string textOf(HWND edit);
 void focusByClick(HWND edit);
 bool waitForText(HWND edit, const std::string& expected, DWORD timeoutMs = shortWait);
 
+// keyrecorder.exe, which writes every key message it receives to its journal, moved out of the way of
+// notepad and the keyboard.
+struct KeyRecorder {
+    std::unique_ptr<Program> program;
+    HWND window = nullptr;
+    std::string journal;
+};
+KeyRecorder startKeyRecorder();
+// Clicks into the recorder's window, so that it has the focus and the keyboard targets it.
+void focusRecorderByClick(const KeyRecorder& recorder);
+
 // The key that types a character on the keyboard: a lower-case letter, a blank (the left space bar),
 // a punctuation character, '\n' (enter) or '\b' (back); 0 for any other.
 int keyForCharacter(char ch);

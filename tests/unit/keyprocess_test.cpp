@@ -1,0 +1,255 @@
+// Key processing observed where the platform delivers it: a window of the test's own holds the focus, is
+// the target, and records the key messages that the synthesized events become.
+#include <gtest/gtest.h>
+
+#include "caption/bitmapcontrols.h"
+#include "panel/keyprocess.h"
+#include "panel/keystate.h"
+#include "panel/keytables.h"
+#include "panel/panel.h"
+#include "shell/appstate.h"
+#include "support/keyrecord.h"
+#include "support/testframe.h"
+#include "support/winprocess.h"
+
+namespace
+{
+
+constexpr int zKey = 11;
+constexpr int exclamationKey = 37;
+constexpr int openParenthesisKey = 45;
+constexpr int padSevenKey = 101; // Home in navigation mode
+constexpr int padGraveKey = 100;
+constexpr int padLeftKey = 102;
+// Time for every queued event to reach the target's window procedure.
+constexpr DWORD deliveryTime = 200;
+
+BYTE keyState(int vk)
+{
+    BYTE state[256];
+    GetKeyboardState(state);
+    return state[vk];
+}
+
+// The toggle bit of a modifier flips with every press; only the down bit counts.
+bool isDown(int vk)
+{
+    return keyState(vk) & 0x80;
+}
+
+// The keystroke that the active layout gives for a character.
+KeyLines keystrokeFor(char ch)
+{
+    const SHORT scan = VkKeyScanA(ch);
+    return keystroke(LOBYTE(scan), HIBYTE(scan) & 1);
+}
+
+// The real panel in a stand-in frame, and the target window beside it holding the focus.
+class ProcessingKeys : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        app = AppState{};
+        latches = ModifierLatches{};
+        captureButtonClass();
+        app.keySize = 3;
+        app.showNumbers = 1;
+        app.showFunctionKeys = 1;
+        frame = createTestFrame();
+        app.mainWindow = frame;
+        app.keyboardPanel = createKeyboardPanel(frame);
+        ASSERT_NE(app.keyboardPanel, nullptr);
+        target = createKeyRecordingWindow();
+        SetForegroundWindow(target);
+        SetFocus(target);
+        ASSERT_TRUE(waitUntil([&] { return GetFocus() == target; }, shortWait));
+        app.targetWindow = target;
+        takeRecordedKeys();
+    }
+
+    void TearDown() override
+    {
+        DestroyWindow(target);
+        DestroyWindow(frame);
+    }
+
+    // Processes each key in turn, as taps would, and returns what reached the target.
+    KeyLines process(std::initializer_list<int> keys)
+    {
+        for (int keyId : keys)
+            processKey(static_cast<BYTE>(keyId));
+        pumpFor(deliveryTime);
+        lastLines = takeRecordedKeys();
+        return strokesOf(lastLines);
+    }
+
+    std::string lastCharacters() const
+    {
+        return charactersOf(lastLines);
+    }
+
+    bool oneShotLatchesClear() const
+    {
+        return !latches.shiftLatch && !latches.ctrlLatch && !latches.altLatch;
+    }
+
+    HWND frame = nullptr;
+    HWND target = nullptr;
+    KeyLines lastLines;
+};
+
+} // namespace
+
+TEST_F(ProcessingKeys, ShiftThenALetterWrapsOnlyThatLetterInShift)
+{
+    EXPECT_EQ(process({shiftKey}), KeyLines{}) << "a latch key sends nothing";
+    EXPECT_EQ(latches.shiftLatch, 1);
+    EXPECT_EQ(process({zKey}), keystroke('Z', true));
+    EXPECT_EQ(lastCharacters(), "Z");
+    EXPECT_EQ(latches.shiftLatch, 0);
+    EXPECT_EQ(process({zKey}), keystroke('Z'));
+    EXPECT_EQ(lastCharacters(), "z");
+}
+
+TEST_F(ProcessingKeys, CapWithoutAHardwareKeyboardSendsLettersWithShift)
+{
+    EXPECT_EQ(process({capKey}), KeyLines{});
+    EXPECT_EQ(process({zKey}), keystroke('Z', true));
+    EXPECT_EQ(process({zKey}), keystroke('Z', true)) << "cap lasts";
+    EXPECT_EQ(keyState(VK_CAPITAL), 0) << "caps lock is left alone";
+    EXPECT_EQ(latches.capsLatch, 1);
+}
+
+TEST_F(ProcessingKeys, CapAndALatchedShiftCancelOut)
+{
+    EXPECT_EQ(process({capKey, shiftKey, zKey}), keystroke('Z'));
+    EXPECT_EQ(lastCharacters(), "z");
+}
+
+TEST_F(ProcessingKeys, CapOnlyShiftsLetters)
+{
+    EXPECT_EQ(process({capKey, escKey}), keystroke(VK_ESCAPE));
+}
+
+TEST_F(ProcessingKeys, CapWithAHardwareKeyboardSetsCapsLockAndLeavesShiftToTheLatch)
+{
+    app.hardwareKeyboard = 1;
+    process({capKey});
+    EXPECT_EQ(keyState(VK_CAPITAL), 1) << "toggled, not held down";
+    EXPECT_EQ(process({zKey}), keystroke('Z'));
+    EXPECT_EQ(lastCharacters(), "Z") << "caps lock makes it upper case in the target";
+    EXPECT_EQ(process({shiftKey, zKey}), keystroke('Z', true));
+    process({capKey});
+    EXPECT_EQ(keyState(VK_CAPITAL), 0);
+}
+
+TEST_F(ProcessingKeys, ALatchedShiftBeforeAPadDigitGivesWayToWhatTheLayoutNeeds)
+{
+    EXPECT_EQ(process({shiftKey, padSevenKey}), keystrokeFor('7'));
+    EXPECT_EQ(lastCharacters(), "7");
+    EXPECT_EQ(latches.shiftLatch, 0) << "the latch is used up all the same";
+    EXPECT_EQ(process({zKey}), keystroke('Z'));
+}
+
+TEST_F(ProcessingKeys, ACharacterThatNeedsShiftGetsItLatchedOrNot)
+{
+    ASSERT_TRUE(HIBYTE(VkKeyScanA('!')) & 1) << "the layout puts ! on a shifted key";
+    EXPECT_EQ(process({exclamationKey}), keystrokeFor('!'));
+    EXPECT_EQ(process({shiftKey, exclamationKey}), keystrokeFor('!'));
+    EXPECT_EQ(lastCharacters(), "!");
+}
+
+TEST_F(ProcessingKeys, CtrlAltThenDelSendsTheThreeInOrder)
+{
+    EXPECT_EQ(process({ctrlKey, altKey, delKey}), keystroke(VK_DELETE, false, true, true));
+    EXPECT_TRUE(oneShotLatchesClear());
+}
+
+TEST_F(ProcessingKeys, AltThenALetterArrivesAsASystemKey)
+{
+    process({altKey, zKey});
+    EXPECT_EQ(lastLines, (KeyLines{"sysdown 12", "sysdown 5A", "syschar 7A", "sysup 5A", "up 12"}));
+}
+
+TEST_F(ProcessingKeys, ASecondTapOnCtrlCancelsIt)
+{
+    EXPECT_EQ(process({ctrlKey, ctrlKey, zKey}), keystroke('Z'));
+    EXPECT_EQ(lastCharacters(), "z");
+}
+
+TEST_F(ProcessingKeys, NumTurnsThePadIntoNavigationKeysAndDelIntoInsert)
+{
+    process({numKey});
+    EXPECT_EQ(latches.navLatch, 1);
+    EXPECT_EQ(app.navModeMirror, 1);
+    EXPECT_EQ(process({padSevenKey}), keystroke(VK_HOME));
+    EXPECT_EQ(process({padGraveKey}), keystrokeFor('`'));
+    EXPECT_EQ(lastCharacters(), "`");
+    EXPECT_EQ(process({delKey}), keystroke(VK_INSERT));
+    process({numKey});
+    EXPECT_EQ(latches.navLatch, 0);
+    EXPECT_EQ(app.navModeMirror, 0);
+    EXPECT_EQ(process({padSevenKey}), keystrokeFor('7'));
+    EXPECT_EQ(process({delKey}), keystroke(VK_DELETE));
+}
+
+TEST_F(ProcessingKeys, ThePadFollowsThePhoneOrCalculatorOrder)
+{
+    EXPECT_EQ(process({padSevenKey}), keystrokeFor('7'));
+    app.phoneLayout = 1;
+    EXPECT_EQ(process({padSevenKey}), keystrokeFor('1'));
+    EXPECT_EQ(lastCharacters(), "1");
+}
+
+TEST_F(ProcessingKeys, NumLeavesALatchedShiftForTheNavigationKey)
+{
+    EXPECT_EQ(process({shiftKey, numKey, padLeftKey}), keystroke(VK_LEFT, true));
+}
+
+TEST_F(ProcessingKeys, NothingIsSentOrLatchedWithoutATarget)
+{
+    app.targetWindow = nullptr;
+    EXPECT_EQ(process({shiftKey, capKey, numKey, zKey, padSevenKey}), KeyLines{});
+    EXPECT_EQ(lastLines, KeyLines{});
+    EXPECT_EQ(latches.shiftLatch, 0);
+    EXPECT_EQ(latches.capsLatch, 0);
+    EXPECT_EQ(latches.navLatch, 0);
+}
+
+TEST_F(ProcessingKeys, ACharacterTheLayoutLacksArrivesAsThatCharacter)
+{
+    ASSERT_EQ(VkKeyScanA('('), -1) << "the test needs a layout without (";
+    EXPECT_EQ(process({openParenthesisKey}), keystroke(VK_PACKET));
+    EXPECT_EQ(lastCharacters(), "(");
+    EXPECT_EQ(process({shiftKey, openParenthesisKey}), keystroke(VK_PACKET))
+        << "the character needs no shift";
+    EXPECT_EQ(latches.shiftLatch, 0);
+}
+
+TEST_F(ProcessingKeys, ACharacterTheLayoutLacksIsWrappedInTheLatchedCtrl)
+{
+    EXPECT_EQ(process({ctrlKey, openParenthesisKey}), keystroke(VK_PACKET, false, true));
+    EXPECT_EQ(lastCharacters(), "(");
+    EXPECT_TRUE(oneShotLatchesClear());
+}
+
+TEST_F(ProcessingKeys, AfterAKeystrokeOnlyCapAndNumRemainLatched)
+{
+    for (int keyId : {zKey, escKey, padSevenKey, exclamationKey, openParenthesisKey}) {
+        process({capKey, numKey, shiftKey, ctrlKey, altKey});
+        showShiftIndicator(true);
+        showCtrlIndicator(true);
+        showAltIndicator(true);
+        process({keyId});
+        EXPECT_FALSE(IsWindowVisible(shiftIndicator) || IsWindowVisible(ctrlIndicator) ||
+                     IsWindowVisible(altIndicator))
+            << "the lights go out, key " << keyId;
+        EXPECT_EQ(latches.capsLatch, 1) << keyId;
+        EXPECT_EQ(latches.navLatch, 1) << keyId;
+        EXPECT_TRUE(oneShotLatchesClear()) << keyId;
+        EXPECT_FALSE(isDown(VK_SHIFT) || isDown(VK_CONTROL) || isDown(VK_MENU))
+            << "the key-up events released the modifiers, key " << keyId;
+        process({capKey, numKey});
+    }
+}
