@@ -24,7 +24,7 @@ run: build
 
 # Tests share one pointer and one screen, so they run one at a time on a private display.
 test: build
-	scripts/with-display.sh ctest --test-dir $(BUILD)/x64 --output-on-failure --timeout 120
+	scripts/with-display.sh ctest --test-dir $(BUILD)/x64 --output-on-failure --timeout 300
 
 bench: build
 	scripts/with-display.sh scripts/wine-run.sh $(BUILD)/x64/wine $(BUILD)/x64/tests/bench.exe
