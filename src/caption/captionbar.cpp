@@ -12,8 +12,7 @@
 #include "shell/frame.h"
 #include "shell/message.h"
 
-namespace
-{
+namespace {
 
 constexpr COLORREF navy = 0x800000;
 // The move command with the caption hit code: the frame follows the pointer until the button is released.

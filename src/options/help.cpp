@@ -1,8 +1,7 @@
 // Help: the help file is looked for in the program's own directory, whatever the current directory is.
 #include "options/help.h"
 
-namespace
-{
+namespace {
 
 constexpr const char* helpFileName = "TILFAY.HLP";
 

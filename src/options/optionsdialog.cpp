@@ -7,8 +7,7 @@
 #include "shell/appstate.h"
 #include "shell/message.h"
 
-namespace
-{
+namespace {
 
 constexpr COLORREF optionsBackground = 0x000020;
 constexpr COLORREF buttonBackground = 0xE0E0E8;

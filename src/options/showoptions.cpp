@@ -10,8 +10,7 @@
 #include "settings/settings.h"
 #include "shell/appstate.h"
 
-namespace
-{
+namespace {
 
 bool isSizeCommand(int command)
 {

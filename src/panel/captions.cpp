@@ -6,8 +6,7 @@
 #include "panel/keytables.h"
 #include "shell/appstate.h"
 
-namespace
-{
+namespace {
 
 constexpr int captionLength = letterCount + punctuationCount;
 

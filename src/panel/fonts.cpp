@@ -11,8 +11,7 @@ HFONT specialFont;
 HFONT functionFont;
 HFONT arrowFont;
 
-namespace
-{
+namespace {
 
 struct SizeFonts {
     const char* face;

@@ -5,8 +5,7 @@
 #include "panel/keytables.h"
 #include "shell/appstate.h"
 
-namespace
-{
+namespace {
 
 constexpr int gridRows = 7;
 constexpr int gridColumns = 14;

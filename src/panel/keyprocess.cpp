@@ -11,8 +11,7 @@
 #include "shell/appstate.h"
 #include "shell/message.h"
 
-namespace
-{
+namespace {
 
 constexpr char noCharacter = ' ';
 constexpr SHORT noKeyForCharacter = -1;

@@ -6,8 +6,7 @@ HWND altIndicator;
 HWND ctrlIndicator;
 HWND shiftIndicator;
 
-namespace
-{
+namespace {
 
 // The toggle bit alone: caps lock on, the key not held down.
 constexpr BYTE toggledOn = 1;

@@ -18,8 +18,7 @@
 #include "shell/frame.h"
 #include "shell/message.h"
 
-namespace
-{
+namespace {
 
 constexpr COLORREF panelColour = RGB(0, 0, 64);
 constexpr COLORREF keyBackground = RGB(232, 224, 224);

@@ -5,8 +5,7 @@
 #include "panel/keystate.h"
 #include "shell/appstate.h"
 
-namespace
-{
+namespace {
 
 // Remembered rather than looked up from the old target, whose window may no longer exist: its thread
 // must still be detached.

@@ -6,8 +6,7 @@
 
 #include "shell/appstate.h"
 
-namespace
-{
+namespace {
 
 constexpr const char* section = "Tilfay";
 constexpr const char* file = "Tilfay.ini";

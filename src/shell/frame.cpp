@@ -10,8 +10,7 @@
 #include "settings/settings.h"
 #include "shell/message.h"
 
-namespace
-{
+namespace {
 
 constexpr DWORD frameStyle = WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU;
 

@@ -13,8 +13,7 @@
 #include "panel/keytables.h"
 #include "support/tapping.h"
 
-namespace
-{
+namespace {
 
 constexpr int taps = 500;
 constexpr DWORD arrivalWait = 2000;

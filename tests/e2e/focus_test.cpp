@@ -6,8 +6,7 @@
 #include "support/keyrecord.h"
 #include "support/tapping.h"
 
-namespace
-{
+namespace {
 
 constexpr RECT notepadPlace{0, 0, 480, 400};
 constexpr int cancelOptionsButton = 110;
@@ -57,9 +56,8 @@ void expectTypingIntoANewNotepad(const RunningKeyboard& keyboard)
 }
 
 // Notepad and the recorder side by side, and the keyboard.
-class TwoApplications : public ::testing::Test
-{
-  protected:
+class TwoApplications : public ::testing::Test {
+protected:
     void SetUp() override
     {
         notepad = startPlacedNotepad();

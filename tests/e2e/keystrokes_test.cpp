@@ -8,13 +8,11 @@
 #include "support/keyrecord.h"
 #include "support/tapping.h"
 
-namespace
-{
+namespace {
 
 // The keyboard with its function-key row shown, typing into the recorder.
-class TappingIntoTheRecorder : public ::testing::Test
-{
-  protected:
+class TappingIntoTheRecorder : public ::testing::Test {
+protected:
     void SetUp() override
     {
         WritePrivateProfileStringA("Tilfay", "Function keys", "Y", "Tilfay.ini");

@@ -16,8 +16,7 @@
 #include "support/settingsfile.h"
 #include "support/testframe.h"
 
-namespace
-{
+namespace {
 
 const char* const sizeNames[] = {"Tiny", "Small", "Medium", "Large", "Huge"};
 const char* const sizeTemplates[] = {"Key_Tiny", "Key_Small", "Key_Medium", "Key_Large", "Key_Huge"};
@@ -82,9 +81,8 @@ int childDialogCount(HWND frame)
 }
 
 // A process that the test did not start, ended by its id at the end of the test if it has not ended.
-class ProcessById
-{
-  public:
+class ProcessById {
+public:
     explicit ProcessById(DWORD id) : handle_(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {}
     ~ProcessById()
     {
@@ -104,13 +102,12 @@ class ProcessById
         return WaitForSingleObject(handle_, timeoutMs) == WAIT_OBJECT_0;
     }
 
-  private:
+private:
     HANDLE handle_;
 };
 
-class Options : public ::testing::Test
-{
-  protected:
+class Options : public ::testing::Test {
+protected:
     HWND frame() const
     {
         return session.keyboard.frame;
@@ -418,9 +415,7 @@ TEST_F(Options, CloseKeyboardAsksTheSettingsFileAgainWhenChosen)
     EXPECT_TRUE(typingGoesOn(session));
 }
 
-class SizeChoice : public Options, public ::testing::WithParamInterface<int>
-{
-};
+class SizeChoice : public Options, public ::testing::WithParamInterface<int> {};
 
 TEST_P(SizeChoice, BuildsAWorkingKeyboardOfThatSizeAtTheCorner)
 {

@@ -6,8 +6,7 @@
 #include "support/settingsfile.h"
 #include "support/winprocess.h"
 
-namespace
-{
+namespace {
 
 const std::vector<SettingsEntry> defaultFile = {
     {"Parking X", "3000"}, {"Parking Y", "3000"},    {"Numbers", "Y"},
@@ -23,9 +22,8 @@ std::string valueOf(const std::vector<SettingsEntry>& entries, const std::string
     return missingValue;
 }
 
-class SettingsPersistence : public ::testing::Test
-{
-  protected:
+class SettingsPersistence : public ::testing::Test {
+protected:
     void SetUp() override
     {
         deleteSettingsFile();

@@ -4,8 +4,7 @@
 #include "support/keyboard.h"
 #include "support/winprocess.h"
 
-namespace
-{
+namespace {
 
 constexpr DWORD exitedWith(int code)
 {

@@ -4,8 +4,7 @@
 #include "panel/keytables.h"
 #include "support/tapping.h"
 
-namespace
-{
+namespace {
 
 void setSetting(const char* key, const char* value)
 {
@@ -13,9 +12,8 @@ void setSetting(const char* key, const char* value)
 }
 
 // Notepad with the focus, the real keyboard beside it, targeting notepad.
-class TypingIntoNotepad : public ::testing::Test
-{
-  protected:
+class TypingIntoNotepad : public ::testing::Test {
+protected:
     void SetUp() override
     {
         notepad = startNotepad();

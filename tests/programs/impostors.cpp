@@ -15,8 +15,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     }
     CreateWindowExA(0, "Tilfay32", "Not Tilfay", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
                     nullptr, instance, nullptr);
-    CreateWindowExA(0, "Impostor", "Tilfay", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 120, 200, 100, nullptr, nullptr,
-                    instance, nullptr);
+    CreateWindowExA(0, "Impostor", "Tilfay", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 120, 200, 100, nullptr,
+                    nullptr, instance, nullptr);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0)
         DispatchMessageA(&msg);

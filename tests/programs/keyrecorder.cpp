@@ -4,8 +4,7 @@
 
 #include <cstdio>
 
-namespace
-{
+namespace {
 
 FILE* journal;
 HWND recordingArea;

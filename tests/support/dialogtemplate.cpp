@@ -1,14 +1,12 @@
 // Reading compiled dialog templates and bitmap resources back out of a module.
 #include "support/dialogtemplate.h"
 
-namespace
-{
+namespace {
 
 // Walks a template's words; strings are UTF-16 and turned into the ANSI code page. Reading past the end
 // yields zeros and marks the reader overrun.
-class WordReader
-{
-  public:
+class WordReader {
+public:
     explicit WordReader(const std::vector<BYTE>& bytes)
         : start_(bytes.data()), at_(bytes.data()), end_(bytes.data() + bytes.size())
     {
@@ -74,7 +72,7 @@ class WordReader
         return overrun_;
     }
 
-  private:
+private:
     WORD peek() const
     {
         WORD value = 0;

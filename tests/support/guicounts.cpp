@@ -7,8 +7,7 @@
 
 #include "support/winprocess.h"
 
-namespace
-{
+namespace {
 
 // Wine does not count a process's GUI objects (GetGuiResources answers 0). It keeps the process's GDI
 // objects in a handle table laid out as the platform's shared one, which the process environment block

@@ -4,8 +4,7 @@
 #include "panel/keytables.h"
 #include "resources/resource.h"
 
-namespace
-{
+namespace {
 
 // Menu borders are at most this wide.
 constexpr int menuEdge = 3;

@@ -3,8 +3,7 @@
 
 #include <vector>
 
-namespace
-{
+namespace {
 
 INPUT keyInput(WORD virtualKey, DWORD flags)
 {

@@ -5,8 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-namespace
-{
+namespace {
 
 KeyLines recorded;
 

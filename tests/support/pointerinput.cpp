@@ -7,8 +7,7 @@
 #include <string>
 #include <utility>
 
-namespace
-{
+namespace {
 
 // Absolute coordinates run from 0 to 65535 over the screen; rounding up lands on the pixel itself.
 LONG normalised(LONG pixel, int screenSize)

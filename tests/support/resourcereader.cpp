@@ -1,8 +1,7 @@
 // Reading the program's own bitmap resources as the compiler wrote them.
 #include "support/resourcereader.h"
 
-namespace
-{
+namespace {
 
 const void* resourceData(const char* name, const char* type)
 {

@@ -4,8 +4,7 @@
 #include "support/keyboardparts.h"
 #include "support/settingsfile.h"
 
-namespace
-{
+namespace {
 
 // The letters tapped one after another by typingGoesOn.
 constexpr const char* nextLetters = "abcdefghijklmnopqrstuvwxyz";

@@ -5,8 +5,7 @@
 
 #include <vector>
 
-namespace
-{
+namespace {
 
 std::string trimmed(const std::string& text)
 {

@@ -5,8 +5,7 @@
 
 #include "panel/keytables.h"
 
-namespace
-{
+namespace {
 
 // Right of notepad, above the keyboard.
 constexpr RECT recorderPlace{560, 20, 900, 260};

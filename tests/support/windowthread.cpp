@@ -3,8 +3,7 @@
 
 #include "support/winprocess.h"
 
-namespace
-{
+namespace {
 
 constexpr UINT runAction = WM_APP;
 

@@ -6,9 +6,8 @@
 
 #include <functional>
 
-class WindowThread
-{
-  public:
+class WindowThread {
+public:
     WindowThread();
     // Ends the thread's message loop and waits for it; its windows go with it.
     ~WindowThread();
@@ -22,7 +21,7 @@ class WindowThread
     // The window that holds the focus in the thread's input state, or 0.
     HWND focus() const;
 
-  private:
+private:
     // Runs the action on the thread and returns once it has.
     void run(const std::function<void()>& action) const;
     static DWORD WINAPI main(LPVOID parameter);

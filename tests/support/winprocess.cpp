@@ -131,8 +131,7 @@ void Program::end()
     info_ = PROCESS_INFORMATION{};
 }
 
-namespace
-{
+namespace {
 
 struct WindowSearch {
     DWORD processId;

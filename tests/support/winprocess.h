@@ -24,9 +24,8 @@ std::string makeTempDirectory();
 void copyInto(const std::string& file, const std::string& directory);
 
 // A started program, ended by process id when it goes out of scope.
-class Program
-{
-  public:
+class Program {
+public:
     explicit Program(const std::string& commandLine, const std::string& directory = "");
     ~Program();
     Program(const Program&) = delete;
@@ -41,7 +40,7 @@ class Program
     bool waitForInputIdle(DWORD timeoutMs) const;
     void end();
 
-  private:
+private:
     PROCESS_INFORMATION info_{};
 };
 

@@ -16,8 +16,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace
-{
+namespace {
 
 constexpr COLORREF black = RGB(0, 0, 0);
 constexpr COLORREF white = RGB(255, 255, 255);
@@ -262,9 +261,8 @@ POINT pointOnMenuItem(HWND popup, HMENU menu, int position)
     return POINT{x, (top + bottom) / 2};
 }
 
-class CaptionBar : public ::testing::Test
-{
-  protected:
+class CaptionBar : public ::testing::Test {
+protected:
     void SetUp() override
     {
         registerClasses();
@@ -642,9 +640,8 @@ TEST_F(CaptionBar, PressOnTheTitleDragsTheFrameAndHandsBackTheFocus)
     EXPECT_EQ(GetFocus(), target);
 }
 
-class FrameMenu : public CaptionBar
-{
-  protected:
+class FrameMenu : public CaptionBar {
+protected:
     // Opens the frame menu and reads the state of Close while it is shown.
     void openAndRead()
     {

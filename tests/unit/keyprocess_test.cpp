@@ -12,8 +12,7 @@
 #include "support/testframe.h"
 #include "support/winprocess.h"
 
-namespace
-{
+namespace {
 
 constexpr int zKey = 11;
 constexpr int exclamationKey = 37;
@@ -45,9 +44,8 @@ KeyLines keystrokeFor(char ch)
 }
 
 // The real panel in a stand-in frame, and the target window beside it holding the focus.
-class ProcessingKeys : public ::testing::Test
-{
-  protected:
+class ProcessingKeys : public ::testing::Test {
+protected:
     void SetUp() override
     {
         app = AppState{};

@@ -4,8 +4,7 @@
 #include "panel/keystate.h"
 #include "support/testframe.h"
 
-namespace
-{
+namespace {
 
 BYTE stateOf(int vk)
 {

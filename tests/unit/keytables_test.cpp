@@ -7,8 +7,7 @@
 
 #include "panel/keytables.h"
 
-namespace
-{
+namespace {
 
 bool inRange(int id, int first, int last)
 {

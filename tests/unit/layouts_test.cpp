@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 // The x and width of a layout column, or the y and height of a row, in dialog units.
 struct Span {
@@ -401,9 +400,8 @@ INT_PTR CALLBACK quietPanelProc(HWND, UINT, WPARAM, LPARAM)
     return FALSE;
 }
 
-class TestPanel
-{
-  public:
+class TestPanel {
+public:
     explicit TestPanel(const char* name)
         : parent_(
               CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr, nullptr, nullptr)),
@@ -429,7 +427,7 @@ class TestPanel
         return panel_;
     }
 
-  private:
+private:
     HWND parent_;
     HWND panel_;
 };

@@ -20,8 +20,7 @@
 #include <string>
 #include <thread>
 
-namespace
-{
+namespace {
 
 constexpr const char* optionsTitle = "Tilfay Keyboard Options";
 
@@ -56,9 +55,8 @@ bool itemEnabled(HWND dialog, int id)
     return IsWindowEnabled(GetDlgItem(dialog, id));
 }
 
-class OptionsDialog : public ::testing::Test
-{
-  protected:
+class OptionsDialog : public ::testing::Test {
+protected:
     void SetUp() override
     {
         registerFrameClass();
@@ -364,9 +362,8 @@ TEST(Help, OpensTheHelpFileBesideTheProgramWhateverTheCurrentDirectory)
     EXPECT_NE(text.find("'" + testsDirectory() + "\\TILFAY.HLP'"), std::string::npos) << text;
 }
 
-class SettingCommands : public OptionsDialog
-{
-  protected:
+class SettingCommands : public OptionsDialog {
+protected:
     void SetUp() override
     {
         OptionsDialog::SetUp();

@@ -15,8 +15,7 @@
 #include "support/testframe.h"
 #include "support/winprocess.h"
 
-namespace
-{
+namespace {
 
 constexpr int lightSides[5] = {5, 6, 6, 7, 8};
 constexpr int altLightIds[5] = {330, 331, 331, 332, 333};
@@ -48,9 +47,8 @@ std::string textOfControl(HWND control)
     return text;
 }
 
-class PanelOfSize : public ::testing::TestWithParam<int>
-{
-  protected:
+class PanelOfSize : public ::testing::TestWithParam<int> {
+protected:
     void SetUp() override
     {
         app = AppState{};

@@ -10,8 +10,7 @@
 #include "shell/appstate.h"
 #include "support/settingsfile.h"
 
-namespace
-{
+namespace {
 
 // A screen smaller than the test display, so that the limits come from the state, not the display.
 constexpr int screenWidth = 800;
@@ -128,9 +127,8 @@ void expectSane(const Settings& s)
     EXPECT_TRUE(s.parkingY == -1 || (s.parkingY >= 0 && s.parkingY <= limitY())) << s;
 }
 
-class SettingsTest : public ::testing::Test
-{
-  protected:
+class SettingsTest : public ::testing::Test {
+protected:
     void SetUp() override
     {
         deleteSettingsFile();
@@ -469,8 +467,7 @@ TEST_F(SettingsHandEdits, EditsOfOtherKeysWhileRunningAreOverwrittenAtTheNextSav
     expectFileHolds(loaded);
 }
 
-namespace
-{
+namespace {
 
 struct BadFile {
     const char* name;
@@ -517,9 +514,8 @@ std::vector<BadFile> badFiles()
     };
 }
 
-class BadSettingsFile : public ::testing::TestWithParam<BadFile>
-{
-  protected:
+class BadSettingsFile : public ::testing::TestWithParam<BadFile> {
+protected:
     void SetUp() override
     {
         deleteSettingsFile();

@@ -14,8 +14,7 @@
 #include "support/windowthread.h"
 #include "support/winprocess.h"
 
-namespace
-{
+namespace {
 
 constexpr int zKey = 11;
 constexpr DWORD deliveryTime = 200;
@@ -46,9 +45,8 @@ void setKeyState(int vk, BYTE value)
 }
 
 // The real panel in a stand-in frame; the reports and presses go to it as the hook library sends them.
-class TrackingTheTarget : public ::testing::Test
-{
-  protected:
+class TrackingTheTarget : public ::testing::Test {
+protected:
     void SetUp() override
     {
         app = AppState{};
