@@ -13,8 +13,7 @@
 #include "support/session.h"
 #include "support/settingsfile.h"
 
-namespace
-{
+namespace {
 
 constexpr int captionHeight = 10;
 
@@ -51,9 +50,8 @@ std::string grayedText(const std::vector<MenuRow>& rows)
     return text;
 }
 
-class CaptionBarInUse : public ::testing::Test
-{
-  protected:
+class CaptionBarInUse : public ::testing::Test {
+protected:
     HWND frame() const
     {
         return session.keyboard.frame;

@@ -1,6 +1,9 @@
 // A stand-in frame for panels and caption bars created inside a test, and pixel readers.
 #include "support/testframe.h"
 
+#include "caption/bitmapcontrols.h"
+#include "panel/panel.h"
+#include "shell/appstate.h"
 #include "support/winprocess.h"
 
 HWND createTestFrame(int width, int height)
@@ -17,6 +20,19 @@ HWND createTestFrame(int width, int height)
                                  0, 0, width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     pumpFor(50);
     return frame;
+}
+
+HWND createTestKeyboard(int keySize)
+{
+    app = AppState{};
+    latches = ModifierLatches{};
+    captureButtonClass();
+    app.keySize = keySize;
+    app.showNumbers = 1;
+    app.showFunctionKeys = 1;
+    app.mainWindow = createTestFrame();
+    app.keyboardPanel = createKeyboardPanel(app.mainWindow);
+    return app.mainWindow;
 }
 
 COLORREF screenPixel(HWND window, int x, int y)

@@ -48,15 +48,7 @@ class ProcessingKeys : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        app = AppState{};
-        latches = ModifierLatches{};
-        captureButtonClass();
-        app.keySize = 3;
-        app.showNumbers = 1;
-        app.showFunctionKeys = 1;
-        frame = createTestFrame();
-        app.mainWindow = frame;
-        app.keyboardPanel = createKeyboardPanel(frame);
+        frame = createTestKeyboard(3);
         ASSERT_NE(app.keyboardPanel, nullptr);
         target = createKeyRecordingWindow();
         SetForegroundWindow(target);

@@ -51,16 +51,8 @@ class PanelOfSize : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override
     {
-        app = AppState{};
-        latches = ModifierLatches{};
-        captureButtonClass();
-        app.keySize = GetParam();
-        app.showNumbers = 1;
-        app.showFunctionKeys = 1;
-        frame = createTestFrame();
-        app.mainWindow = frame;
-        panel = createKeyboardPanel(frame);
-        app.keyboardPanel = panel;
+        frame = createTestKeyboard(GetParam());
+        panel = app.keyboardPanel;
         ASSERT_NE(panel, nullptr);
     }
 

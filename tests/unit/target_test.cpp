@@ -49,16 +49,8 @@ class TrackingTheTarget : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        app = AppState{};
-        latches = ModifierLatches{};
-        captureButtonClass();
-        app.keySize = 3;
-        app.showNumbers = 1;
-        app.showFunctionKeys = 1;
-        frame = createTestFrame();
-        app.mainWindow = frame;
-        panel = createKeyboardPanel(frame);
-        app.keyboardPanel = panel;
+        frame = createTestKeyboard(3);
+        panel = app.keyboardPanel;
         ASSERT_NE(panel, nullptr);
         keyWatch = SetWindowsHookExA(WH_KEYBOARD_LL, watchKeys, GetModuleHandleA(nullptr), 0);
         ASSERT_NE(keyWatch, nullptr);
