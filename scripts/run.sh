@@ -4,27 +4,27 @@
 # Usage: run.sh BUILD_DIR
 set -u
 build=$(realpath "$1")
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+. "$(dirname "$0")/wine-env.sh"
+export wine wineserver
 export WINEPREFIX="$build/wine/run-prefix"
-[ -d "$WINEPREFIX" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
+[ -d "$WINEPREFIX" ] || { "$wine" wineboot -i >/dev/null 2>&1; "$wineserver" -w; }
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1 || { [ -n "${DISPLAY:-}" ] && xdotool getmouselocation >/dev/null 2>&1; }; then
-    wine notepad &
+    "$wine" notepad &
     sleep 2
-    exec wine "$build/bin/Tilfay.exe"
+    exec "$wine" "$build/bin/Tilfay.exe"
 fi
 
 screenshot="$build/screenshot.png"
 here=$(dirname "$0")
 "$here/with-display.sh" bash -c '
-    wine notepad & notepad=$!
+    "$wine" notepad & notepad=$!
     timeout 30 xdotool search --sync --onlyvisible --name Notepad >/dev/null
-    wine "$1/bin/Tilfay.exe" & keyboard=$!
+    "$wine" "$1/bin/Tilfay.exe" & keyboard=$!
     timeout 30 xdotool search --sync --onlyvisible --name "^Tilfay$" >/dev/null
     sleep 1
     xwd -root -silent | /usr/bin/convert xwd:- "$2"
-    wineserver -k
+    "$wineserver" -k
     wait $notepad $keyboard 2>/dev/null
 ' run "$build" "$screenshot"
 echo "No display: the keyboard ran on a private one; screenshot in $screenshot"

@@ -4,20 +4,20 @@
 set -eu
 build=$(realpath "$1")
 docs=$(realpath "$(dirname "$0")/../docs")
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+. "$(dirname "$0")/wine-env.sh"
+export wine wineserver
 export WINEPREFIX="$build/wine/screenshots"
-[ -d "$WINEPREFIX" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
+[ -d "$WINEPREFIX" ] || { "$wine" wineboot -i >/dev/null 2>&1; "$wineserver" -w; }
 
 "$(dirname "$0")/with-display.sh" bash -c '
     for size in Tiny Small Medium Large Huge; do
         printf "[Tilfay]\r\nSize=%s\r\nFunction keys=Y\r\n" "$size" > "$WINEPREFIX/drive_c/windows/Tilfay.ini"
-        wine "$1/bin/Tilfay.exe" & keyboard=$!
+        "$wine" "$1/bin/Tilfay.exe" & keyboard=$!
         window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Tilfay$" | head -1)
         sleep 2
         eval "$(xdotool getwindowgeometry --shell "$window")"
         xwd -root -silent | /usr/bin/convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2/size-$size.png"
-        wineserver -k
+        "$wineserver" -k
         wait $keyboard 2>/dev/null || true
     done
 ' shots "$build" "$docs"
