@@ -178,12 +178,18 @@ std::string shortcutTarget(const std::string& shortcut)
 // A string value of the 32-bit view of HKLM, where a 32-bit package writes; "" when it is not there.
 std::string machineValue(const std::string& key, const char* name)
 {
-    char value[1024] = "";
-    DWORD size = sizeof value;
-    if (RegGetValueA(HKEY_LOCAL_MACHINE, key.c_str(), name, RRF_RT_REG_SZ | RRF_SUBKEY_WOW6432KEY, nullptr,
-                     value, &size) != ERROR_SUCCESS)
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ | KEY_WOW64_32KEY, &opened) !=
+        ERROR_SUCCESS)
         return "";
-    return value;
+    char value[1024] = "";
+    DWORD size = sizeof value - 1;
+    DWORD type = 0;
+    const bool found = RegQueryValueExA(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(value),
+                                        &size) == ERROR_SUCCESS &&
+                       type == REG_SZ;
+    RegCloseKey(opened);
+    return found ? value : "";
 }
 
 // The "Apps and features" entry whose display name is Tilfay, "" when there is none.

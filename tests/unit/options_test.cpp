@@ -366,7 +366,7 @@ TEST(Help, OpensAHelpFileBesideTheProgramWithWinHelpWhateverTheCurrentDirectory)
     asking.join();
     DestroyWindow(owner);
     DeleteFileA(helpFile.c_str());
-    EXPECT_NE(text.find("'" + testsDirectory() + "\\TILFAY.HLP'"), std::string::npos) << text;
+    EXPECT_NE(text.find("`" + testsDirectory() + "\\TILFAY.HLP'"), std::string::npos) << text;
 }
 
 class SettingCommands : public OptionsDialog {
