@@ -34,9 +34,13 @@ void showHelp(HWND frame)
     char moduleName[moduleNameSize];
     const DWORD length = GetModuleFileNameA(nullptr, moduleName, moduleNameSize);
     const std::string helpFile = fileBeside(moduleName, length, helpFileName);
-    if (isFile(helpFile))
+    if (isFile(helpFile)) {
         WinHelpA(frame, helpFile.c_str(), HELP_CONTENTS, 0);
-    else
-        ShellExecuteA(frame, "open", fileBeside(moduleName, length, guidePageName).c_str(), nullptr, nullptr,
-                      SW_SHOWNORMAL);
+        return;
+    }
+    // The options dialog has just made this the foreground process; a browser that is already running
+    // comes to the front only when this process lets it.
+    AllowSetForegroundWindow(ASFW_ANY);
+    ShellExecuteA(frame, "open", fileBeside(moduleName, length, guidePageName).c_str(), nullptr, nullptr,
+                  SW_SHOWNORMAL);
 }

@@ -264,7 +264,7 @@ TEST(Release, TheFilesNamesCarryTheVersionOfBothBinaries)
     }
 }
 
-TEST_F(Installer, InstallsTheZipsFilesAndUninstallsEveryTraceButTheSettings)
+TEST_F(Installer, InstallsAndUninstallsTheFilesShortcutEntryAndRunValue)
 {
     const std::string dist = releaseDirectory() + "\\dist";
     const std::string package = packagePath(dist);
