@@ -23,11 +23,23 @@ rm -f "$zip" "$msi"
 
 # wixl takes sources relative to the folder it runs in.
 (cd "$stage" && wixl -a x86 -D Version="$version" -D SourceDir=. -o "$msi" "$source_dir/packaging/Tilfay.wxs")
+
+# A property of the package; msiinfo writes its tables with CRLF line ends.
+property() {
+    msiinfo export "$msi" Property | tr -d '\r' | awk -F'\t' -v name="$1" '$1 == name { print $2 }'
+}
+
 # wixl cannot write a component's condition: the Run entry is installed only when START_AT_SIGNIN is 1, and
 # the property is passed on to the per-machine install's server side like the ones wixl made secure.
 msibuild "$msi" -q "UPDATE \`Component\` SET \`Condition\`='START_AT_SIGNIN = \"1\"' WHERE \`Component\`='StartAtSignIn'"
-secure=$(msiinfo export "$msi" Property | awk -F'\t' '$1 == "SecureCustomProperties" { print $2 }')
+secure=$(property SecureCustomProperties)
 msibuild "$msi" -q "UPDATE \`Property\` SET \`Value\`='${secure:+$secure;}START_AT_SIGNIN' WHERE \`Property\`='SecureCustomProperties'"
+# wixl ignores MajorUpgrade's AllowSameVersionUpgrades: another build of the same version would install beside
+# this one, with a second "Apps and features" entry, unless the upgrade search takes its version in
+# (attributes 513: migrate the features, and the highest version is included).
+upgrade_code=$(property UpgradeCode)
+msibuild "$msi" -q "DELETE FROM \`Upgrade\` WHERE \`ActionProperty\`='WIX_UPGRADE_DETECTED'"
+msibuild "$msi" -q "INSERT INTO \`Upgrade\` (\`UpgradeCode\`, \`VersionMax\`, \`Attributes\`, \`ActionProperty\`) VALUES ('$upgrade_code', '$version', 513, 'WIX_UPGRADE_DETECTED')"
 rm -rf "$stage"
 echo "$zip"
 echo "$msi"

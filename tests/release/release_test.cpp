@@ -192,18 +192,18 @@ std::string machineValue(const std::string& key, const char* name)
     return found ? value : "";
 }
 
-// The "Apps and features" entry whose display name is Tilfay, "" when there is none.
-std::string uninstallEntry()
+// The "Apps and features" entries whose display name is Tilfay.
+std::vector<std::string> uninstallEntries()
 {
+    std::vector<std::string> found;
     HKEY entries = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, uninstallKey, 0, KEY_READ | KEY_WOW64_32KEY, &entries) !=
         ERROR_SUCCESS)
-        return "";
-    std::string found;
+        return found;
     char name[256];
-    for (DWORD i = 0; found.empty() && RegEnumKeyA(entries, i, name, sizeof name) == ERROR_SUCCESS; ++i)
+    for (DWORD i = 0; RegEnumKeyA(entries, i, name, sizeof name) == ERROR_SUCCESS; ++i)
         if (machineValue(std::string(uninstallKey) + "\\" + name, "DisplayName") == "Tilfay")
-            found = std::string(uninstallKey) + "\\" + name;
+            found.push_back(std::string(uninstallKey) + "\\" + name);
     RegCloseKey(entries);
     return found;
 }
@@ -275,16 +275,16 @@ TEST_F(Installer, InstallsAndUninstallsTheFilesShortcutEntryAndRunValue)
     ASSERT_EQ(runMsiexec("/i \"" + package + "\" /qn"), 0u);
     EXPECT_EQ(filesUnder(installDirectory()), filesUnder(releaseDirectory() + "\\unpacked"));
     EXPECT_EQ(shortcutTarget(shortcutPath()), program);
-    const std::string entry = uninstallEntry();
-    ASSERT_FALSE(entry.empty()) << "an Apps and features entry";
-    EXPECT_EQ(machineValue(entry, "DisplayVersion"), version);
+    const auto entries = uninstallEntries();
+    ASSERT_EQ(entries.size(), 1u) << "an Apps and features entry";
+    EXPECT_EQ(machineValue(entries.front(), "DisplayVersion"), version);
     EXPECT_EQ(machineValue(runKey, "Tilfay"), '"' + program + '"') << "starts at sign-in by default";
 
     ASSERT_EQ(runMsiexec("/x \"" + package + "\" /qn"), 0u);
     EXPECT_EQ(filesUnder(installDirectory()), std::vector<std::string>());
     EXPECT_EQ(GetFileAttributesA(installDirectory().c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(shortcutPath(), "");
-    EXPECT_EQ(uninstallEntry(), "");
+    EXPECT_EQ(uninstallEntries().size(), 0u);
     EXPECT_EQ(machineValue(runKey, "Tilfay"), "");
 
     ASSERT_EQ(runMsiexec("/i \"" + package + "\" /qn START_AT_SIGNIN=0"), 0u);
@@ -293,13 +293,19 @@ TEST_F(Installer, InstallsAndUninstallsTheFilesShortcutEntryAndRunValue)
 }
 
 // The 32-bit keyboard cannot start here; the same package made of this build's 64-bit files stands in for it.
-TEST_F(Installer, TheInstalledKeyboardStartsFromItsShortcutInTheCorner)
+// Installed over the release's package, another build of the same version, it replaces it.
+TEST_F(Installer, AnotherBuildOfTheVersionReplacesItAndStartsFromTheShortcutInTheCorner)
 {
+    const std::string release = packagePath(releaseDirectory() + "\\dist");
     const std::string package = packagePath(releaseDirectory() + "\\x64");
+    ASSERT_FALSE(release.empty());
     ASSERT_FALSE(package.empty());
+    ASSERT_EQ(runMsiexec("/i \"" + release + "\" /qn"), 0u);
     ASSERT_EQ(runMsiexec("/i \"" + package + "\" /qn"), 0u);
+    EXPECT_EQ(uninstallEntries().size(), 1u);
     const std::string target = shortcutTarget(shortcutPath());
     ASSERT_EQ(target, installDirectory() + "\\Tilfay.exe");
+    ASSERT_EQ(machineOf(target), IMAGE_FILE_MACHINE_AMD64) << "the second build's files replaced the first's";
 
     Program keyboard('"' + target + '"');
     HWND frame = waitForFrame(keyboard);
