@@ -305,7 +305,7 @@ TEST_F(Installer, AnotherBuildOfTheVersionReplacesItAndStartsFromTheShortcutInTh
     EXPECT_EQ(uninstallEntries().size(), 1u);
     const std::string target = shortcutTarget(shortcutPath());
     ASSERT_EQ(target, installDirectory() + "\\Tilfay.exe");
-    ASSERT_EQ(machineOf(target), IMAGE_FILE_MACHINE_AMD64) << "the second build's files replaced the first's";
+    ASSERT_EQ(machineOf(target), machineOf(tilfayPath())) << "the second build's files replaced the first's";
 
     Program keyboard('"' + target + '"');
     HWND frame = waitForFrame(keyboard);
