@@ -30,6 +30,15 @@ test: build
 bench: build
 	scripts/with-display.sh scripts/wine-run.sh $(BUILD)/x64/wine $(BUILD)/x64/tests/bench.exe
 
+# The release files, from the 32-bit build and named with the project's version:
+# build/dist/Tilfay-VERSION-win32.zip and build/dist/Tilfay-VERSION.msi.
+.PHONY: dist
+dist: build
+	scripts/dist.sh $(BUILD)/x86 $(BUILD)/dist
+
+# The tests check the release files too.
+test: dist
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 

@@ -7,6 +7,7 @@ packages=(
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine wine64 fonts-wine fonts-liberation libxrender1 libxi6 libxrandr2 libxcursor1 libxfixes3
     libxcomposite1 libxinerama1 libxxf86vm1 xvfb xdotool x11-apps x11-utils imagemagick googletest clang-format
+    wixl msitools zip unzip
 )
 
 missing=()
