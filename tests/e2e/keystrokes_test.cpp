@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "panel/keytables.h"
 #include "support/keyrecord.h"
+#include "support/settingsfile.h"
 #include "support/tapping.h"
 
 namespace {
@@ -15,7 +17,7 @@ class TappingIntoTheRecorder : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        WritePrivateProfileStringA("Tilfay", "Function keys", "Y", "Tilfay.ini");
+        writeSetting("Function keys", "Y");
         recorder = startKeyRecorder();
         ASSERT_NE(recorder.window, nullptr);
         keyboard = startKeyboard();

@@ -2,13 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "panel/keytables.h"
+#include "support/settingsfile.h"
 #include "support/tapping.h"
 
 namespace {
 
 void setSetting(const char* key, const char* value)
 {
-    WritePrivateProfileStringA("Tilfay", key, value, "Tilfay.ini");
+    writeSetting(key, value);
 }
 
 // Notepad with the focus, the real keyboard beside it, targeting notepad.
