@@ -122,6 +122,19 @@ TEST_F(TypingIntoNotepad, NumTurnsThePadIntoANavigationPad)
     EXPECT_TRUE(waitForText(notepad.edit, "ab7c")) << textOf(notepad.edit);
 }
 
+// Without the extended flag a shifted arrow is the number pad's, which moves without selecting.
+TEST_F(TypingIntoNotepad, ShiftWithANavigationKeySelectsOneCharacter)
+{
+    type("abc");
+    tapKey(keyboard.panel, numKey);
+    tapKey(keyboard.panel, 101); // Home
+    tapKey(keyboard.panel, shiftKey);
+    tapKey(keyboard.panel, 114); // Right
+    tapKey(keyboard.panel, numKey);
+    type("x");
+    EXPECT_TRUE(waitForText(notepad.edit, "xbc")) << textOf(notepad.edit);
+}
+
 TEST(TypingWithSettings, CapWithAHardwareKeyboardSetsCapsLockForTheApplication)
 {
     setSetting("Hardware Keyboard", "Y");
