@@ -21,7 +21,7 @@ void showKeyPressed(int keyId, bool pressed)
 }
 
 // The navigation keys share their scan codes with the number pad's keys; only the extended flag tells
-// them apart. Older platforms do not mark them, so they are named here.
+// them apart. Not every platform marks them as extended, so they are named here.
 bool isExtendedKey(BYTE vk)
 {
     switch (vk) {

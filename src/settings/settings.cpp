@@ -16,7 +16,7 @@ constexpr const char* section = "Tilfay";
 constexpr const char* windowsFile = "Tilfay.ini";
 constexpr const char* userFolderName = "\\Tilfay";
 constexpr const char* userFileName = "\\Tilfay.ini";
-// The largest section the profile-file services read at once.
+// Room for the whole section of the Windows directory's file, which the first save copies.
 constexpr DWORD sectionBufferSize = 32767;
 // The file that the reads and writes below go to, chosen by each operation before it starts.
 char file[MAX_PATH];
