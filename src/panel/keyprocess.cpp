@@ -14,16 +14,36 @@
 namespace {
 
 constexpr char noCharacter = ' ';
-constexpr SHORT noKeyForCharacter = -1;
 
 void showKeyPressed(int keyId, bool pressed)
 {
     SendDlgItemMessageA(app.keyboardPanel, keyId, BM_SETSTATE, pressed, 0);
 }
 
+// The navigation keys share their scan codes with the number pad's keys; only the extended flag tells
+// them apart. Not every platform marks them as extended, so they are named here.
+bool isExtendedKey(BYTE vk)
+{
+    switch (vk) {
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_END:
+    case VK_HOME:
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+    case VK_INSERT:
+    case VK_DELETE: return true;
+    default: return HIBYTE(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC_EX)) == 0xE0;
+    }
+}
+
+// Applications that read scan codes (terminals, remote sessions, virtual machines) drop events without one.
 void keyEvent(BYTE vk, DWORD flags)
 {
-    keybd_event(vk, 0, flags, 0);
+    const auto scanCode = static_cast<BYTE>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    keybd_event(vk, scanCode, flags | (isExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0), 0);
 }
 
 void pressModifiers(bool shift, bool ctrl, bool alt)
@@ -164,7 +184,7 @@ void processKey(BYTE keyId)
         return;
     if (ch != noCharacter) {
         const SHORT scan = VkKeyScanA(ch);
-        if (scan == noKeyForCharacter) {
+        if (!typedByItsKey(scan, MapVirtualKeyA(LOBYTE(scan), MAPVK_VK_TO_CHAR))) {
             sendCharacter(ch, latches.ctrlLatch, latches.altLatch);
             endKeystroke();
             return;
@@ -186,6 +206,14 @@ void sendKeystroke(BYTE vk, bool shift, bool ctrl, bool alt)
     keyEvent(vk, KEYEVENTF_KEYUP);
     releaseModifiers(shift, ctrl, alt);
     EnableHook();
+}
+
+// Only shift may be needed: ctrl and alt would reach the application as shortcuts, and a dead key would
+// wait for the next character. -1, for a character the layout lacks, asks for every modifier.
+bool typedByItsKey(SHORT keyScan, UINT keyCharacter)
+{
+    constexpr UINT deadKey = 0x80000000;
+    return (HIBYTE(keyScan) & ~1) == 0 && !(keyCharacter & deadKey);
 }
 
 void sendCharacter(char ch, bool ctrl, bool alt)

@@ -2,13 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "panel/keytables.h"
+#include "support/settingsfile.h"
 #include "support/tapping.h"
 
 namespace {
 
 void setSetting(const char* key, const char* value)
 {
-    WritePrivateProfileStringA("Tilfay", key, value, "Tilfay.ini");
+    writeSetting(key, value);
 }
 
 // Notepad with the focus, the real keyboard beside it, targeting notepad.
@@ -119,6 +120,19 @@ TEST_F(TypingIntoNotepad, NumTurnsThePadIntoANavigationPad)
     EXPECT_TRUE(waitForText(notepad.edit, "ab7`c")) << textOf(notepad.edit);
     tapKey(keyboard.panel, delKey);
     EXPECT_TRUE(waitForText(notepad.edit, "ab7c")) << textOf(notepad.edit);
+}
+
+// Without the extended flag a shifted arrow is the number pad's, which moves without selecting.
+TEST_F(TypingIntoNotepad, ShiftWithANavigationKeySelectsOneCharacter)
+{
+    type("abc");
+    tapKey(keyboard.panel, numKey);
+    tapKey(keyboard.panel, 101); // Home
+    tapKey(keyboard.panel, shiftKey);
+    tapKey(keyboard.panel, 114); // Right
+    tapKey(keyboard.panel, numKey);
+    type("x");
+    EXPECT_TRUE(waitForText(notepad.edit, "xbc")) << textOf(notepad.edit);
 }
 
 TEST(TypingWithSettings, CapWithAHardwareKeyboardSetsCapsLockForTheApplication)

@@ -2,6 +2,8 @@
 // the target, and records the key messages that the synthesized events become.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "caption/bitmapcontrols.h"
 #include "panel/keyprocess.h"
 #include "panel/keystate.h"
@@ -242,4 +244,35 @@ TEST_F(ProcessingKeys, AfterAKeystrokeOnlyCapAndNumRemainLatched)
             << "the key-up events released the modifiers, key " << keyId;
         process({capKey, numKey});
     }
+}
+
+// The layout's own answers decide: a character goes out by its key only when that key, with shift or
+// without, types it at once.
+TEST(TypingThroughTheLayout, TheActiveLayoutTypesEveryCharacterItHasByItsKey)
+{
+    for (char ch : std::string(punctuationChars) + calculatorPadChars + navPadChars) {
+        const SHORT scan = VkKeyScanA(ch);
+        EXPECT_EQ(typedByItsKey(scan, MapVirtualKeyA(LOBYTE(scan), MAPVK_VK_TO_CHAR)), scan != -1)
+            << "'" << ch << "' answered " << std::hex << scan;
+    }
+}
+
+// Wine here offers only the US layout, so a German layout's answers are written out: AltGr is ctrl and alt
+// (bits 1 and 2 of the high byte), and a dead key's character has its top bit set.
+TEST(TypingThroughTheLayout, AltGrAndDeadKeyCharactersGoOutAsCharacters)
+{
+    struct Answer {
+        char ch;
+        SHORT keyScan;
+        UINT keyCharacter;
+        bool typedByKey;
+    };
+    const Answer german[] = {
+        {'z', 0x005A, 'Z', true},  {'!', 0x0131, '1', true},         {'#', 0x00BF, '#', true},
+        {'@', 0x0651, 'Q', false}, {'{', 0x0637, '7', false},        {'\\', 0x06DB, 0xDF, false},
+        {'~', 0x06BB, '+', false}, {'^', 0x00DC, 0x8000005E, false}, {'`', 0x01DD, 0x800000B4, false},
+        {'(', -1, 0, false},
+    };
+    for (const Answer& answer : german)
+        EXPECT_EQ(typedByItsKey(answer.keyScan, answer.keyCharacter), answer.typedByKey) << answer.ch;
 }

@@ -14,6 +14,7 @@
 #include "support/pointerinput.h"
 #include "support/dialogtemplate.h"
 #include "support/resourcereader.h"
+#include "support/settingsfile.h"
 #include "support/winprocess.h"
 
 #include <functional>
@@ -35,14 +36,12 @@ void registerFrameClass()
 
 void allowClosing(const char* value)
 {
-    WritePrivateProfileStringA("Tilfay", "Closing allowed", value, "Tilfay.ini");
+    writeSetting("Closing allowed", value);
 }
 
 std::string setting(const char* key)
 {
-    char value[16] = "";
-    GetPrivateProfileStringA("Tilfay", key, "", value, sizeof value, "Tilfay.ini");
-    return value;
+    return profileValue(key);
 }
 
 std::string itemText(HWND dialog, int id)

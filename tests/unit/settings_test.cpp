@@ -147,6 +147,7 @@ using SettingsSize = SettingsTest;
 using SettingsParking = SettingsTest;
 using SettingsHandEdits = SettingsTest;
 using SettingsWriteFailures = SettingsTest;
+using SettingsPerUser = SettingsTest;
 
 } // namespace
 
@@ -588,6 +589,7 @@ TEST_F(SettingsWriteFailures, AFileThatCannotBeWrittenIsLeftAsItWasAndTheSetting
 
 TEST_F(SettingsWriteFailures, ADirectoryInTheFilesPlaceGivesTheDefaultsAndSavingChangesNothing)
 {
+    CreateDirectoryA(settingsFolder().c_str(), nullptr);
     ASSERT_TRUE(CreateDirectoryA(settingsFilePath().c_str(), nullptr));
     fillWithNonDefaults();
     loadSettings();
@@ -597,5 +599,36 @@ TEST_F(SettingsWriteFailures, ADirectoryInTheFilesPlaceGivesTheDefaultsAndSaving
     saveSettings();
     EXPECT_EQ(inMemory(), expected);
     EXPECT_TRUE(GetFileAttributesA(settingsFilePath().c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_FALSE(closingAllowedNow());
+}
+
+// A parking value is never rewritten by a save, so the first save copies the starting file's text.
+TEST_F(SettingsPerUser, TheWindowsDirectorysFileGivesTheStartingValuesAndIsNeverWritten)
+{
+    const std::string startingValues = "[Tilfay]\r\nSize=Huge\r\nNumbers=N\r\nParking X=5\r\n";
+    writeSettingsFile(startingValues, windowsSettingsFilePath());
+    fillWithNonDefaults();
+    loadSettings();
+    Settings expected = defaults;
+    expected.keySize = 5;
+    expected.showNumbers = 0;
+    expected.parkingX = 5;
+    EXPECT_EQ(inMemory(), expected);
+    EXPECT_FALSE(settingsFileExists());
+    app.phoneLayout = 1;
+    saveSettings();
+    EXPECT_EQ(readSettingsFile(windowsSettingsFilePath()), startingValues);
+    const auto entries = settingsEntries();
+    EXPECT_EQ(entries.size(), 9u);
+    EXPECT_EQ(profileValue("Size"), "Huge");
+    EXPECT_EQ(profileValue("Phone"), "Y");
+    EXPECT_EQ(profileValue("Parking X"), "5");
+}
+
+TEST_F(SettingsPerUser, OnceTheUsersFileExistsTheWindowsDirectorysIsNoLongerRead)
+{
+    writeSettingsFile("[Tilfay]\r\nSize=Huge\r\nClosing allowed=Y\r\n", windowsSettingsFilePath());
+    loadFrom("Size=Small\r\n");
+    EXPECT_EQ(app.keySize, 2);
     EXPECT_FALSE(closingAllowedNow());
 }
