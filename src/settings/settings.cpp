@@ -1,4 +1,4 @@
-// The settings file: nine keys of section "Tilfay" in "Tilfay.ini", which the profile-file services keep
+// The settings file: ten keys of section "Tilfay" in "Tilfay.ini", which the profile-file services keep
 // in the Windows directory.
 #include "settings/settings.h"
 
@@ -77,6 +77,7 @@ void loadSettings()
     app.hardwareKeyboard = readFlag("Hardware Keyboard", "N");
     app.closingAllowed = readFlag("Closing allowed", "N");
     app.switchAllowed = readFlag("Switch allowed", "N");
+    app.keyRepeat = readFlag("Key Repeat", "Y");
     app.parkingX = readParking("Parking X", app.screenWidth - GetSystemMetrics(SM_CXICON));
     app.parkingY = readParking("Parking Y", app.screenHeight - GetSystemMetrics(SM_CYICON));
     app.keySize = readSize();
@@ -96,6 +97,7 @@ void saveSettings()
     writeValue("Size", sizeNames[app.keySize - 1]);
     writeValue("Closing allowed", flagText(app.closingAllowed));
     writeValue("Switch allowed", flagText(app.switchAllowed));
+    writeValue("Key Repeat", flagText(app.keyRepeat));
 }
 
 bool closingAllowedNow()
