@@ -6,6 +6,7 @@
 #include "options/help.h"
 #include "options/optioncommands.h"
 #include "options/optionsdialog.h"
+#include "panel/keyrepeat.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "shell/appstate.h"
@@ -55,6 +56,7 @@ void carryOut(HWND frame, int command)
 // then, and the binding makes them do nothing.
 LRESULT onShowOptions(HWND frame)
 {
+    stopKeyRepeat();
     DisableHook();
     const int command = runOptionsDialog(frame);
     if (isSizeCommand(command))

@@ -1,11 +1,12 @@
-// Key processing. The keystroke goes out at the press; the release only restores the key's look and
-// the lights.
+// Key processing. The keystroke goes out at the press; the release ends its repeat and restores the key's
+// look and the lights.
 #include "panel/keyprocess.h"
 
 #include "hook/hookbinding.h"
 #include "panel/captions.h"
 #include "panel/fonts.h"
 #include "panel/hittest.h"
+#include "panel/keyrepeat.h"
 #include "panel/keystate.h"
 #include "panel/keytables.h"
 #include "shell/appstate.h"
@@ -142,6 +143,7 @@ void endKeystroke()
 
 INT_PTR onKeyPress(LPARAM lParam)
 {
+    stopKeyRepeat();
     const int x = LOWORD(lParam);
     const int y = HIWORD(lParam);
     lastKeyId = keyAt(x, y);
@@ -151,7 +153,7 @@ INT_PTR onKeyPress(LPARAM lParam)
     if (lastKeyId == menuKey)
         PostMessageA(app.mainWindow, MSG_SHOW_OPTIONS, 0, 0);
     else if (IsWindow(app.targetWindow))
-        processKey(static_cast<BYTE>(lastKeyId));
+        processHeldKey(static_cast<BYTE>(lastKeyId));
     else
         PostMessageA(app.mainWindow, MSG_NO_TARGET, 0, 0);
     return TRUE;
@@ -160,6 +162,7 @@ INT_PTR onKeyPress(LPARAM lParam)
 // A latch key's light shows the latch as its press left it.
 INT_PTR onKeyRelease()
 {
+    stopKeyRepeat();
     showKeyPressed(lastKeyId, false);
     if (lastKeyId == shiftKey)
         showShiftIndicator(latches.shiftLatch);

@@ -10,6 +10,7 @@
 #include "panel/fonts.h"
 #include "panel/hittest.h"
 #include "panel/keyprocess.h"
+#include "panel/keyrepeat.h"
 #include "panel/keystate.h"
 #include "panel/keytables.h"
 #include "panel/target.h"
@@ -137,6 +138,7 @@ INT_PTR initPanel(HWND panel)
 
 INT_PTR destroyPanel()
 {
+    stopKeyRepeat();
     clearModifierState();
     SetMainWindow(nullptr);
     SetKeyboardWindow(nullptr);
@@ -195,6 +197,7 @@ INT_PTR CALLBACK panelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
     case WM_CTLCOLORSTATIC: return colourStatic(msg);
     case MSG_KEY_PRESS: return onKeyPress(msg.lParam);
     case MSG_KEY_RELEASE: return onKeyRelease();
+    case WM_TIMER: return onRepeatTimer(msg.wParam);
     case MSG_FOCUS_CHANGE: return onFocusChange(reinterpret_cast<HWND>(msg.wParam));
     default: return 0;
     }

@@ -1,4 +1,4 @@
-// The settings file: nine keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini", kept by
+// The settings file: ten keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini", kept by
 // the platform's profile-file services; a "Tilfay.ini" in the Windows directory gives the starting values.
 #include "settings/settings.h"
 
@@ -132,6 +132,7 @@ void loadSettings()
     app.hardwareKeyboard = readFlag("Hardware Keyboard", "N");
     app.closingAllowed = readFlag("Closing allowed", "N");
     app.switchAllowed = readFlag("Switch allowed", "N");
+    app.keyRepeat = readFlag("Key Repeat", "Y");
     app.parkingX = readParking("Parking X", app.screenWidth - GetSystemMetrics(SM_CXICON));
     app.parkingY = readParking("Parking Y", app.screenHeight - GetSystemMetrics(SM_CYICON));
     app.keySize = readSize();
@@ -152,6 +153,7 @@ void saveSettings()
     writeValue("Size", sizeNames[app.keySize - 1]);
     writeValue("Closing allowed", flagText(app.closingAllowed));
     writeValue("Switch allowed", flagText(app.switchAllowed));
+    writeValue("Key Repeat", flagText(app.keyRepeat));
 }
 
 bool closingAllowedNow()

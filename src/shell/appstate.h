@@ -31,6 +31,7 @@ struct AppState {
     int keySize;
     BYTE closingAllowed;
     BYTE switchAllowed;
+    BYTE keyRepeat;
     int parkingX;
     int parkingY;
     Point indicatorAnchors[3];

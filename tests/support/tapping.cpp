@@ -47,6 +47,26 @@ void tapKey(HWND panel, int keyId)
     pumpFor(30);
 }
 
+void pressKeyDown(HWND panel, int keyId)
+{
+    inject(leftPressAt(centreOf(GetDlgItem(panel, keyId))));
+}
+
+void releaseKey()
+{
+    inject(leftRelease());
+    pumpFor(30);
+}
+
+DWORD holdKey(HWND panel, int keyId, DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    pressKeyDown(panel, keyId);
+    pumpFor(milliseconds);
+    releaseKey();
+    return GetTickCount() - start;
+}
+
 Notepad startNotepad()
 {
     Notepad notepad;

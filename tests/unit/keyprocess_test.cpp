@@ -6,11 +6,13 @@
 
 #include "caption/bitmapcontrols.h"
 #include "panel/keyprocess.h"
+#include "panel/keyrepeat.h"
 #include "panel/keystate.h"
 #include "panel/keytables.h"
 #include "panel/panel.h"
 #include "shell/appstate.h"
 #include "support/keyrecord.h"
+#include "support/pointerinput.h"
 #include "support/testframe.h"
 #include "support/winprocess.h"
 
@@ -275,4 +277,21 @@ TEST(TypingThroughTheLayout, AltGrAndDeadKeyCharactersGoOutAsCharacters)
     };
     for (const Answer& answer : german)
         EXPECT_EQ(typedByItsKey(answer.keyScan, answer.keyCharacter), answer.typedByKey) << answer.ch;
+}
+
+// A press that reaches the keyboard without the pointer hook shows in the button's asynchronous state; its
+// release may be lost on the way, and the repeat must end all the same once the button is found up.
+TEST_F(ProcessingKeys, ARepeatEndsWhenTheButtonIsFoundUpThoughNoReleaseCame)
+{
+    app.keyRepeat = 1;
+    SystemParametersInfoA(SPI_SETKEYBOARDDELAY, 0, nullptr, 0);
+    SystemParametersInfoA(SPI_SETKEYBOARDSPEED, 31, nullptr, 0);
+    movePointerTo(centreOf(target));
+    pressLeftButton();
+    processHeldKey(zKey);
+    pumpFor(600);
+    releaseLeftButton();
+    pumpFor(100);
+    EXPECT_GE(process({}).size(), 3 * keystroke('Z').size()) << "the press and at least two repeats";
+    EXPECT_EQ(process({}), KeyLines{});
 }
