@@ -1,7 +1,11 @@
 // Typing into Wine's notepad with real taps on the real keyboard.
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include "panel/keytables.h"
+#include "support/display.h"
+#include "support/session.h"
 #include "support/tapping.h"
 
 namespace {
@@ -164,4 +168,17 @@ TEST(TypingWithSettings, CapsLockFromTheKeyboardFollowsTheFocusToAnotherApplicat
     focusByClick(second.edit);
     typeOnKeyboard(keyboard.panel, "b");
     EXPECT_TRUE(waitForText(second.edit, "B")) << textOf(second.edit);
+}
+
+// At 150 % the keyboard grows; the pointer's pixels and the keyboard's must still agree.
+TEST(TypingOnAScaledDisplay, ASentenceTypedByRealTapsArrivesAt144Dpi)
+{
+    ASSERT_TRUE(setDisplayScale(144));
+    Session session;
+    ASSERT_TRUE(startSession(session));
+    const RECT panel = screenRectOf(session.keyboard.panel);
+    std::cout << "the medium panel at 144 dpi: " << panel.right - panel.left << " x "
+              << panel.bottom - panel.top << std::endl;
+    typeWithKeyboard(session, "Scaled taps, every one lands!");
+    EXPECT_TRUE(waitForText(session.notepad.edit, session.typed)) << textOf(session.notepad.edit);
 }
