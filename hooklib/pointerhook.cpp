@@ -36,9 +36,21 @@ bool showsKeyboardAt(POINT point)
     return hit == hook.keyboardWindow || IsChild(hook.keyboardWindow, hit);
 }
 
+// The hook is given physical pixels, while the keyboard, aware of the system's scale only, sees a monitor
+// of another scale in scaled ones: the point is taken to the keyboard window's own coordinates where the
+// platform can (Windows 8.1 and later), and is used as it is elsewhere. False when the platform finds
+// the point outside the keyboard window.
+bool toKeyboardCoordinates(POINT& point)
+{
+    using Convert = BOOL(WINAPI*)(HWND, POINT*);
+    static const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("user32.dll"), "PhysicalToLogicalPointForPerMonitorDPI")));
+    return !convert || convert(hook.keyboardWindow, &point);
+}
+
 bool swallowPress(POINT point)
 {
-    if (!reportsWanted() || !showsKeyboardAt(point))
+    if (!reportsWanted() || !toKeyboardCoordinates(point) || !showsKeyboardAt(point))
         return false;
     RECT rect;
     GetWindowRect(hook.keyboardWindow, &rect);

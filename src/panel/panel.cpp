@@ -18,6 +18,7 @@
 #include "shell/fatal.h"
 #include "shell/frame.h"
 #include "shell/message.h"
+#include "shell/pengestures.h"
 
 namespace {
 
@@ -136,9 +137,10 @@ INT_PTR initPanel(HWND panel)
     return 0;
 }
 
-INT_PTR destroyPanel()
+INT_PTR destroyPanel(HWND panel)
 {
     stopKeyRepeat();
+    forgetPenGestures(panel);
     clearModifierState();
     SetMainWindow(nullptr);
     SetKeyboardWindow(nullptr);
@@ -181,6 +183,7 @@ HWND createKeyboardPanel(HWND frame)
         CreateDialogParamA(GetModuleHandleA(nullptr), currentSize().templateName, frame, panelProc, 0);
     if (!panel)
         fatalError(fatalKeyboardFailed);
+    turnOffPenGestures(panel);
     clearModifierState();
     return panel;
 }
@@ -190,7 +193,7 @@ INT_PTR CALLBACK panelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
     const Message msg{message, wParam, lParam};
     switch (message) {
     case WM_INITDIALOG: return initPanel(panel);
-    case WM_DESTROY: return destroyPanel();
+    case WM_DESTROY: return destroyPanel(panel);
     case WM_DRAWITEM: return forwardDrawItem(panel, msg);
     case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(panelBrush);
     case WM_CTLCOLORBTN: return colourKey(msg);

@@ -202,6 +202,22 @@ TEST_F(CaptionBarInUse, TheMinimiseButtonMinimisesTheKeyboardAndLeavesTheFocusIn
     pressKey('X');
     session.typed += "x";
     EXPECT_TRUE(waitForText(session.notepad.edit, session.typed)) << "a hardware key types into notepad";
+    // Restored from the taskbar, the keyboard is activated and hands the focus back.
+    ShowWindow(frame(), SW_RESTORE);
+    SetForegroundWindow(frame());
+    ASSERT_TRUE(waitUntil([&] { return !IsIconic(frame()); }, shortWait));
+    EXPECT_TRUE(typingGoesOn(session));
+}
+
+TEST_F(CaptionBarInUse, ASecondStartBringsTheMinimisedKeyboardBackAndTypingGoesOn)
+{
+    ASSERT_TRUE(startSession(session));
+    clickAt(centreOf(GetDlgItem(bar(), IDC_CAPTION_MINIMIZE)));
+    ASSERT_TRUE(waitUntil([&] { return IsIconic(frame()); }, shortWait));
+    Program second('"' + tilfayPath() + '"');
+    EXPECT_EQ(second.waitForExit(longWait), 0u);
+    ASSERT_TRUE(waitUntil([&] { return !IsIconic(frame()); }, shortWait));
+    EXPECT_TRUE(typingGoesOn(session));
 }
 
 TEST_F(CaptionBarInUse, DraggingTheBarMovesTheFrameUntilTheNextPlacement)

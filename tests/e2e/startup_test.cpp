@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/keyboard.h"
+#include "support/tapping.h"
 #include "support/winprocess.h"
 
 namespace {
@@ -57,6 +58,11 @@ TEST(Frame, IsATopmostPopupAnchoredAtTheScreensBottomRightCorner)
     GetWindowRect(frame, &r);
     EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYSCREEN));
+    // A pen's tap arrives at once: no press-and-hold, no flicks, on the frame and on the panel.
+    for (HWND window : {frame, panelOf(frame)})
+        EXPECT_EQ(reinterpret_cast<ULONG_PTR>(GetPropA(window, "MicrosoftTabletPenServiceProperty")),
+                  0x10001u)
+            << className(window);
 }
 
 TEST(SingleInstance, ASecondStartExitsWithZeroAndCreatesNoWindow)

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "panel/keytables.h"
+#include "support/display.h"
+#include "support/session.h"
 #include "support/settingsfile.h"
 #include "support/tapping.h"
 
@@ -178,4 +180,16 @@ TEST(TypingWithSettings, CapsLockFromTheKeyboardFollowsTheFocusToAnotherApplicat
     focusByClick(second.edit);
     typeOnKeyboard(keyboard.panel, "b");
     EXPECT_TRUE(waitForText(second.edit, "B")) << textOf(second.edit);
+}
+
+// At 150 % the keyboard grows; the pointer's pixels and the keyboard's must still agree.
+TEST(TypingOnAScaledDisplay, ASentenceTypedByRealTapsArrivesAt144Dpi)
+{
+    ASSERT_TRUE(setDisplayScale(144));
+    Session session;
+    ASSERT_TRUE(startSession(session));
+    const RECT panel = screenRectOf(session.keyboard.panel);
+    EXPECT_GT(panel.right - panel.left, 500) << "the medium panel, 358 pixels wide at 96 dpi, grows";
+    typeWithKeyboard(session, "Scaled taps, every one lands!");
+    EXPECT_TRUE(waitForText(session.notepad.edit, session.typed)) << textOf(session.notepad.edit);
 }

@@ -388,8 +388,9 @@ protected:
 
     std::string anchored(int width, int height)
     {
-        return std::to_string(app.screenWidth - width) + "," + std::to_string(app.screenHeight - height) +
-               " " + std::to_string(width) + "x" + std::to_string(height);
+        return std::to_string(app.workArea.right - width) + "," +
+               std::to_string(app.workArea.bottom - height) + " " + std::to_string(width) + "x" +
+               std::to_string(height);
     }
 };
 
@@ -418,6 +419,36 @@ TEST_F(SettingCommands, ToggleFunctionKeysResizesTheFrameAndSavesAtOnce)
     EXPECT_EQ(app.showFunctionKeys, 0);
     EXPECT_EQ(frameRect(), anchored(app.fullWidth, app.compactHeight + 10));
     EXPECT_EQ(setting("Function keys"), "N");
+}
+
+// Under Wine each process has its own work area, so the test sets this process's, as a taskbar sets every
+// process's, and hands the frame the notice that the platform then sends to every top-level window.
+TEST_F(SettingCommands, TheFrameSitsAboveTheTaskbarAndFollowsItWhileAtItsCorner)
+{
+    const auto setWorkArea = [&](RECT area) {
+        SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0);
+        frameWindowProc(frame, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+    };
+    const auto bottomRight = [&] {
+        RECT r;
+        GetWindowRect(frame, &r);
+        return std::to_string(r.right) + "," + std::to_string(r.bottom);
+    };
+    const int w = app.screenWidth;
+    const int h = app.screenHeight;
+    RECT taskbarBelow{0, 0, w, h - 40};
+    ASSERT_TRUE(SystemParametersInfoA(SPI_SETWORKAREA, 0, &taskbarBelow, 0));
+    measureScreen();
+    toggleNumbers(frame);
+    EXPECT_EQ(bottomRight(), std::to_string(w) + "," + std::to_string(h - 40));
+    setWorkArea(RECT{0, 0, w - 60, h});
+    EXPECT_EQ(bottomRight(), std::to_string(w - 60) + "," + std::to_string(h)) << "the taskbar moved right";
+    SetWindowPos(frame, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    setWorkArea(RECT{0, 0, w, h});
+    EXPECT_EQ(frameRect().substr(0, 6), "10,10 ") << "a frame dragged away stays where it was dropped";
+    toggleNumbers(frame);
+    EXPECT_EQ(bottomRight(), std::to_string(w) + "," + std::to_string(h))
+        << "the next placement uses the new area";
 }
 
 TEST_F(SettingCommands, ToggleReanchorsAFrameThatWasDraggedAway)
