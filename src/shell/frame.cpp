@@ -33,6 +33,9 @@ LRESULT onFrameCreate(HWND frame, const Message& msg)
     app.captionBar = createCaptionBar(frame);
     placeFrame(frame);
     pumpPendingMessages();
+    // A close among the pending messages has already torn the keyboard down: nothing is left to hook.
+    if (!IsWindow(frame))
+        return 0;
     loadHookLibrary();
     activateHook(frame);
     return defaultResult(frame, msg);
@@ -135,10 +138,15 @@ void placeFrame(HWND frame)
     layoutCaptionBar();
 }
 
+// Stops at the quit message of a close among them and leaves it for the message loop.
 void pumpPendingMessages()
 {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

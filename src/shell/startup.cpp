@@ -11,6 +11,13 @@ namespace {
 
 constexpr int oldestSystemVersion = 350;
 
+// A close during start-up destroys the frame inside its creation and leaves the quit message waiting.
+bool quitRequested()
+{
+    MSG msg;
+    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != 0;
+}
+
 void runMessageLoop()
 {
     MSG msg;
@@ -49,7 +56,7 @@ void runApplication()
     if (!registerFrameClass())
         fatalError(fatalRegisterFailed);
     HWND frame = createFrame();
-    if (!frame)
+    if (!frame && !quitRequested())
         fatalError(fatalMainWindowFailed);
     ShowWindow(frame, SW_SHOWDEFAULT);
     UpdateWindow(frame);
