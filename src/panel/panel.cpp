@@ -171,6 +171,13 @@ INT_PTR colourStatic(const Message& msg)
     return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
 }
 
+// A press on the panel never activates the keyboard, whether or not the hook took it first.
+INT_PTR refuseActivation(HWND panel)
+{
+    SetWindowLongPtrA(panel, DWLP_MSGRESULT, MA_NOACTIVATE);
+    return TRUE;
+}
+
 } // namespace
 
 HWND createKeyboardPanel(HWND frame)
@@ -193,6 +200,7 @@ INT_PTR CALLBACK panelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
     case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(panelBrush);
     case WM_CTLCOLORBTN: return colourKey(msg);
     case WM_CTLCOLORSTATIC: return colourStatic(msg);
+    case WM_MOUSEACTIVATE: return refuseActivation(panel);
     case MSG_KEY_PRESS: return onKeyPress(msg.lParam);
     case MSG_KEY_RELEASE: return onKeyRelease();
     case MSG_FOCUS_CHANGE: return onFocusChange(reinterpret_cast<HWND>(msg.wParam));

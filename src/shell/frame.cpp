@@ -2,6 +2,8 @@
 // menu's commands and the warning shown when no application holds the focus.
 #include "shell/frame.h"
 
+#include <windowsx.h>
+
 #include "caption/captionbar.h"
 #include "hook/hookbinding.h"
 #include "options/showoptions.h"
@@ -85,6 +87,17 @@ LRESULT onNoTarget(HWND frame)
     return 0;
 }
 
+// A press over the panel never activates the keyboard; the caption bar keeps the platform's answer.
+LRESULT onFrameMouseActivate(HWND frame, const Message& msg)
+{
+    const DWORD position = GetMessagePos();
+    const POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    RECT panel;
+    if (GetWindowRect(app.keyboardPanel, &panel) && PtInRect(&panel, point))
+        return MA_NOACTIVATE;
+    return defaultResult(frame, msg);
+}
+
 } // namespace
 
 void measureScreen()
@@ -124,6 +137,7 @@ LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND: return onFrameCommand(frame, msg);
     case MSG_SHOW_OPTIONS: return onShowOptions(frame);
     case MSG_NO_TARGET: return onNoTarget(frame);
+    case WM_MOUSEACTIVATE: return onFrameMouseActivate(frame, msg);
     default: return DefWindowProcA(frame, message, wParam, lParam);
     }
 }

@@ -1,6 +1,7 @@
 // Start-up: the system version, the single-instance rule and the message loop.
 #include "shell/startup.h"
 
+#include "panel/directpress.h"
 #include "shell/appstate.h"
 #include "shell/fatal.h"
 #include "shell/frame.h"
@@ -22,6 +23,8 @@ void runMessageLoop()
 {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (takeDirectPress(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
