@@ -6,6 +6,7 @@
 #include "options/help.h"
 #include "options/optioncommands.h"
 #include "options/optionsdialog.h"
+#include "panel/target.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "shell/appstate.h"
@@ -63,6 +64,6 @@ LRESULT onShowOptions(HWND frame)
     if (isSizeCommand(command))
         activateHook(frame);
     EnableHook();
-    SetFocus(app.targetWindow);
+    focusTarget();
     return 0;
 }

@@ -1,13 +1,22 @@
 // A target application that records every key message it receives, one line each, in the file named on
 // its command line: "down 70", "up 70", "sysdown 12", "char 61", each with the performance counter.
+// With "sleep" after the file name it stops answering for a while once it has been clicked into and so has
+// the focus, as a hung application does, and records "sleep 00" and "wake 00" around that.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
+constexpr UINT_PTR sleepTimer = 1;
+// Time for the keyboard to hear of the focus before the thread stops answering.
+constexpr UINT sleepDelay = 500;
+constexpr DWORD sleepTime = 10000;
+
 FILE* journal;
 HWND recordingArea;
+bool sleepsOnFocus;
 
 void record(const char* kind, WPARAM code)
 {
@@ -26,6 +35,17 @@ LRESULT CALLBACK recordingAreaProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_SYSKEYDOWN: record("sysdown", wParam); return 0;
     case WM_SYSKEYUP: record("sysup", wParam); return 0;
     case WM_CHAR: record("char", wParam); return 0;
+    case WM_LBUTTONDOWN:
+        if (sleepsOnFocus)
+            SetTimer(window, sleepTimer, sleepDelay, nullptr);
+        return 0;
+    case WM_TIMER:
+        KillTimer(window, sleepTimer);
+        sleepsOnFocus = false;
+        record("sleep", 0);
+        Sleep(sleepTime);
+        record("wake", 0);
+        return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
@@ -58,6 +78,10 @@ void registerClass(HINSTANCE instance, const char* name, WNDPROC procedure)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
+    char* sleepOption = strstr(commandLine, " sleep");
+    sleepsOnFocus = sleepOption != nullptr;
+    if (sleepOption)
+        *sleepOption = 0;
     journal = fopen(commandLine, "w");
     if (!journal)
         return 1;
