@@ -2,7 +2,7 @@
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test bench format clean
+.PHONY: all setup build run test bench format clean soak
 
 all: build
 
@@ -44,3 +44,7 @@ format:
 
 clean:
 	rm -rf $(BUILD)
+
+# Soak and fuzz, too long for make test (about an hour). SOAK_DIVISOR=10 runs a tenth of each count.
+soak: build
+	scripts/with-display.sh scripts/wine-run.sh $(BUILD)/x64/wine $(BUILD)/x64/tests/soak.exe $(SOAK_DIVISOR)

@@ -60,28 +60,44 @@ bool swallowPress(POINT point)
     return true;
 }
 
-// The release of a swallowed press is swallowed whatever came in between, so that no window sees a
-// button-up without its button-down, and the keyboard, which shows the key pressed until the release,
-// hears of it: at once, or at EnableHook when it came while the hook was disabled (the menu key opens
-// a modal dialog between the two).
-bool swallowRelease()
+// Ends the swallowed press. The keyboard, which shows the key pressed until the release, hears of it: at
+// once, or at EnableHook when it came while the hook was disabled (the menu key opens a modal dialog between
+// the two).
+void endPress()
 {
     HWND window = pressedWindow;
-    if (!window)
-        return false;
     pressedWindow = nullptr;
     if (reportsWanted() && window == hook.keyboardWindow)
         PostMessageA(window, MSG_KEY_RELEASE, 0, 0);
     else
         owedRelease = window;
+}
+
+// The release of a swallowed press is swallowed whatever came in between, so that no window sees a
+// button-up without its button-down.
+bool swallowRelease()
+{
+    if (!pressedWindow)
+        return false;
+    endPress();
     return true;
+}
+
+// A release that never reached the hook (a secure desktop came up while the pen was down, or the platform
+// skipped the hook) is owed no longer once the next press comes: the release after that press belongs to it,
+// and swallowing it would leave a button held down in another application.
+bool swallowPressAfterAnyLostRelease(POINT point)
+{
+    if (pressedWindow)
+        endPress();
+    return swallowPress(point);
 }
 
 LRESULT CALLBACK pointerHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HC_ACTION) {
         const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
-        if (wParam == WM_LBUTTONDOWN && swallowPress(event->pt))
+        if (wParam == WM_LBUTTONDOWN && swallowPressAfterAnyLostRelease(event->pt))
             return 1;
         if (wParam == WM_LBUTTONUP && swallowRelease())
             return 1;
@@ -91,15 +107,17 @@ LRESULT CALLBACK pointerHookProc(int code, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-void installPointerHook()
+bool installPointerHook()
 {
     pointerHook = SetWindowsHookExA(WH_MOUSE_LL, pointerHookProc, hook.module, 0);
     keepAliveTimer = SetTimer(nullptr, 0, keepAliveInterval, keepFetching);
+    return pointerHook != nullptr;
 }
 
 void removePointerHook()
 {
-    UnhookWindowsHookEx(pointerHook);
+    if (pointerHook)
+        UnhookWindowsHookEx(pointerHook);
     KillTimer(nullptr, keepAliveTimer);
     pointerHook = nullptr;
     keepAliveTimer = 0;

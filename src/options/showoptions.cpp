@@ -7,6 +7,7 @@
 #include "options/optioncommands.h"
 #include "options/optionsdialog.h"
 #include "panel/keyrepeat.h"
+#include "panel/target.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "shell/appstate.h"
@@ -65,6 +66,6 @@ LRESULT onShowOptions(HWND frame)
     if (isSizeCommand(command))
         activateHook(frame);
     EnableHook();
-    SetFocus(app.targetWindow);
+    focusTarget();
     return 0;
 }

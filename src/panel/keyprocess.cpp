@@ -9,6 +9,7 @@
 #include "panel/keyrepeat.h"
 #include "panel/keystate.h"
 #include "panel/keytables.h"
+#include "panel/target.h"
 #include "shell/appstate.h"
 #include "shell/message.h"
 
@@ -152,9 +153,10 @@ INT_PTR onKeyPress(LPARAM lParam)
     showKeyPressed(lastKeyId, true);
     if (lastKeyId == menuKey)
         PostMessageA(app.mainWindow, MSG_SHOW_OPTIONS, 0, 0);
-    else if (IsWindow(app.targetWindow))
+    else if (IsWindow(app.targetWindow)) {
+        attachToTarget();
         processHeldKey(static_cast<BYTE>(lastKeyId));
-    else
+    } else
         PostMessageA(app.mainWindow, MSG_NO_TARGET, 0, 0);
     return TRUE;
 }

@@ -175,6 +175,13 @@ INT_PTR colourStatic(const Message& msg)
     return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
 }
 
+// A press on the panel never activates the keyboard, whether or not the hook took it first.
+INT_PTR refuseActivation(HWND panel)
+{
+    SetWindowLongPtrA(panel, DWLP_MSGRESULT, MA_NOACTIVATE);
+    return TRUE;
+}
+
 } // namespace
 
 HWND createKeyboardPanel(HWND frame)
@@ -198,6 +205,7 @@ INT_PTR CALLBACK panelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
     case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(panelBrush);
     case WM_CTLCOLORBTN: return colourKey(msg);
     case WM_CTLCOLORSTATIC: return colourStatic(msg);
+    case WM_MOUSEACTIVATE: return refuseActivation(panel);
     case MSG_KEY_PRESS: return onKeyPress(msg.lParam);
     case MSG_KEY_RELEASE: return onKeyRelease();
     case WM_TIMER: return onRepeatTimer(msg.wParam);

@@ -3,6 +3,8 @@
 // holds the focus.
 #include "shell/frame.h"
 
+#include <windowsx.h>
+
 #include "caption/captionbar.h"
 #include "hook/hookbinding.h"
 #include "options/showoptions.h"
@@ -36,6 +38,9 @@ LRESULT onFrameCreate(HWND frame, const Message& msg)
     turnOffPenGestures(frame);
     placeFrame(frame);
     pumpPendingMessages();
+    // A close among the pending messages has already torn the keyboard down: nothing is left to hook.
+    if (!IsWindow(frame))
+        return 0;
     loadHookLibrary();
     activateHook(frame);
     return defaultResult(frame, msg);
@@ -138,6 +143,17 @@ LRESULT onNoTarget(HWND frame)
     return 0;
 }
 
+// A press over the panel never activates the keyboard; the caption bar keeps the platform's answer.
+LRESULT onFrameMouseActivate(HWND frame, const Message& msg)
+{
+    const DWORD position = GetMessagePos();
+    const POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    RECT panel;
+    if (GetWindowRect(app.keyboardPanel, &panel) && PtInRect(&panel, point))
+        return MA_NOACTIVATE;
+    return defaultResult(frame, msg);
+}
+
 } // namespace
 
 void measureScreen()
@@ -187,6 +203,7 @@ LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case MSG_SHOW_OPTIONS: return onShowOptions(frame);
     case MSG_NO_TARGET: return onNoTarget(frame);
     case MSG_RETURN_FOCUS: return onReturnFocus(frame, msg);
+    case WM_MOUSEACTIVATE: return onFrameMouseActivate(frame, msg);
     default: return DefWindowProcA(frame, message, wParam, lParam);
     }
 }
@@ -206,10 +223,15 @@ void anchorFrame(HWND frame)
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Stops at the quit message of a close among them and leaves it for the message loop.
 void pumpPendingMessages()
 {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -22,9 +22,16 @@ std::string keyboardDirectoryWith(const std::string& hookLibrary)
     return directory;
 }
 
-void expectFatalError(const std::string& directory, const char* text, int code)
+std::string partialHookLibrary()
 {
-    Program keyboard('"' + directory + "\\Tilfay.exe\"", directory);
+    return testsDirectory() + "\\partialhook\\Tilmhk32.dll";
+}
+
+void expectFatalError(const std::string& directory, const char* text, int code,
+                      const std::string& currentDirectory = "")
+{
+    Program keyboard('"' + directory + "\\Tilfay.exe\"",
+                     currentDirectory.empty() ? directory : currentDirectory);
     ASSERT_TRUE(keyboard.started());
     HWND box = waitForMessageBox(keyboard.id(), "Tilfay Keyboard", longWait);
     ASSERT_NE(box, nullptr);
@@ -104,8 +111,16 @@ TEST(FatalErrors, AMissingHookLibraryIsReportedWithMinus101)
 
 TEST(FatalErrors, AHookLibraryMissingAnEntryPointIsReportedWithMinus101)
 {
-    expectFatalError(keyboardDirectoryWith(testsDirectory() + "\\partialhook\\Tilmhk32.dll"),
-                     "Cannot load Tilmhook32.dll", -101);
+    expectFatalError(keyboardDirectoryWith(partialHookLibrary()), "Cannot load Tilmhook32.dll", -101);
+}
+
+// A search for the library would find the one planted in the current directory.
+TEST(FatalErrors, AHookLibraryPlantedInTheCurrentDirectoryIsNeverLoaded)
+{
+    const std::string planted = makeTempDirectory();
+    copyInto(partialHookLibrary(), planted);
+    expectFatalError(keyboardDirectoryWith(""), "Cannot load Tilmhook32.dll", -101, planted);
+    EXPECT_EQ(GetFileAttributesA((planted + "\\loaded").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST(FatalErrors, WindowsOlderThan350IsRefusedWithMinus100)
@@ -128,6 +143,18 @@ TEST(Closing, CloseMessageEndsTheProcessWithZero)
     HWND frame = waitForFrame(keyboard);
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(closeKeyboard(keyboard, frame), 0u);
+}
+
+// The close comes while the frame is still being built, before the hook library is loaded.
+TEST(Closing, ACloseAtOnceAfterStartEndsTheProcessWithZeroAndNoBox)
+{
+    Program keyboard('"' + tilfayPath() + '"');
+    HWND frame = waitForWindow(keyboard.id(), "Tilfay32", "Tilfay", longWait);
+    ASSERT_NE(frame, nullptr);
+    const bool libraryLoaded = keyboard.hasLoaded("Tilmhk32.dll");
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(keyboard.waitForExit(longWait), 0u) << "a box is shown or the keyboard still runs";
+    EXPECT_FALSE(libraryLoaded) << "the close came too late to test a close during start-up";
 }
 
 TEST(Closing, TheFrameMenusCloseCommandEndsTheProcessWithZero)

@@ -41,6 +41,29 @@ protected:
     RunningKeyboard keyboard;
 };
 
+// Left presses that pass a low-level hook of the test's own, set after the keyboard's: only a hook set later,
+// which is called before it, can take a press away from it.
+int pressesPassed;
+
+LRESULT CALLBACK countPress(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && wParam == WM_LBUTTONDOWN)
+        ++pressesPassed;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Wine skips the low-level hook of a thread that has fetched no message for about 5 s, as Windows drops one
+// that took too long: the keyboard's thread is held still that long, the click comes, and it goes on.
+void clickPastTheHook(HWND frame, POINT screen)
+{
+    HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(frame, nullptr));
+    SuspendThread(thread);
+    pumpFor(7000);
+    inject(leftClickAt(screen));
+    ResumeThread(thread);
+    CloseHandle(thread);
+}
+
 // The medium panel's lights carry the ids of the 6-pixel bitmaps.
 constexpr int shiftLight = 351;
 constexpr int ctrlLight = 341;
@@ -192,4 +215,19 @@ TEST(TypingOnAScaledDisplay, ASentenceTypedByRealTapsArrivesAt144Dpi)
     EXPECT_GT(panel.right - panel.left, 500) << "the medium panel, 358 pixels wide at 96 dpi, grows";
     typeWithKeyboard(session, "Scaled taps, every one lands!");
     EXPECT_TRUE(waitForText(session.notepad.edit, session.typed)) << textOf(session.notepad.edit);
+}
+
+TEST_F(TypingIntoNotepad, AKeyPressedPastTheHookStillTypesAndTheHookComesBack)
+{
+    pressesPassed = 0;
+    HHOOK watch = SetWindowsHookExA(WH_MOUSE_LL, countPress, GetModuleHandleA(nullptr), 0);
+    clickPastTheHook(keyboard.frame, centreOf(GetDlgItem(keyboard.panel, keyForCharacter('q'))));
+    EXPECT_TRUE(waitForText(notepad.edit, "q")) << textOf(notepad.edit);
+    EXPECT_EQ(pressesPassed, 1) << "the press went past the keyboard's hook";
+    EXPECT_EQ(GetForegroundWindow(), notepad.window) << "the keyboard was activated";
+    inject(leftClickAt(centreOf(GetDlgItem(keyboard.panel, keyForCharacter('w')))));
+    EXPECT_TRUE(waitForText(notepad.edit, "qw")) << textOf(notepad.edit);
+    EXPECT_EQ(pressesPassed, 1) << "a hook set afresh takes the next tap first";
+    EXPECT_EQ(GetForegroundWindow(), notepad.window);
+    UnhookWindowsHookEx(watch);
 }

@@ -2,14 +2,23 @@
 // its command line: "down 70/003B", "up 70/003B", "sysdown 12/0038", "char 61/001E", each with the
 // performance counter. After the slash stands the scan code the message carries, an extended key's with
 // E0 before it, as the platform writes them.
+// With "sleep" after the file name it stops answering for a while once it has been clicked into and so has
+// the focus, as a hung application does, and records "sleep 00" and "wake 00" around that.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
+constexpr UINT_PTR sleepTimer = 1;
+// Time for the keyboard to hear of the focus before the thread stops answering.
+constexpr UINT sleepDelay = 500;
+constexpr DWORD sleepTime = 10000;
+
 FILE* journal;
 HWND recordingArea;
+bool sleepsOnFocus;
 
 void record(const char* kind, WPARAM code, LPARAM keyData)
 {
@@ -30,6 +39,17 @@ LRESULT CALLBACK recordingAreaProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_SYSKEYDOWN: record("sysdown", wParam, lParam); return 0;
     case WM_SYSKEYUP: record("sysup", wParam, lParam); return 0;
     case WM_CHAR: record("char", wParam, lParam); return 0;
+    case WM_LBUTTONDOWN:
+        if (sleepsOnFocus)
+            SetTimer(window, sleepTimer, sleepDelay, nullptr);
+        return 0;
+    case WM_TIMER:
+        KillTimer(window, sleepTimer);
+        sleepsOnFocus = false;
+        record("sleep", 0, 0);
+        Sleep(sleepTime);
+        record("wake", 0, 0);
+        return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
@@ -62,6 +82,10 @@ void registerClass(HINSTANCE instance, const char* name, WNDPROC procedure)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
+    char* sleepOption = strstr(commandLine, " sleep");
+    sleepsOnFocus = sleepOption != nullptr;
+    if (sleepOption)
+        *sleepOption = 0;
     journal = fopen(commandLine, "w");
     if (!journal)
         return 1;

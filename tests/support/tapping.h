@@ -48,7 +48,8 @@ struct KeyRecorder {
     HWND window = nullptr;
     std::string journal;
 };
-KeyRecorder startKeyRecorder();
+// With sleepsOnFocus, the recorder stops answering for 10 s half a second after it is first clicked into.
+KeyRecorder startKeyRecorder(bool sleepsOnFocus = false);
 // Clicks into the recorder's window, so that it has the focus and the keyboard targets it.
 void focusRecorderByClick(const KeyRecorder& recorder);
 
