@@ -30,6 +30,9 @@ constexpr int fullTaps = 10000;
 constexpr int fullSizeChanges = 1000;
 constexpr int fullSettingsFiles = 1000;
 constexpr DWORD arrivalWait = 2000;
+// GDI objects that Wine's own caches may hold one or two more or fewer of from one moment to the next; a
+// leak of one object per size change would show as a thousand.
+constexpr int gdiNoise = 10;
 const char* const sizeNames[] = {"Tiny", "Small", "Medium", "Large", "Huge"};
 const char* const settingsKeys[] = {"Numbers",           "Phone",     "Function keys",
                                     "Hardware Keyboard", "Size",      "Closing allowed",
@@ -141,7 +144,8 @@ void soakSizeChanges(int count)
         "size changes: %d of %d, the last %d in %lu ms; GDI objects %d after the first five, %d at the end; "
         "windows %d, %d\n",
         changed, count, count - 5, elapsed, gdiFirst, gdiLast, windowsFirst, windowsLast);
-    check(gdiLast == gdiFirst && windowsLast == windowsFirst, "GDI objects and windows stay the same");
+    check(gdiLast <= gdiFirst + gdiNoise && windowsLast == windowsFirst,
+          "GDI objects and windows stay the same");
     check(closeKeyboard(*keyboard.program, keyboard.frame) == 0, "the keyboard closes with 0");
 }
 
