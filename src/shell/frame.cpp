@@ -9,6 +9,7 @@
 #include "hook/hookbinding.h"
 #include "options/showoptions.h"
 #include "panel/panel.h"
+#include "panel/target.h"
 #include "shell/appstate.h"
 #include "settings/settings.h"
 #include "shell/message.h"
@@ -88,7 +89,7 @@ LRESULT onReturnFocus(HWND frame, const Message& msg)
     HWND previous = reinterpret_cast<HWND>(msg.wParam);
     if (IsWindow(app.targetWindow)) {
         SetForegroundWindow(GetAncestor(app.targetWindow, GA_ROOT));
-        SetFocus(app.targetWindow);
+        focusTarget();
     } else if (IsWindow(previous) && !isOwnWindow(previous)) {
         SetForegroundWindow(previous);
     }

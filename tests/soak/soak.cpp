@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
+#include <iterator>
 #include <random>
 #include <set>
 #include <string>
@@ -34,9 +35,9 @@ constexpr DWORD arrivalWait = 2000;
 // leak of one object per size change would show as a thousand.
 constexpr int gdiNoise = 10;
 const char* const sizeNames[] = {"Tiny", "Small", "Medium", "Large", "Huge"};
-const char* const settingsKeys[] = {"Numbers",           "Phone",     "Function keys",
-                                    "Hardware Keyboard", "Size",      "Closing allowed",
-                                    "Switch allowed",    "Parking X", "Parking Y"};
+const char* const settingsKeys[] = {"Numbers",   "Phone",           "Function keys",  "Hardware Keyboard",
+                                    "Size",      "Closing allowed", "Switch allowed", "Parking X",
+                                    "Parking Y", "Key Repeat"};
 
 int failures;
 
@@ -156,7 +157,7 @@ std::pair<std::string, bool> generatedSettings(int kind, std::mt19937& random)
     const auto pick = [&](std::initializer_list<const char*> choices) {
         return std::string(choices.begin()[random() % choices.size()]);
     };
-    const auto key = [&] { return std::string(settingsKeys[random() % 9]); };
+    const auto key = [&] { return std::string(settingsKeys[random() % std::size(settingsKeys)]); };
     const auto value = [&] {
         return pick({"Y",     "N",           "y",          "Tiny",       "Small", "Medium",
                      "Large", "Huge",        "huge",       "Giant",      "",      "99999999999999999999",
@@ -191,7 +192,7 @@ std::pair<std::string, bool> generatedSettings(int kind, std::mt19937& random)
         break;
     case 5:
         text = "[Tilfay]";
-        for (int n = 0; n < 9; ++n)
+        for (size_t n = 0; n < std::size(settingsKeys); ++n)
             text += pick({"\r", "\n", "\r\n", "\n\r", "\r\r\n"}) + key() + "=" + value();
         break;
     case 6: {

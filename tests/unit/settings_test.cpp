@@ -623,7 +623,7 @@ TEST_F(SettingsPerUser, TheWindowsDirectorysFileGivesTheStartingValuesAndIsNever
     saveSettings();
     EXPECT_EQ(readSettingsFile(windowsSettingsFilePath()), startingValues);
     const auto entries = settingsEntries();
-    EXPECT_EQ(entries.size(), 9u);
+    EXPECT_EQ(entries.size(), 10u);
     EXPECT_EQ(profileValue("Size"), "Huge");
     EXPECT_EQ(profileValue("Phone"), "Y");
     EXPECT_EQ(profileValue("Parking X"), "5");
