@@ -98,8 +98,7 @@ TEST(FatalErrors, AMissingHookLibraryIsReportedWithMinus101)
 
 TEST(FatalErrors, AHookLibraryMissingAnEntryPointIsReportedWithMinus101)
 {
-    expectFatalError(keyboardDirectoryWith(testsDirectory() + "\\partialhook\\Tilmhk32.dll"),
-                     "Cannot load Tilmhook32.dll", -101);
+    expectFatalError(keyboardDirectoryWith(partialHookPath()), "Cannot load Tilmhook32.dll", -101);
 }
 
 TEST(FatalErrors, WindowsOlderThan350IsRefusedWithMinus100)

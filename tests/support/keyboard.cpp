@@ -3,9 +3,9 @@
 
 HWND waitForFrame(const Program& keyboard)
 {
-    HWND frame = waitForWindow(keyboard.id(), "Tilfay32", "Tilfay", longWait);
-    const bool built = waitUntil([&] { return keyboard.hasLoaded("Tilmhk32.dll"); }, longWait);
-    return frame && built && keyboard.waitForInputIdle(longWait) ? frame : nullptr;
+    HWND frame = waitForWindow(keyboard.id(), "Tilfay32", "Tilfay", startWait());
+    const bool built = waitUntil([&] { return keyboard.hasLoaded("Tilmhk32.dll"); }, startWait());
+    return frame && built && keyboard.waitForInputIdle(startWait()) ? frame : nullptr;
 }
 
 DWORD closeKeyboard(const Program& keyboard, HWND frame)
