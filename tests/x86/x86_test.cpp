@@ -8,7 +8,6 @@
 
 #include "panel/keytables.h"
 #include "resources/resource.h"
-#include "support/keyboard.h"
 #include "support/keyboardparts.h"
 #include "support/session.h"
 #include "support/settingsfile.h"
@@ -144,20 +143,6 @@ protected:
         return ::testing::AssertionSuccess();
     }
 
-    HWND openOptions()
-    {
-        tapKey(panel(), menuKey);
-        HWND dialog = waitForWindow(session.keyboard.program->id(), "#32770", optionsTitle, emulatedWait);
-        const bool ready = dialog && waitUntil(
-                                         [&] {
-                                             return IsWindowVisible(dialog) &&
-                                                    GetForegroundWindow() == dialog &&
-                                                    IsChild(dialog, focusOf(dialog));
-                                         },
-                                         emulatedWait);
-        return ready ? dialog : nullptr;
-    }
-
     Session session;
 };
 
@@ -261,7 +246,7 @@ TEST_F(UserSession, OneKeyboardAtTheCornerTypesEveryKeyKindChangesSizeAndClosesW
         SCOPED_TRACE("a size change through the options");
         HWND oldPanel = panel();
         const RECT oldPlace = screenRectOf(oldPanel);
-        HWND dialog = openOptions();
+        HWND dialog = openOptions(session.keyboard, emulatedWait);
         ASSERT_NE(dialog, nullptr) << "the menu key opens the options";
         clickControl(dialog, IDC_LARGE_SIZE);
         EXPECT_TRUE(waitUntil(
@@ -279,7 +264,8 @@ TEST_F(UserSession, OneKeyboardAtTheCornerTypesEveryKeyKindChangesSizeAndClosesW
     }
     {
         SCOPED_TRACE("closing");
-        EXPECT_EQ(closeKeyboard(keyboard, frame), 0u);
+        PostMessageA(frame, WM_CLOSE, 0, 0);
+        EXPECT_EQ(keyboard.waitForExit(emulatedWait), 0u);
         const auto entries = settingsEntries();
         EXPECT_EQ(entries.size(), 9u) << "every setting is written when the keyboard closes";
         EXPECT_NE(std::find(entries.begin(), entries.end(), SettingsEntry("Size", "Large")), entries.end());
