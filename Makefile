@@ -2,7 +2,7 @@
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test bench format clean
+.PHONY: all setup build run test bench format clean soak
 
 all: build
 
@@ -33,8 +33,21 @@ test: build
 bench: build
 	scripts/with-display.sh scripts/wine-run.sh $(BUILD)/x64/wine $(BUILD)/x64/tests/bench.exe
 
+# The release files, from the 32-bit build and named with the project's version:
+# build/dist/Tilfay-VERSION-win32.zip and build/dist/Tilfay-VERSION.msi.
+.PHONY: dist
+dist: build
+	scripts/dist.sh $(BUILD)/x86 $(BUILD)/dist
+
+# The tests check the release files too.
+test: dist
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
 	rm -rf $(BUILD)
+
+# Soak and fuzz, too long for make test (about an hour). SOAK_DIVISOR=10 runs a tenth of each count.
+soak: build
+	scripts/with-display.sh scripts/wine-run.sh $(BUILD)/x64/wine $(BUILD)/x64/tests/soak.exe $(SOAK_DIVISOR)

@@ -51,16 +51,19 @@ HWINEVENTHOOK watch(DWORD event)
 
 } // namespace
 
-void installFocusHooks()
+bool installFocusHooks()
 {
     focusHook = watch(EVENT_OBJECT_FOCUS);
     foregroundHook = watch(EVENT_SYSTEM_FOREGROUND);
+    return focusHook && foregroundHook;
 }
 
 void removeFocusHooks()
 {
-    UnhookWinEvent(focusHook);
-    UnhookWinEvent(foregroundHook);
+    if (focusHook)
+        UnhookWinEvent(focusHook);
+    if (foregroundHook)
+        UnhookWinEvent(foregroundHook);
     focusHook = nullptr;
     foregroundHook = nullptr;
     reportedFocus = nullptr;

@@ -36,9 +36,21 @@ bool showsKeyboardAt(POINT point)
     return hit == hook.keyboardWindow || IsChild(hook.keyboardWindow, hit);
 }
 
+// The hook is given physical pixels, while the keyboard, aware of the system's scale only, sees a monitor
+// of another scale in scaled ones: the point is taken to the keyboard window's own coordinates where the
+// platform can (Windows 8.1 and later), and is used as it is elsewhere. False when the platform finds
+// the point outside the keyboard window.
+bool toKeyboardCoordinates(POINT& point)
+{
+    using Convert = BOOL(WINAPI*)(HWND, POINT*);
+    static const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("user32.dll"), "PhysicalToLogicalPointForPerMonitorDPI")));
+    return !convert || convert(hook.keyboardWindow, &point);
+}
+
 bool swallowPress(POINT point)
 {
-    if (!reportsWanted() || !showsKeyboardAt(point))
+    if (!reportsWanted() || !toKeyboardCoordinates(point) || !showsKeyboardAt(point))
         return false;
     RECT rect;
     GetWindowRect(hook.keyboardWindow, &rect);
@@ -48,28 +60,44 @@ bool swallowPress(POINT point)
     return true;
 }
 
-// The release of a swallowed press is swallowed whatever came in between, so that no window sees a
-// button-up without its button-down, and the keyboard, which shows the key pressed until the release,
-// hears of it: at once, or at EnableHook when it came while the hook was disabled (the menu key opens
-// a modal dialog between the two).
-bool swallowRelease()
+// Ends the swallowed press. The keyboard, which shows the key pressed until the release, hears of it: at
+// once, or at EnableHook when it came while the hook was disabled (the menu key opens a modal dialog between
+// the two).
+void endPress()
 {
     HWND window = pressedWindow;
-    if (!window)
-        return false;
     pressedWindow = nullptr;
     if (reportsWanted() && window == hook.keyboardWindow)
         PostMessageA(window, MSG_KEY_RELEASE, 0, 0);
     else
         owedRelease = window;
+}
+
+// The release of a swallowed press is swallowed whatever came in between, so that no window sees a
+// button-up without its button-down.
+bool swallowRelease()
+{
+    if (!pressedWindow)
+        return false;
+    endPress();
     return true;
+}
+
+// A release that never reached the hook (a secure desktop came up while the pen was down, or the platform
+// skipped the hook) is owed no longer once the next press comes: the release after that press belongs to it,
+// and swallowing it would leave a button held down in another application.
+bool swallowPressAfterAnyLostRelease(POINT point)
+{
+    if (pressedWindow)
+        endPress();
+    return swallowPress(point);
 }
 
 LRESULT CALLBACK pointerHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HC_ACTION) {
         const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
-        if (wParam == WM_LBUTTONDOWN && swallowPress(event->pt))
+        if (wParam == WM_LBUTTONDOWN && swallowPressAfterAnyLostRelease(event->pt))
             return 1;
         if (wParam == WM_LBUTTONUP && swallowRelease())
             return 1;
@@ -79,15 +107,17 @@ LRESULT CALLBACK pointerHookProc(int code, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-void installPointerHook()
+bool installPointerHook()
 {
     pointerHook = SetWindowsHookExA(WH_MOUSE_LL, pointerHookProc, hook.module, 0);
     keepAliveTimer = SetTimer(nullptr, 0, keepAliveInterval, keepFetching);
+    return pointerHook != nullptr;
 }
 
 void removePointerHook()
 {
-    UnhookWindowsHookEx(pointerHook);
+    if (pointerHook)
+        UnhookWindowsHookEx(pointerHook);
     KillTimer(nullptr, keepAliveTimer);
     pointerHook = nullptr;
     keepAliveTimer = 0;

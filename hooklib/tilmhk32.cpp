@@ -21,14 +21,19 @@ BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
     return TRUE;
 }
 
-// The hooks belong to the calling thread, which must fetch messages for them to be called.
+// The hooks belong to the calling thread, which must fetch messages for them to be called. The library counts
+// as installed only when every hook exists; otherwise none is left behind and CanInstallHook stays true.
 void WINAPI InstallHook()
 {
     if (hook.installed)
         return;
-    installPointerHook();
-    installFocusHooks();
-    hook.installed = true;
+    const bool pointerSet = installPointerHook();
+    const bool focusSet = installFocusHooks();
+    hook.installed = pointerSet && focusSet;
+    if (hook.installed)
+        return;
+    removePointerHook();
+    removeFocusHooks();
 }
 
 void WINAPI RemoveHook()

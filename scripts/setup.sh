@@ -8,6 +8,7 @@ packages=(
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine wine64 wine32:i386 fonts-wine fonts-liberation libxrender1 libxi6 libxrandr2 libxcursor1 libxfixes3
     libxcomposite1 libxinerama1 libxxf86vm1 xvfb xdotool x11-apps x11-utils imagemagick googletest clang-format
+    wixl msitools zip unzip
 )
 loader32=/usr/lib/wine/wine
 binfmt=/proc/sys/fs/binfmt_misc

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "caption/bitmapcontrols.h"
+#include "panel/target.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "shell/appstate.h"
@@ -68,7 +69,7 @@ INT_PTR onCaptionColor()
 INT_PTR onCaptionButtonDown()
 {
     SendMessageA(app.mainWindow, WM_SYSCOMMAND, dragByCaption, 0);
-    SetFocus(app.targetWindow);
+    focusTarget();
     return TRUE;
 }
 
@@ -83,7 +84,7 @@ INT_PTR onCaptionCommand(const Message& msg)
     case IDC_CAPTION_CLOSE: DestroyWindow(app.mainWindow); break;
     default: return FALSE;
     }
-    SetFocus(app.targetWindow);
+    focusTarget();
     return TRUE;
 }
 

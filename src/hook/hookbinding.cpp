@@ -2,11 +2,15 @@
 // stopping the program before it starts.
 #include "hook/hookbinding.h"
 
+#include <string>
+
 #include "hooklib/tilmhk32.h"
 #include "shell/appstate.h"
 #include "shell/fatal.h"
 
 namespace {
+
+constexpr const char* hookLibraryName = "Tilmhk32.dll";
 
 struct HookEntries {
     VoidEntry installHook;
@@ -40,17 +44,34 @@ bool bindEntries()
            entries.enableHook && entries.setMainWindow && entries.setKeyboardWindow;
 }
 
+// Beside the program and nowhere else: a search would find a copy planted in the current directory or on
+// the PATH.
+std::string hookLibraryPath()
+{
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return "";
+    const std::string program(path, length);
+    return program.substr(0, program.find_last_of('\\') + 1) + hookLibraryName;
+}
+
 } // namespace
 
 void loadHookLibrary()
 {
-    hookLibrary = LoadLibraryA("Tilmhk32.dll");
+    const std::string path = hookLibraryPath();
+    hookLibrary =
+        path.empty() ? nullptr : LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (!hookLibrary || !bindEntries())
         fatalError(fatalCannotLoadHook);
 }
 
+// A library that was never loaded (the frame was closed while it was still being built) needs no freeing.
 void freeHookLibrary()
 {
+    if (!hookLibrary)
+        return;
     const bool freed = FreeLibrary(hookLibrary);
     hookLibrary = nullptr;
     entries = HookEntries{};

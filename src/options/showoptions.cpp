@@ -6,6 +6,8 @@
 #include "options/help.h"
 #include "options/optioncommands.h"
 #include "options/optionsdialog.h"
+#include "panel/keyrepeat.h"
+#include "panel/target.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "shell/appstate.h"
@@ -55,6 +57,7 @@ void carryOut(HWND frame, int command)
 // then, and the binding makes them do nothing.
 LRESULT onShowOptions(HWND frame)
 {
+    stopKeyRepeat();
     DisableHook();
     const int command = runOptionsDialog(frame);
     if (isSizeCommand(command))
@@ -63,6 +66,6 @@ LRESULT onShowOptions(HWND frame)
     if (isSizeCommand(command))
         activateHook(frame);
     EnableHook();
-    SetFocus(app.targetWindow);
+    focusTarget();
     return 0;
 }

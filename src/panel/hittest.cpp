@@ -39,8 +39,9 @@ RECT windowRect(HWND window)
 
 // Marks [first - 1, last] with value: one pixel beyond the key on each side, later ranges overwriting
 // earlier ones, and never outside the table.
-void markRange(int* table, int tableSize, int first, int end, int value)
+void markRange(std::vector<int>& table, int first, int end, int value)
 {
+    const int tableSize = static_cast<int>(table.size());
     const int from = first - 1 < 0 ? 0 : first - 1;
     const int to = end > tableSize - 1 ? tableSize - 1 : end;
     for (int i = from; i <= to; ++i)
@@ -53,7 +54,7 @@ int nearestColumn(int x, int step)
 {
     for (int i = 1; i <= maxGapPixels; ++i) {
         const int at = x + i * step;
-        if (at < 0 || at >= columnTableSize)
+        if (at < 0 || at >= static_cast<int>(app.columnOfX.size()))
             return 0;
         if (app.columnOfX[at] != 0)
             return app.columnOfX[at];
@@ -76,18 +77,17 @@ int spannedColumn(int x, int row)
 
 void buildHitTables(HWND panel)
 {
-    for (int& row : app.rowOfY)
-        row = 0;
-    for (int& column : app.columnOfX)
-        column = 0;
     const RECT origin = windowRect(panel);
+    // Entries up to the panel's width and height inclusive: the visible size bounds are inclusive.
+    app.columnOfX.assign(origin.right - origin.left + 1, 0);
+    app.rowOfY.assign(origin.bottom - origin.top + 1, 0);
     for (int n = 1; n <= gridColumns; ++n) {
         const RECT key = windowRect(app.keyHandles[columnKeys[n - 1]]);
-        markRange(app.columnOfX, columnTableSize, key.left - origin.left, key.right - origin.left, n);
+        markRange(app.columnOfX, key.left - origin.left, key.right - origin.left, n);
     }
     for (int n = 1; n <= gridRows; ++n) {
         const RECT key = windowRect(app.keyHandles[rowKeys[n - 1]]);
-        markRange(app.rowOfY, rowTableSize, key.top - origin.top, key.bottom - origin.top, n);
+        markRange(app.rowOfY, key.top - origin.top, key.bottom - origin.top, n);
     }
     for (int i = 0; i < 3; ++i) {
         const RECT key = windowRect(app.keyHandles[anchorKeys[i]]);
@@ -97,7 +97,8 @@ void buildHitTables(HWND panel)
 
 BYTE keyAt(int x, int y)
 {
-    if (x < 0 || y < 0 || x >= columnTableSize || y >= rowTableSize)
+    if (x < 0 || y < 0 || x >= static_cast<int>(app.columnOfX.size()) ||
+        y >= static_cast<int>(app.rowOfY.size()))
         return 0;
     if (x > visibleWidth() || y > visibleHeight())
         return 0;

@@ -1,29 +1,51 @@
-// Key processing. The keystroke goes out at the press; the release only restores the key's look and
-// the lights.
+// Key processing. The keystroke goes out at the press; the release ends its repeat and restores the key's
+// look and the lights.
 #include "panel/keyprocess.h"
 
 #include "hook/hookbinding.h"
 #include "panel/captions.h"
 #include "panel/fonts.h"
 #include "panel/hittest.h"
+#include "panel/keyrepeat.h"
 #include "panel/keystate.h"
 #include "panel/keytables.h"
+#include "panel/target.h"
 #include "shell/appstate.h"
 #include "shell/message.h"
 
 namespace {
 
 constexpr char noCharacter = ' ';
-constexpr SHORT noKeyForCharacter = -1;
 
 void showKeyPressed(int keyId, bool pressed)
 {
     SendDlgItemMessageA(app.keyboardPanel, keyId, BM_SETSTATE, pressed, 0);
 }
 
+// The navigation keys share their scan codes with the number pad's keys; only the extended flag tells
+// them apart. Not every platform marks them as extended, so they are named here.
+bool isExtendedKey(BYTE vk)
+{
+    switch (vk) {
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_END:
+    case VK_HOME:
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+    case VK_INSERT:
+    case VK_DELETE: return true;
+    default: return HIBYTE(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC_EX)) == 0xE0;
+    }
+}
+
+// Applications that read scan codes (terminals, remote sessions, virtual machines) drop events without one.
 void keyEvent(BYTE vk, DWORD flags)
 {
-    keybd_event(vk, 0, flags, 0);
+    const auto scanCode = static_cast<BYTE>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    keybd_event(vk, scanCode, flags | (isExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0), 0);
 }
 
 void pressModifiers(bool shift, bool ctrl, bool alt)
@@ -122,6 +144,7 @@ void endKeystroke()
 
 INT_PTR onKeyPress(LPARAM lParam)
 {
+    stopKeyRepeat();
     const int x = LOWORD(lParam);
     const int y = HIWORD(lParam);
     lastKeyId = keyAt(x, y);
@@ -130,9 +153,10 @@ INT_PTR onKeyPress(LPARAM lParam)
     showKeyPressed(lastKeyId, true);
     if (lastKeyId == menuKey)
         PostMessageA(app.mainWindow, MSG_SHOW_OPTIONS, 0, 0);
-    else if (IsWindow(app.targetWindow))
-        processKey(static_cast<BYTE>(lastKeyId));
-    else
+    else if (IsWindow(app.targetWindow)) {
+        attachToTarget();
+        processHeldKey(static_cast<BYTE>(lastKeyId));
+    } else
         PostMessageA(app.mainWindow, MSG_NO_TARGET, 0, 0);
     return TRUE;
 }
@@ -140,6 +164,7 @@ INT_PTR onKeyPress(LPARAM lParam)
 // A latch key's light shows the latch as its press left it.
 INT_PTR onKeyRelease()
 {
+    stopKeyRepeat();
     showKeyPressed(lastKeyId, false);
     if (lastKeyId == shiftKey)
         showShiftIndicator(latches.shiftLatch);
@@ -164,7 +189,7 @@ void processKey(BYTE keyId)
         return;
     if (ch != noCharacter) {
         const SHORT scan = VkKeyScanA(ch);
-        if (scan == noKeyForCharacter) {
+        if (!typedByItsKey(scan, MapVirtualKeyA(LOBYTE(scan), MAPVK_VK_TO_CHAR))) {
             sendCharacter(ch, latches.ctrlLatch, latches.altLatch);
             endKeystroke();
             return;
@@ -186,6 +211,14 @@ void sendKeystroke(BYTE vk, bool shift, bool ctrl, bool alt)
     keyEvent(vk, KEYEVENTF_KEYUP);
     releaseModifiers(shift, ctrl, alt);
     EnableHook();
+}
+
+// Only shift may be needed: ctrl and alt would reach the application as shortcuts, and a dead key would
+// wait for the next character. -1, for a character the layout lacks, asks for every modifier.
+bool typedByItsKey(SHORT keyScan, UINT keyCharacter)
+{
+    constexpr UINT deadKey = 0x80000000;
+    return (HIBYTE(keyScan) & ~1) == 0 && !(keyCharacter & deadKey);
 }
 
 void sendCharacter(char ch, bool ctrl, bool alt)

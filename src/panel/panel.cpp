@@ -10,6 +10,7 @@
 #include "panel/fonts.h"
 #include "panel/hittest.h"
 #include "panel/keyprocess.h"
+#include "panel/keyrepeat.h"
 #include "panel/keystate.h"
 #include "panel/keytables.h"
 #include "panel/target.h"
@@ -17,6 +18,7 @@
 #include "shell/fatal.h"
 #include "shell/frame.h"
 #include "shell/message.h"
+#include "shell/pengestures.h"
 
 namespace {
 
@@ -135,8 +137,10 @@ INT_PTR initPanel(HWND panel)
     return 0;
 }
 
-INT_PTR destroyPanel()
+INT_PTR destroyPanel(HWND panel)
 {
+    stopKeyRepeat();
+    forgetPenGestures(panel);
     clearModifierState();
     SetMainWindow(nullptr);
     SetKeyboardWindow(nullptr);
@@ -171,6 +175,13 @@ INT_PTR colourStatic(const Message& msg)
     return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
 }
 
+// A press on the panel never activates the keyboard, whether or not the hook took it first.
+INT_PTR refuseActivation(HWND panel)
+{
+    SetWindowLongPtrA(panel, DWLP_MSGRESULT, MA_NOACTIVATE);
+    return TRUE;
+}
+
 } // namespace
 
 HWND createKeyboardPanel(HWND frame)
@@ -179,6 +190,7 @@ HWND createKeyboardPanel(HWND frame)
         CreateDialogParamA(GetModuleHandleA(nullptr), currentSize().templateName, frame, panelProc, 0);
     if (!panel)
         fatalError(fatalKeyboardFailed);
+    turnOffPenGestures(panel);
     clearModifierState();
     return panel;
 }
@@ -188,13 +200,15 @@ INT_PTR CALLBACK panelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
     const Message msg{message, wParam, lParam};
     switch (message) {
     case WM_INITDIALOG: return initPanel(panel);
-    case WM_DESTROY: return destroyPanel();
+    case WM_DESTROY: return destroyPanel(panel);
     case WM_DRAWITEM: return forwardDrawItem(panel, msg);
     case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(panelBrush);
     case WM_CTLCOLORBTN: return colourKey(msg);
     case WM_CTLCOLORSTATIC: return colourStatic(msg);
+    case WM_MOUSEACTIVATE: return refuseActivation(panel);
     case MSG_KEY_PRESS: return onKeyPress(msg.lParam);
     case MSG_KEY_RELEASE: return onKeyRelease();
+    case WM_TIMER: return onRepeatTimer(msg.wParam);
     case MSG_FOCUS_CHANGE: return onFocusChange(reinterpret_cast<HWND>(msg.wParam));
     default: return 0;
     }

@@ -11,20 +11,42 @@ namespace {
 // must still be detached.
 DWORD attachedThread;
 
+void detach()
+{
+    if (attachedThread)
+        AttachThreadInput(GetCurrentThreadId(), attachedThread, FALSE);
+    attachedThread = 0;
+}
+
 } // namespace
 
 INT_PTR onFocusChange(HWND newWindow)
 {
     if (newWindow == app.targetWindow)
         return TRUE;
-    const DWORD self = GetCurrentThreadId();
-    const DWORD newThread = GetWindowThreadProcessId(newWindow, nullptr);
-    if (attachedThread)
-        AttachThreadInput(self, attachedThread, FALSE);
-    attachedThread = AttachThreadInput(self, newThread, TRUE) ? newThread : 0;
-    // Attaching starts the shared keyboard state afresh, which would drop the caps lock that cap set.
-    if (app.hardwareKeyboard && latches.capsLatch)
-        setCapsLockState(true);
+    detach();
     app.targetWindow = newWindow;
+    attachToTarget();
     return TRUE;
+}
+
+// Attaching to a thread that does not answer can block this one, and with it the pointer hook that every
+// other application's clicks wait for. Taps for a hung target still go into the input stream and arrive
+// when it wakes; it is attached at the first tap after that.
+void attachToTarget()
+{
+    if (attachedThread || IsHungAppWindow(app.targetWindow))
+        return;
+    const DWORD thread = GetWindowThreadProcessId(app.targetWindow, nullptr);
+    attachedThread = AttachThreadInput(GetCurrentThreadId(), thread, TRUE) ? thread : 0;
+    // Attaching starts the shared keyboard state afresh, which would drop the caps lock that cap set.
+    if (attachedThread && app.hardwareKeyboard && latches.capsLatch)
+        setCapsLockState(true);
+}
+
+// SetFocus on another thread's window waits for that thread to answer.
+void focusTarget()
+{
+    if (!IsHungAppWindow(app.targetWindow))
+        SetFocus(app.targetWindow);
 }

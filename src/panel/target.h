@@ -4,3 +4,7 @@
 #include <windows.h>
 
 INT_PTR onFocusChange(HWND newWindow);
+// Shares the input of the target's thread unless it is shared already or the target does not answer.
+void attachToTarget();
+// Hands the focus back to the target, unless it does not answer.
+void focusTarget();

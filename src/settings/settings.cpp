@@ -1,15 +1,25 @@
-// The settings file: nine keys of section "Tilfay" in "Tilfay.ini", which the profile-file services keep
-// in the Windows directory.
+// The settings file: ten keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini", kept by
+// the platform's profile-file services; a "Tilfay.ini" in the Windows directory gives the starting values.
 #include "settings/settings.h"
 
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include "shell/appstate.h"
 
 namespace {
 
 constexpr const char* section = "Tilfay";
-constexpr const char* file = "Tilfay.ini";
+// Named without a directory, the profile-file services find it in the Windows directory, which ordinary
+// users cannot write: it is only read, as the starting values of a user who has no file yet.
+constexpr const char* windowsFile = "Tilfay.ini";
+constexpr const char* userFolderName = "\\Tilfay";
+constexpr const char* userFileName = "\\Tilfay.ini";
+// Room for the whole section of the Windows directory's file, which the first save copies.
+constexpr DWORD sectionBufferSize = 32767;
+// The file that the reads and writes below go to, chosen by each operation before it starts.
+char file[MAX_PATH];
 constexpr int valueBufferSize = 11;
 // The parking value that stands for "not set", whatever the screen size.
 constexpr int parkingUnset = 3000;
@@ -67,16 +77,62 @@ const char* flagText(BYTE flag)
     return flag ? "Y" : "N";
 }
 
+// "%APPDATA%\Tilfay\Tilfay.ini" into file; false when the user has no application-data folder.
+bool chooseUserFile(bool createFolder)
+{
+    char appData[MAX_PATH];
+    const int folder = CSIDL_APPDATA | (createFolder ? CSIDL_FLAG_CREATE : 0);
+    if (SHGetFolderPathA(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, appData) != S_OK ||
+        lstrlenA(appData) + lstrlenA(userFolderName) + lstrlenA(userFileName) >= MAX_PATH)
+        return false;
+    lstrcpyA(file, appData);
+    lstrcatA(file, userFolderName);
+    if (createFolder)
+        CreateDirectoryA(file, nullptr);
+    lstrcatA(file, userFileName);
+    return true;
+}
+
+bool fileExists(const char* path)
+{
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Reads come from the user's file once it exists, until then from the Windows directory's file; without an
+// application-data folder the settings stay in the Windows directory, as on the systems that have none.
+void chooseFileToRead()
+{
+    if (!chooseUserFile(false) || !fileExists(file))
+        lstrcpyA(file, windowsFile);
+}
+
+// The first save carries the whole section of the Windows directory's file over, so that a parking value,
+// which a save never rewrites, keeps its text.
+void chooseFileToWrite()
+{
+    if (!chooseUserFile(true)) {
+        lstrcpyA(file, windowsFile);
+        return;
+    }
+    if (fileExists(file))
+        return;
+    char startingValues[sectionBufferSize];
+    if (GetPrivateProfileSectionA(section, startingValues, sectionBufferSize, windowsFile) > 0)
+        WritePrivateProfileSectionA(section, startingValues, file);
+}
+
 } // namespace
 
 void loadSettings()
 {
+    chooseFileToRead();
     app.showNumbers = readFlag("Numbers", "Y");
     app.phoneLayout = readFlag("Phone", "N");
     app.showFunctionKeys = readFlag("Function keys", "N");
     app.hardwareKeyboard = readFlag("Hardware Keyboard", "N");
     app.closingAllowed = readFlag("Closing allowed", "N");
     app.switchAllowed = readFlag("Switch allowed", "N");
+    app.keyRepeat = readFlag("Key Repeat", "Y");
     app.parkingX = readParking("Parking X", app.screenWidth - GetSystemMetrics(SM_CXICON));
     app.parkingY = readParking("Parking Y", app.screenHeight - GetSystemMetrics(SM_CYICON));
     app.keySize = readSize();
@@ -85,6 +141,7 @@ void loadSettings()
 // A parking value that was valid at load is never written, so a hand edit of it survives.
 void saveSettings()
 {
+    chooseFileToWrite();
     if (app.parkingX < 0)
         writeValue("Parking X", "3000");
     if (app.parkingY < 0)
@@ -96,10 +153,12 @@ void saveSettings()
     writeValue("Size", sizeNames[app.keySize - 1]);
     writeValue("Closing allowed", flagText(app.closingAllowed));
     writeValue("Switch allowed", flagText(app.switchAllowed));
+    writeValue("Key Repeat", flagText(app.keyRepeat));
 }
 
 bool closingAllowedNow()
 {
+    chooseFileToRead();
     app.closingAllowed = readFlag("Closing allowed", "N");
     return app.closingAllowed;
 }

@@ -3,9 +3,9 @@
 
 #include <windows.h>
 
+#include <vector>
+
 constexpr int lastKeyIdValue = 132;
-constexpr int rowTableSize = 401;
-constexpr int columnTableSize = 801;
 
 struct Point {
     int x;
@@ -24,6 +24,8 @@ struct AppState {
     int compactHeight;
     int screenWidth;
     int screenHeight;
+    // The screen less the taskbar and other desktop toolbars; the frame is anchored at its corner.
+    RECT workArea;
     BYTE showNumbers;
     BYTE phoneLayout;
     BYTE showFunctionKeys;
@@ -31,12 +33,14 @@ struct AppState {
     int keySize;
     BYTE closingAllowed;
     BYTE switchAllowed;
+    BYTE keyRepeat;
     int parkingX;
     int parkingY;
     Point indicatorAnchors[3];
     BYTE navModeMirror;
-    int rowOfY[rowTableSize];
-    int columnOfX[columnTableSize];
+    // One entry per pixel row and column of the panel, however large a scaled display makes it.
+    std::vector<int> rowOfY;
+    std::vector<int> columnOfX;
 };
 
 // Always cleared together as one block.

@@ -1,14 +1,19 @@
-// The frame window: creation and destruction order, placement at the screen's corner, the frame
-// menu's commands and the warning shown when no application holds the focus.
+// The frame window: creation and destruction order, placement at the work area's corner, the frame
+// menu's commands, the focus handed back after an activation and the warning shown when no application
+// holds the focus.
 #include "shell/frame.h"
+
+#include <windowsx.h>
 
 #include "caption/captionbar.h"
 #include "hook/hookbinding.h"
 #include "options/showoptions.h"
 #include "panel/panel.h"
+#include "panel/target.h"
 #include "shell/appstate.h"
 #include "settings/settings.h"
 #include "shell/message.h"
+#include "shell/pengestures.h"
 
 namespace {
 
@@ -31,15 +36,20 @@ LRESULT onFrameCreate(HWND frame, const Message& msg)
     app.mainWindow = frame;
     app.keyboardPanel = createKeyboardPanel(frame);
     app.captionBar = createCaptionBar(frame);
+    turnOffPenGestures(frame);
     placeFrame(frame);
     pumpPendingMessages();
+    // A close among the pending messages has already torn the keyboard down: nothing is left to hook.
+    if (!IsWindow(frame))
+        return 0;
     loadHookLibrary();
     activateHook(frame);
     return defaultResult(frame, msg);
 }
 
-LRESULT onFrameDestroy()
+LRESULT onFrameDestroy(HWND frame)
 {
+    forgetPenGestures(frame);
     RemoveHook();
     freeHookLibrary();
     saveSettings();
@@ -51,6 +61,58 @@ LRESULT onFrameDestroy()
 
 LRESULT onFrameSize(HWND frame, const Message& msg)
 {
+    return defaultResult(frame, msg);
+}
+
+// The keyboard never keeps the focus. A click on the caption bar activates the frame for the frame menu or
+// a drag, whose handlers hand the focus back themselves; any other activation (a restore from the taskbar,
+// a second start, the end of a box the frame owns) is undone once the platform has completed it.
+LRESULT onFrameActivate(HWND frame, const Message& msg)
+{
+    if (LOWORD(msg.wParam) == WA_ACTIVE)
+        PostMessageA(frame, MSG_RETURN_FOCUS, static_cast<WPARAM>(msg.lParam), 0);
+    return defaultResult(frame, msg);
+}
+
+bool isOwnWindow(HWND window)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process == GetCurrentProcessId();
+}
+
+// wParam: the window that was active before the frame.
+LRESULT onReturnFocus(HWND frame, const Message& msg)
+{
+    if (GetActiveWindow() != frame)
+        return 0;
+    HWND previous = reinterpret_cast<HWND>(msg.wParam);
+    if (IsWindow(app.targetWindow)) {
+        SetForegroundWindow(GetAncestor(app.targetWindow, GA_ROOT));
+        focusTarget();
+    } else if (IsWindow(previous) && !isOwnWindow(previous)) {
+        SetForegroundWindow(previous);
+    }
+    return 0;
+}
+
+bool sitsAtCorner(HWND frame)
+{
+    RECT place;
+    return !IsIconic(frame) && GetWindowRect(frame, &place) && place.right == app.workArea.right &&
+           place.bottom == app.workArea.bottom;
+}
+
+// A taskbar that appears, moves or grows changes the work area; a keyboard still at its corner follows it,
+// one that the user has dragged elsewhere stays there.
+LRESULT onFrameSettingChange(HWND frame, const Message& msg)
+{
+    if (msg.wParam == SPI_SETWORKAREA) {
+        const bool atCorner = sitsAtCorner(frame);
+        measureWorkArea();
+        if (atCorner)
+            anchorFrame(frame);
+    }
     return defaultResult(frame, msg);
 }
 
@@ -82,12 +144,30 @@ LRESULT onNoTarget(HWND frame)
     return 0;
 }
 
+// A press over the panel never activates the keyboard; the caption bar keeps the platform's answer.
+LRESULT onFrameMouseActivate(HWND frame, const Message& msg)
+{
+    const DWORD position = GetMessagePos();
+    const POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    RECT panel;
+    if (GetWindowRect(app.keyboardPanel, &panel) && PtInRect(&panel, point))
+        return MA_NOACTIVATE;
+    return defaultResult(frame, msg);
+}
+
 } // namespace
 
 void measureScreen()
 {
     app.screenWidth = GetSystemMetrics(SM_CXSCREEN);
     app.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    measureWorkArea();
+}
+
+void measureWorkArea()
+{
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &app.workArea, 0))
+        app.workArea = RECT{0, 0, app.screenWidth, app.screenHeight};
 }
 
 bool registerFrameClass()
@@ -115,30 +195,44 @@ LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     const Message msg{message, wParam, lParam};
     switch (message) {
     case WM_CREATE: return onFrameCreate(frame, msg);
-    case WM_DESTROY: return onFrameDestroy();
+    case WM_DESTROY: return onFrameDestroy(frame);
     case WM_SIZE: return onFrameSize(frame, msg);
+    case WM_ACTIVATE: return onFrameActivate(frame, msg);
+    case WM_SETTINGCHANGE: return onFrameSettingChange(frame, msg);
     case WM_SYSCHAR: return onFrameSysChar(frame, msg);
     case WM_COMMAND: return onFrameCommand(frame, msg);
     case MSG_SHOW_OPTIONS: return onShowOptions(frame);
     case MSG_NO_TARGET: return onNoTarget(frame);
+    case MSG_RETURN_FOCUS: return onReturnFocus(frame, msg);
+    case WM_MOUSEACTIVATE: return onFrameMouseActivate(frame, msg);
     default: return DefWindowProcA(frame, message, wParam, lParam);
     }
 }
 
 void placeFrame(HWND frame)
 {
-    const int width = visibleWidth();
-    const int height = visibleHeight() + captionBarHeight;
-    SetWindowPos(frame, nullptr, app.screenWidth - width, app.screenHeight - height, width, height,
-                 SWP_NOZORDER);
+    anchorFrame(frame);
     SetWindowPos(frame, HWND_TOPMOST, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
     layoutCaptionBar();
 }
 
+void anchorFrame(HWND frame)
+{
+    const int width = visibleWidth();
+    const int height = visibleHeight() + captionBarHeight;
+    SetWindowPos(frame, nullptr, app.workArea.right - width, app.workArea.bottom - height, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Stops at the quit message of a close among them and leaves it for the message loop.
 void pumpPendingMessages()
 {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

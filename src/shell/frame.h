@@ -7,9 +7,13 @@ constexpr const char* frameClassName = "Tilfay32";
 constexpr const char* frameTitle = "Tilfay";
 constexpr int captionBarHeight = 10;
 
+// The screen's size and the work area.
 void measureScreen();
+void measureWorkArea();
 bool registerFrameClass();
 HWND createFrame();
 LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam);
 void placeFrame(HWND frame);
+// Sizes the frame to the visible part of the panel with its bottom-right corner on the work area's.
+void anchorFrame(HWND frame);
 void pumpPendingMessages();

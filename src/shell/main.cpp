@@ -6,6 +6,8 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    // No library is ever loaded from the current directory, whatever a later load names.
+    SetDllDirectoryA("");
     readSystemVersion();
     resetAppState();
     measureScreen();

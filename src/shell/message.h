@@ -14,3 +14,5 @@ struct Message {
 // Posted by the panel to the frame, both parameters 0.
 constexpr UINT MSG_SHOW_OPTIONS = 0x0A04;
 constexpr UINT MSG_NO_TARGET = 0x0A05;
+// Posted by the frame to itself once it has been activated; wParam is the window active before it.
+constexpr UINT MSG_RETURN_FOCUS = 0x0A06;

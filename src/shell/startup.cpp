@@ -1,6 +1,7 @@
 // Start-up: the system version, the single-instance rule and the message loop.
 #include "shell/startup.h"
 
+#include "panel/directpress.h"
 #include "shell/appstate.h"
 #include "shell/fatal.h"
 #include "shell/frame.h"
@@ -11,10 +12,19 @@ namespace {
 
 constexpr int oldestSystemVersion = 350;
 
+// A close during start-up destroys the frame inside its creation and leaves the quit message waiting.
+bool quitRequested()
+{
+    MSG msg;
+    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != 0;
+}
+
 void runMessageLoop()
 {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (takeDirectPress(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
@@ -49,7 +59,7 @@ void runApplication()
     if (!registerFrameClass())
         fatalError(fatalRegisterFailed);
     HWND frame = createFrame();
-    if (!frame)
+    if (!frame && !quitRequested())
         fatalError(fatalMainWindowFailed);
     ShowWindow(frame, SW_SHOWDEFAULT);
     UpdateWindow(frame);

@@ -158,7 +158,7 @@ TEST_F(CaptionBarInUse, CloseInTheFrameMenuClosesTheKeyboardWhenTheSettingsFileA
     ASSERT_FALSE(rows[closeRow].grayed) << "Close";
     clickAt(centreOf(rows[closeRow]));
     EXPECT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
-    EXPECT_EQ(settingsEntries().size(), 9u) << "the settings are saved";
+    EXPECT_EQ(settingsEntries().size(), 10u) << "the settings are saved";
 }
 
 TEST_F(CaptionBarInUse, AltSpaceOpensTheFrameMenuWhileTheFrameHasTheFocus)
@@ -188,7 +188,7 @@ TEST_F(CaptionBarInUse, TheCloseButtonClosesTheKeyboardEvenWhenClosingIsNotAllow
     clickAt(centreOf(GetDlgItem(bar(), IDC_CAPTION_CLOSE)));
     EXPECT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
     const auto entries = settingsEntries();
-    EXPECT_EQ(entries.size(), 9u) << "the settings are saved";
+    EXPECT_EQ(entries.size(), 10u) << "the settings are saved";
     EXPECT_EQ(profileValue("Closing allowed"), "N");
 }
 
@@ -202,6 +202,22 @@ TEST_F(CaptionBarInUse, TheMinimiseButtonMinimisesTheKeyboardAndLeavesTheFocusIn
     pressKey('X');
     session.typed += "x";
     EXPECT_TRUE(waitForText(session.notepad.edit, session.typed)) << "a hardware key types into notepad";
+    // Restored from the taskbar, the keyboard is activated and hands the focus back.
+    ShowWindow(frame(), SW_RESTORE);
+    SetForegroundWindow(frame());
+    ASSERT_TRUE(waitUntil([&] { return !IsIconic(frame()); }, shortWait));
+    EXPECT_TRUE(typingGoesOn(session));
+}
+
+TEST_F(CaptionBarInUse, ASecondStartBringsTheMinimisedKeyboardBackAndTypingGoesOn)
+{
+    ASSERT_TRUE(startSession(session));
+    clickAt(centreOf(GetDlgItem(bar(), IDC_CAPTION_MINIMIZE)));
+    ASSERT_TRUE(waitUntil([&] { return IsIconic(frame()); }, shortWait));
+    Program second('"' + tilfayPath() + '"');
+    EXPECT_EQ(second.waitForExit(longWait), 0u);
+    ASSERT_TRUE(waitUntil([&] { return !IsIconic(frame()); }, shortWait));
+    EXPECT_TRUE(typingGoesOn(session));
 }
 
 TEST_F(CaptionBarInUse, DraggingTheBarMovesTheFrameUntilTheNextPlacement)

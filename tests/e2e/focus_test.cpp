@@ -2,6 +2,8 @@
 // into a box that asks the user to place the insertion point first.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "panel/keytables.h"
 #include "support/keyrecord.h"
 #include "support/tapping.h"
@@ -53,6 +55,38 @@ void expectTypingIntoANewNotepad(const RunningKeyboard& keyboard)
     focusByClick(notepad.edit);
     typeOnKeyboard(keyboard.panel, "ok");
     EXPECT_TRUE(waitForText(notepad.edit, "ok")) << textOf(notepad.edit);
+}
+
+// A window of the test's own that counts the clicks reaching it; they never activate it, so the focus stays
+// where it was.
+int bystanderClicks;
+
+LRESULT CALLBACK bystanderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_MOUSEACTIVATE)
+        return MA_NOACTIVATE;
+    if (message == WM_LBUTTONUP)
+        ++bystanderClicks;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND createBystander()
+{
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = bystanderProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = "Bystander";
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "Bystander", "",
+                           WS_POPUP | WS_BORDER | WS_VISIBLE, 0, 450, 200, 100, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+bool hasLine(const KeyRecorder& recorder, const char* line)
+{
+    const KeyLines lines = journalLines(recorder.journal);
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
 // Notepad and the recorder side by side, and the keyboard.
@@ -153,4 +187,30 @@ TEST(NoTarget, TheMenuKeyOpensTheOptionsWithoutATarget)
     clickAt(centreOf(GetDlgItem(options, cancelOptionsButton)));
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(options); }, shortWait));
     EXPECT_FALSE(IsIconic(keyboard.frame));
+}
+
+// The recorder stops answering half a second after it has the focus, for 10 s; after 5 s the platform counts
+// it as hung.
+TEST(HungTarget, TapsWaitInTheInputStreamUntilItWakesWhileTheKeyboardAndOtherClicksGoOn)
+{
+    KeyRecorder recorder = startKeyRecorder(true);
+    ASSERT_NE(recorder.window, nullptr);
+    RunningKeyboard keyboard = startKeyboard();
+    ASSERT_NE(keyboard.panel, nullptr);
+    HWND bystander = createBystander();
+    focusRecorderByClick(recorder);
+    ASSERT_TRUE(waitUntil([&] { return hasLine(recorder, "sleep 00"); }, shortWait));
+    const DWORD asleep = GetTickCount();
+    typeOnKeyboard(keyboard.panel, "til");
+    ASSERT_TRUE(waitUntil([&] { return IsHungAppWindow(recorder.window); }, 7000));
+    typeOnKeyboard(keyboard.panel, "fay");
+    DWORD_PTR result = 0;
+    EXPECT_NE(SendMessageTimeoutA(keyboard.panel, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result), 0u)
+        << "the keyboard's panel answers";
+    inject(leftClickAt(centreOf(bystander)));
+    EXPECT_TRUE(waitUntil([&] { return bystanderClicks == 1; }, 1000)) << "another window's click waits";
+    EXPECT_LT(GetTickCount() - asleep, 9500u) << "the target woke before the test was done";
+    EXPECT_TRUE(waitUntil([&] { return charactersOf(journalLines(recorder.journal)) == "tilfay"; }, longWait))
+        << ::testing::PrintToString(journalLines(recorder.journal));
+    DestroyWindow(bystander);
 }

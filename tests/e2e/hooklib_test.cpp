@@ -134,6 +134,31 @@ std::string placeArguments(const RECT& r)
            ' ' + std::to_string(r.bottom - r.top);
 }
 
+// A low-level hook set after the library's, and so called before it, that takes the next left release away
+// from every hook after it, as a secure desktop coming up or a skipped hook would.
+bool releaseStolen;
+
+LRESULT CALLBACK stealNextRelease(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && wParam == WM_LBUTTONUP && !releaseStolen) {
+        releaseStolen = true;
+        return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The platform's answers when it will not set a hook.
+HHOOK WINAPI refuseWindowsHook(int, HOOKPROC, HINSTANCE, DWORD)
+{
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+}
+
+HWINEVENTHOOK WINAPI refuseEventHook(DWORD, DWORD, HMODULE, WINEVENTPROC, DWORD, DWORD, DWORD)
+{
+    return nullptr;
+}
+
 // Our small program of another process: a topmost window that counts the clicks reaching it.
 struct ClickTarget {
     explicit ClickTarget(const RECT& place)
@@ -338,6 +363,20 @@ TEST_F(SwallowedPresses, AReleaseAfterDisableIsSwallowedAndReportedAtEnable)
     EXPECT_TRUE(swallowedAndReported(31, 31));
 }
 
+TEST_F(SwallowedPresses, AReleaseThatNeverReachedTheHookLeavesTheNextClickElsewhereWhole)
+{
+    ClickTarget other(besidePlace);
+    ASSERT_NE(other.window, nullptr);
+    releaseStolen = false;
+    HHOOK thief = SetWindowsHookExA(WH_MOUSE_LL, stealNextRelease, GetModuleHandleA(nullptr), 0);
+    inject(leftPressAt(onPanel(30, 30)) + leftRelease());
+    EXPECT_TRUE(waitUntil([&] { return releaseStolen && count(panel, MSG_KEY_PRESS) == 1; }, shortWait));
+    UnhookWindowsHookEx(thief);
+    inject(leftClickAt(other.clickArea()));
+    EXPECT_TRUE(waitUntil([&] { return other.hasSeen(1, 1); }, shortWait)) << windowText(other.window);
+    EXPECT_EQ(count(panel, MSG_KEY_RELEASE), 1) << "the keyboard hears that its key is no longer held";
+}
+
 TEST_F(SwallowedPresses, ABurstOf500ClicksGivesExactly500PressesAnd500ReleasesInOrder)
 {
     Inputs burst;
@@ -456,6 +495,28 @@ TEST_F(HookLifecycle, CanInstallHookIsTrueOnlyWhileTheHookIsNotInstalled)
     EXPECT_TRUE(library.canInstallHook());
     library.installHook();
     EXPECT_FALSE(library.canInstallHook());
+}
+
+TEST_F(HookLifecycle, AHookThatThePlatformWouldNotSetIsNotReportedAsSet)
+{
+    library.removeHook();
+    const std::pair<const char*, void*> refusals[] = {
+        {"SetWindowsHookExA", reinterpret_cast<void*>(refuseWindowsHook)},
+        {"SetWinEventHook", reinterpret_cast<void*>(refuseEventHook)}};
+    for (const auto& [function, refusal] : refusals) {
+        void* platform = library.replaceImport(function, refusal);
+        ASSERT_NE(platform, nullptr) << function;
+        library.installHook();
+        library.enableHook();
+        EXPECT_TRUE(library.canInstallHook()) << function;
+        EXPECT_TRUE(reachedThePanel(40, 40)) << function << ": no hook is left behind";
+        library.replaceImport(function, platform);
+    }
+    library.installHook();
+    library.enableHook();
+    EXPECT_FALSE(library.canInstallHook());
+    seen.clear();
+    EXPECT_TRUE(swallowedAndReported(41, 41));
 }
 
 TEST_F(HookLifecycle, RemoveHookRestoresNormalInput)

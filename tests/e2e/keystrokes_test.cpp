@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "panel/keytables.h"
 #include "support/keyrecord.h"
+#include "support/settingsfile.h"
 #include "support/tapping.h"
 
 namespace {
@@ -15,7 +17,7 @@ class TappingIntoTheRecorder : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        WritePrivateProfileStringA("Tilfay", "Function keys", "Y", "Tilfay.ini");
+        writeSetting("Function keys", "Y");
         recorder = startKeyRecorder();
         ASSERT_NE(recorder.window, nullptr);
         keyboard = startKeyboard();
@@ -88,4 +90,32 @@ TEST_F(TappingIntoTheRecorder, LatchKeysAloneSendNothing)
 {
     tap({shiftKey, ctrlKey, altKey, capKey, numKey, shiftKey, ctrlKey, altKey, capKey, numKey, escKey});
     EXPECT_EQ(strokesWhenThere(2), keystroke(VK_ESCAPE)) << "only esc";
+}
+
+// Applications that read scan codes drop events without one, and a navigation key without the extended
+// flag arrives as its twin on the number pad.
+TEST_F(TappingIntoTheRecorder, EveryKeyCarriesItsScanCodeAndOnlyTheNavigationKeysTheExtendedFlag)
+{
+    tap({delKey, numKey});
+    for (int keyId : navKeys)
+        tap({keyId});
+    tap({delKey, numKey, shiftKey, keyForCharacter('a'), ctrlKey, altKey, keyForCharacter('b')});
+    tap({firstFunctionKey, escKey, tabKey, leftSpaceKey, keyForCharacter(';'), keyForCharacter('?')});
+    // Ten extended keys; shift+a, ctrl+alt+b and "?" with shift; five keys alone.
+    const size_t strokes = 2 * (2 + navKeyCount) + 4 + 6 + 4 + 2 * 5;
+    ASSERT_EQ(strokesWhenThere(strokes).size(), strokes);
+    const auto extended = [](unsigned vk) {
+        return (vk >= VK_PRIOR && vk <= VK_DOWN) || vk == VK_INSERT || vk == VK_DELETE;
+    };
+    int extendedEvents = 0;
+    for (const std::string& line : journalScanCodes(recorder.journal)) {
+        std::istringstream fields(line);
+        std::string kind;
+        unsigned vk = 0, scanCode = 0;
+        fields >> kind >> std::hex >> vk >> scanCode;
+        EXPECT_NE(scanCode & 0xFF, 0u) << line;
+        EXPECT_EQ(scanCode, MapVirtualKeyA(vk, MAPVK_VK_TO_VSC) | (extended(vk) ? 0xE000 : 0)) << line;
+        extendedEvents += extended(vk);
+    }
+    EXPECT_EQ(extendedEvents, 2 * (2 + navKeyCount));
 }

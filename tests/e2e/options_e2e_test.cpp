@@ -2,8 +2,10 @@
 // what each button does, that a setting is saved at once, and that typing goes on after every command.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -80,31 +82,22 @@ int childDialogCount(HWND frame)
     return count;
 }
 
-// A process that the test did not start, ended by its id at the end of the test if it has not ended.
-class ProcessById {
-public:
-    explicit ProcessById(DWORD id) : handle_(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {}
-    ~ProcessById()
-    {
-        if (!handle_)
-            return;
-        if (!waitForEnd(0)) {
-            TerminateProcess(handle_, 0);
-            WaitForSingleObject(handle_, shortWait);
-        }
-        CloseHandle(handle_);
-    }
-    ProcessById(const ProcessById&) = delete;
-    ProcessById& operator=(const ProcessById&) = delete;
+// Points the prefix's file association of web pages at our recording program, which stands in for the
+// browser and writes the name of the page it was asked to open into the file whose name this returns.
+std::string associatePagesWithRecorder()
+{
+    const std::string record = makeTempDirectory() + "\\opened.txt";
+    const std::string command = '"' + testsDirectory() + "\\openrecorder.exe\" \"" + record + "\" \"%1\"";
+    RegSetValueA(HKEY_CLASSES_ROOT, ".html", REG_SZ, "TilfayTest.Page", 0);
+    RegSetValueA(HKEY_CLASSES_ROOT, "TilfayTest.Page\\shell\\open\\command", REG_SZ, command.c_str(), 0);
+    return record;
+}
 
-    bool waitForEnd(DWORD timeoutMs) const
-    {
-        return WaitForSingleObject(handle_, timeoutMs) == WAIT_OBJECT_0;
-    }
-
-private:
-    HANDLE handle_;
-};
+std::string fileText(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
 
 class Options : public ::testing::Test {
 protected:
@@ -342,38 +335,20 @@ TEST_F(Options, MinimizeKeyboardMinimisesItWithoutTakingTheFocus)
     EXPECT_TRUE(typingGoesOn(session));
 }
 
-// Wine's help viewer reports the missing help file by its full name in a message box and asks whether to
-// look for it; the keyboard waits for the viewer until the box is closed, and the viewer then ends.
-TEST_F(Options, HelpOpensTheHelpFileBesideTheProgram)
+// No help file stands beside the program, as on Windows 10 and 11, which have no help viewer either: Help
+// opens the user guide page beside the program with whatever the system opens web pages with.
+TEST_F(Options, HelpOpensTheGuidePageWhenNoHelpFileStandsBesideTheProgram)
 {
+    const std::string record = associatePagesWithRecorder();
     ASSERT_TRUE(startSession(session));
     HWND dialog = open();
     ASSERT_NE(dialog, nullptr);
     clickControl(dialog, IDC_SHOW_HELP);
-    HWND viewer = nullptr;
-    waitUntil([&] { return (viewer = FindWindowA("MS_WINHELP", nullptr)) != nullptr; }, longWait);
-    DWORD viewerId = 0;
-    GetWindowThreadProcessId(viewer, &viewerId);
-    ASSERT_NE(viewerId, 0u);
-    const ProcessById viewerProcess(viewerId);
-    HWND box = nullptr;
-    waitUntil(
-        [&] {
-            box = waitForWindow(viewerId, "#32770", nullptr, 0);
-            return box && IsWindowVisible(box) && messageBoxText(box).find("TILFAY.HLP") != std::string::npos;
-        },
-        longWait);
-    ASSERT_NE(box, nullptr);
-    EXPECT_NE(messageBoxText(box).find("'" + binDirectory() + "\\TILFAY.HLP'"), std::string::npos)
-        << messageBoxText(box);
-    clickControl(box, IDNO);
-    EXPECT_TRUE(waitUntil([&] { return !IsWindow(box); }, shortWait));
-    EXPECT_TRUE(viewerProcess.waitForEnd(shortWait));
-    EXPECT_TRUE(waitUntilIdle(frame())) << "the keyboard goes on once the viewer has answered";
-    // Wine activates the next window in the z-order, the topmost keyboard, when the viewer's box goes, and
-    // that may come after the keyboard handed the focus back; the user then clicks notepad's title bar.
-    const RECT notepadPlace = screenRectOf(session.notepad.window);
-    clickAt(POINT{notepadPlace.left + 150, notepadPlace.top + 10});
+    std::string opened;
+    waitUntil([&] { return !(opened = fileText(record)).empty(); }, longWait);
+    EXPECT_EQ(opened, binDirectory() + "\\guide\\Tilfay.html");
+    EXPECT_NE(GetFileAttributesA(opened.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the build puts the guide there";
     EXPECT_TRUE(typingGoesOn(session));
 }
 
@@ -386,7 +361,7 @@ TEST_F(Options, CloseKeyboardClosesItWhenTheSettingsFileAllowsClosing)
     clickControl(dialog, IDC_CLOSE_KEYBOARD);
     EXPECT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
     const auto entries = settingsEntries();
-    EXPECT_EQ(entries.size(), 9u);
+    EXPECT_EQ(entries.size(), 10u);
     EXPECT_EQ(profileValue("Closing allowed"), "Y");
 }
 

@@ -1,5 +1,5 @@
-// The real keyboard keeps its settings in the Windows directory's "Tilfay.ini": read at start, written
-// only when it closes.
+// The real keyboard keeps its settings in the user's own "Tilfay.ini": read at start, written only when it
+// closes. A "Tilfay.ini" in the Windows directory gives the starting values and is never written.
 #include <gtest/gtest.h>
 
 #include "support/keyboard.h"
@@ -9,9 +9,9 @@
 namespace {
 
 const std::vector<SettingsEntry> defaultFile = {
-    {"Parking X", "3000"}, {"Parking Y", "3000"},    {"Numbers", "Y"},
-    {"Phone", "N"},        {"Function keys", "N"},   {"Hardware Keyboard", "N"},
-    {"Size", "Medium"},    {"Closing allowed", "N"}, {"Switch allowed", "N"},
+    {"Parking X", "3000"},   {"Parking Y", "3000"},      {"Numbers", "Y"},   {"Phone", "N"},
+    {"Function keys", "N"},  {"Hardware Keyboard", "N"}, {"Size", "Medium"}, {"Closing allowed", "N"},
+    {"Switch allowed", "N"}, {"Key Repeat", "Y"},
 };
 
 std::string valueOf(const std::vector<SettingsEntry>& entries, const std::string& key)
@@ -36,7 +36,7 @@ protected:
 
 } // namespace
 
-TEST_F(SettingsPersistence, ClosingAKeyboardStartedWithoutAFileWritesTheNineDefaults)
+TEST_F(SettingsPersistence, ClosingAKeyboardStartedWithoutAFileWritesTheTenDefaults)
 {
     Program keyboard('"' + tilfayPath() + '"');
     HWND frame = waitForFrame(keyboard);
@@ -44,6 +44,7 @@ TEST_F(SettingsPersistence, ClosingAKeyboardStartedWithoutAFileWritesTheNineDefa
     EXPECT_FALSE(settingsFileExists()) << "nothing is written at start";
     ASSERT_EQ(closeKeyboard(keyboard, frame), 0u);
     EXPECT_EQ(settingsEntries(), defaultFile);
+    EXPECT_FALSE(settingsFileExists(windowsSettingsFilePath()));
 }
 
 TEST_F(SettingsPersistence, AHandWrittenFileKeepsItsChoicesThroughARun)
@@ -57,7 +58,7 @@ TEST_F(SettingsPersistence, AHandWrittenFileKeepsItsChoicesThroughARun)
     EXPECT_EQ(readSettingsFile(), text) << "nothing is written at start";
     ASSERT_EQ(closeKeyboard(keyboard, frame), 0u);
     const auto entries = settingsEntries();
-    EXPECT_EQ(entries.size(), 9u);
+    EXPECT_EQ(entries.size(), 10u);
     EXPECT_EQ(valueOf(entries, "Size"), "Huge");
     EXPECT_EQ(valueOf(entries, "Numbers"), "N");
     EXPECT_EQ(valueOf(entries, "Function keys"), "Y");
@@ -69,13 +70,21 @@ TEST_F(SettingsPersistence, AHandWrittenFileKeepsItsChoicesThroughARun)
     EXPECT_EQ(valueOf(entries, "Closing allowed"), "N");
 }
 
-// Every value the first run writes differs from its default, so a second run that did not read them
-// would write different ones.
-TEST_F(SettingsPersistence, ASecondStartReadsWhatTheFirstWrote)
+// An ordinary user cannot write the Windows directory: its file, held open against writing, stands for
+// that. The first run starts from it and every value it writes differs from its default; the Windows
+// directory's file is replaced before the second run, so a second run that did not read the user's file
+// would write different values.
+TEST_F(SettingsPersistence, ASecondStartReadsWhatTheFirstWroteThoughTheWindowsDirectoryIsUnwritable)
 {
-    writeSettingsFile("[Tilfay]\r\nSize=huge\r\nNumbers=yes\r\nPhone=y\r\nFunction keys=y\r\n"
-                      "Hardware Keyboard=y\r\nClosing allowed=y\r\nSwitch allowed=y\r\nParking X=70000\r\n"
-                      "Parking Y=7\r\n");
+    const std::string windowsFile = windowsSettingsFilePath();
+    const std::string startingValues =
+        "[Tilfay]\r\nSize=huge\r\nNumbers=yes\r\nPhone=y\r\nFunction keys=y\r\n"
+        "Hardware Keyboard=y\r\nClosing allowed=y\r\nSwitch allowed=y\r\n"
+        "Parking X=70000\r\nParking Y=7\r\n";
+    writeSettingsFile(startingValues, windowsFile);
+    HANDLE unwritable =
+        CreateFileA(windowsFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(unwritable, INVALID_HANDLE_VALUE);
     {
         Program first('"' + tilfayPath() + '"');
         HWND frame = waitForFrame(first);
@@ -84,7 +93,7 @@ TEST_F(SettingsPersistence, ASecondStartReadsWhatTheFirstWrote)
     }
     const std::string written = readSettingsFile();
     const auto entries = settingsEntries(written);
-    EXPECT_EQ(entries.size(), 9u);
+    EXPECT_EQ(entries.size(), 10u);
     EXPECT_EQ(valueOf(entries, "Size"), "Huge");
     EXPECT_EQ(valueOf(entries, "Numbers"), "N");
     EXPECT_EQ(valueOf(entries, "Phone"), "Y");
@@ -95,6 +104,9 @@ TEST_F(SettingsPersistence, ASecondStartReadsWhatTheFirstWrote)
     EXPECT_EQ(valueOf(entries, "Parking X"), "3000");
     EXPECT_EQ(valueOf(entries, "Parking Y"), "7");
 
+    CloseHandle(unwritable);
+    EXPECT_EQ(readSettingsFile(windowsFile), startingValues);
+    writeSettingsFile("[Tilfay]\r\nSize=Tiny\r\n", windowsFile);
     Program second('"' + tilfayPath() + '"');
     HWND frame = waitForFrame(second);
     ASSERT_NE(frame, nullptr);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/keyboard.h"
+#include "support/tapping.h"
 #include "support/winprocess.h"
 
 namespace {
@@ -21,9 +22,11 @@ std::string keyboardDirectoryWith(const std::string& hookLibrary)
     return directory;
 }
 
-void expectFatalError(const std::string& directory, const char* text, int code)
+void expectFatalError(const std::string& directory, const char* text, int code,
+                      const std::string& currentDirectory = "")
 {
-    Program keyboard('"' + directory + "\\Tilfay.exe\"", directory);
+    Program keyboard('"' + directory + "\\Tilfay.exe\"",
+                     currentDirectory.empty() ? directory : currentDirectory);
     ASSERT_TRUE(keyboard.started());
     HWND box = waitForMessageBox(keyboard.id(), "Tilfay Keyboard", longWait);
     ASSERT_NE(box, nullptr);
@@ -57,6 +60,11 @@ TEST(Frame, IsATopmostPopupAnchoredAtTheScreensBottomRightCorner)
     GetWindowRect(frame, &r);
     EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYSCREEN));
+    // A pen's tap arrives at once: no press-and-hold, no flicks, on the frame and on the panel.
+    for (HWND window : {frame, panelOf(frame)})
+        EXPECT_EQ(reinterpret_cast<ULONG_PTR>(GetPropA(window, "MicrosoftTabletPenServiceProperty")),
+                  0x10001u)
+            << className(window);
 }
 
 TEST(SingleInstance, ASecondStartExitsWithZeroAndCreatesNoWindow)
@@ -101,6 +109,15 @@ TEST(FatalErrors, AHookLibraryMissingAnEntryPointIsReportedWithMinus101)
     expectFatalError(keyboardDirectoryWith(partialHookPath()), "Cannot load Tilmhook32.dll", -101);
 }
 
+// A search for the library would find the one planted in the current directory.
+TEST(FatalErrors, AHookLibraryPlantedInTheCurrentDirectoryIsNeverLoaded)
+{
+    const std::string planted = makeTempDirectory();
+    copyInto(partialHookPath(), planted);
+    expectFatalError(keyboardDirectoryWith(""), "Cannot load Tilmhook32.dll", -101, planted);
+    EXPECT_EQ(GetFileAttributesA((planted + "\\loaded").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 TEST(FatalErrors, WindowsOlderThan350IsRefusedWithMinus100)
 {
     setWindowsVersionFor("Tilfay.exe", "win31");
@@ -121,6 +138,18 @@ TEST(Closing, CloseMessageEndsTheProcessWithZero)
     HWND frame = waitForFrame(keyboard);
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(closeKeyboard(keyboard, frame), 0u);
+}
+
+// The close comes while the frame is still being built, before the hook library is loaded.
+TEST(Closing, ACloseAtOnceAfterStartEndsTheProcessWithZeroAndNoBox)
+{
+    Program keyboard('"' + tilfayPath() + '"');
+    HWND frame = waitForWindow(keyboard.id(), "Tilfay32", "Tilfay", longWait);
+    ASSERT_NE(frame, nullptr);
+    const bool libraryLoaded = keyboard.hasLoaded("Tilmhk32.dll");
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(keyboard.waitForExit(longWait), 0u) << "a box is shown or the keyboard still runs";
+    EXPECT_FALSE(libraryLoaded) << "the close came too late to test a close during start-up";
 }
 
 TEST(Closing, TheFrameMenusCloseCommandEndsTheProcessWithZero)

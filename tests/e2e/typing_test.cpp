@@ -2,13 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "panel/keytables.h"
+#include "support/display.h"
+#include "support/session.h"
+#include "support/settingsfile.h"
 #include "support/tapping.h"
 
 namespace {
 
 void setSetting(const char* key, const char* value)
 {
-    WritePrivateProfileStringA("Tilfay", key, value, "Tilfay.ini");
+    writeSetting(key, value);
 }
 
 // Notepad with the focus, the real keyboard beside it, targeting notepad.
@@ -37,6 +40,29 @@ protected:
     Notepad notepad;
     RunningKeyboard keyboard;
 };
+
+// Left presses that pass a low-level hook of the test's own, set after the keyboard's: only a hook set later,
+// which is called before it, can take a press away from it.
+int pressesPassed;
+
+LRESULT CALLBACK countPress(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && wParam == WM_LBUTTONDOWN)
+        ++pressesPassed;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Wine skips the low-level hook of a thread that has fetched no message for about 5 s, as Windows drops one
+// that took too long: the keyboard's thread is held still that long, the click comes, and it goes on.
+void clickPastTheHook(HWND frame, POINT screen)
+{
+    HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(frame, nullptr));
+    SuspendThread(thread);
+    pumpFor(7000);
+    inject(leftClickAt(screen));
+    ResumeThread(thread);
+    CloseHandle(thread);
+}
 
 // The medium panel's lights carry the ids of the 6-pixel bitmaps.
 constexpr int shiftLight = 351;
@@ -121,6 +147,19 @@ TEST_F(TypingIntoNotepad, NumTurnsThePadIntoANavigationPad)
     EXPECT_TRUE(waitForText(notepad.edit, "ab7c")) << textOf(notepad.edit);
 }
 
+// Without the extended flag a shifted arrow is the number pad's, which moves without selecting.
+TEST_F(TypingIntoNotepad, ShiftWithANavigationKeySelectsOneCharacter)
+{
+    type("abc");
+    tapKey(keyboard.panel, numKey);
+    tapKey(keyboard.panel, 101); // Home
+    tapKey(keyboard.panel, shiftKey);
+    tapKey(keyboard.panel, 114); // Right
+    tapKey(keyboard.panel, numKey);
+    type("x");
+    EXPECT_TRUE(waitForText(notepad.edit, "xbc")) << textOf(notepad.edit);
+}
+
 TEST(TypingWithSettings, CapWithAHardwareKeyboardSetsCapsLockForTheApplication)
 {
     setSetting("Hardware Keyboard", "Y");
@@ -164,4 +203,31 @@ TEST(TypingWithSettings, CapsLockFromTheKeyboardFollowsTheFocusToAnotherApplicat
     focusByClick(second.edit);
     typeOnKeyboard(keyboard.panel, "b");
     EXPECT_TRUE(waitForText(second.edit, "B")) << textOf(second.edit);
+}
+
+// At 150 % the keyboard grows; the pointer's pixels and the keyboard's must still agree.
+TEST(TypingOnAScaledDisplay, ASentenceTypedByRealTapsArrivesAt144Dpi)
+{
+    ASSERT_TRUE(setDisplayScale(144));
+    Session session;
+    ASSERT_TRUE(startSession(session));
+    const RECT panel = screenRectOf(session.keyboard.panel);
+    EXPECT_GT(panel.right - panel.left, 500) << "the medium panel, 358 pixels wide at 96 dpi, grows";
+    typeWithKeyboard(session, "Scaled taps, every one lands!");
+    EXPECT_TRUE(waitForText(session.notepad.edit, session.typed)) << textOf(session.notepad.edit);
+}
+
+TEST_F(TypingIntoNotepad, AKeyPressedPastTheHookStillTypesAndTheHookComesBack)
+{
+    pressesPassed = 0;
+    HHOOK watch = SetWindowsHookExA(WH_MOUSE_LL, countPress, GetModuleHandleA(nullptr), 0);
+    clickPastTheHook(keyboard.frame, centreOf(GetDlgItem(keyboard.panel, keyForCharacter('q'))));
+    EXPECT_TRUE(waitForText(notepad.edit, "q")) << textOf(notepad.edit);
+    EXPECT_EQ(pressesPassed, 1) << "the press went past the keyboard's hook";
+    EXPECT_EQ(GetForegroundWindow(), notepad.window) << "the keyboard was activated";
+    inject(leftClickAt(centreOf(GetDlgItem(keyboard.panel, keyForCharacter('w')))));
+    EXPECT_TRUE(waitForText(notepad.edit, "qw")) << textOf(notepad.edit);
+    EXPECT_EQ(pressesPassed, 1) << "a hook set afresh takes the next tap first";
+    EXPECT_EQ(GetForegroundWindow(), notepad.window);
+    UnhookWindowsHookEx(watch);
 }

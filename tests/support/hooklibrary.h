@@ -23,6 +23,11 @@ public:
     WindowEntry setMainWindow = nullptr;
     WindowEntry setKeyboardWindow = nullptr;
 
+    // Makes the library's calls of a platform function (imported by name) go to the replacement instead, as
+    // if the platform answered that way; returns the function it called before, or null when it imports no
+    // such function.
+    void* replaceImport(const char* function, void* replacement);
+
 private:
     HMODULE module_ = nullptr;
 };

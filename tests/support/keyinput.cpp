@@ -15,6 +15,17 @@ INPUT keyInput(WORD virtualKey, DWORD flags)
     return input;
 }
 
+BYTE countedKey;
+int keyDowns;
+
+LRESULT CALLBACK countKeyDowns(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    if (code == HC_ACTION && (wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN) && event->vkCode == countedKey)
+        ++keyDowns;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 } // namespace
 
 void pressKey(WORD virtualKey, std::initializer_list<WORD> held)
@@ -27,4 +38,21 @@ void pressKey(WORD virtualKey, std::initializer_list<WORD> held)
     for (auto modifier = std::rbegin(held); modifier != std::rend(held); ++modifier)
         inputs.push_back(keyInput(*modifier, KEYEVENTF_KEYUP));
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+KeyDownCount::KeyDownCount(BYTE virtualKey)
+{
+    countedKey = virtualKey;
+    keyDowns = 0;
+    hook_ = SetWindowsHookExA(WH_KEYBOARD_LL, countKeyDowns, GetModuleHandleA(nullptr), 0);
+}
+
+KeyDownCount::~KeyDownCount()
+{
+    UnhookWindowsHookEx(hook_);
+}
+
+int KeyDownCount::value() const
+{
+    return keyDowns;
 }

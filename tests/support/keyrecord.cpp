@@ -65,8 +65,19 @@ KeyLines journalLines(const std::string& path)
         std::istringstream fields(line);
         std::string kind, code;
         if (fields >> kind >> code)
-            lines.push_back(kind + ' ' + code);
+            lines.push_back(kind + ' ' + code.substr(0, code.find('/')));
     }
+    return lines;
+}
+
+KeyLines journalScanCodes(const std::string& path)
+{
+    KeyLines lines;
+    std::ifstream in(path);
+    std::string kind, code, time;
+    while (in >> kind >> code >> time)
+        if (kind != "char" && kind != "syschar")
+            lines.push_back(kind + ' ' + code.replace(code.find('/'), 1, " "));
     return lines;
 }
 

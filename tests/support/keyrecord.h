@@ -14,8 +14,11 @@ HWND createKeyRecordingWindow();
 // What the window has received since the last call (or since its creation), in order.
 KeyLines takeRecordedKeys();
 
-// The journal of keyrecorder.exe, without the performance counter of each line.
+// The journal of keyrecorder.exe, without the scan code and the performance counter of each line.
 KeyLines journalLines(const std::string& path);
+// The journal's key-down and key-up lines with the scan code each carried, an extended key's with E0
+// before it: "down 25 E04B", "sysup 12 0038".
+KeyLines journalScanCodes(const std::string& path);
 
 // The key-down and key-up lines alone, a system key message counted like any other ("sysdown 12" reads
 // "down 12"): the order of the events as the target saw them.

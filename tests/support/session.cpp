@@ -28,6 +28,12 @@ constexpr const char* nextLetters = "abcdefghijklmnopqrstuvwxyz";
     return ::testing::AssertionSuccess();
 }
 
+void setKeyboardRepeat(UINT delay, UINT speed)
+{
+    SystemParametersInfoA(SPI_SETKEYBOARDDELAY, delay, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+    SystemParametersInfoA(SPI_SETKEYBOARDSPEED, speed, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+}
+
 void parkXPointer()
 {
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, 0);

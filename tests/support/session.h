@@ -14,6 +14,9 @@ struct Session {
     std::string typed;
 };
 
+// Sets the keyboard delay and speed in the prefix as the Control Panel does: a keyboard started afterwards
+// repeats a held key at them.
+void setKeyboardRepeat(UINT delay, UINT speed);
 // Writes the settings file when a text is given, starts notepad and the keyboard, parks the X pointer
 // and clicks into notepad so that the keyboard targets it.
 ::testing::AssertionResult startSession(Session& session, const std::string& settings = "");

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <vector>
 
 namespace {
@@ -20,21 +22,41 @@ std::string trimmed(const std::string& text)
 // cache; flushing it makes the next read come from the disk, as a fresh run of the keyboard would.
 void flushProfileCache()
 {
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, settingsFilePath().c_str());
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, settingsFileName);
+}
+
+void deleteFile(const std::string& path)
+{
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(path.c_str());
+    RemoveDirectoryA(path.c_str());
 }
 
 } // namespace
 
+std::string settingsFolder()
+{
+    char appData[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, appData);
+    return std::string(appData) + "\\Tilfay";
+}
+
 std::string settingsFilePath()
+{
+    return settingsFolder() + "\\" + settingsFileName;
+}
+
+std::string windowsSettingsFilePath()
 {
     char directory[MAX_PATH];
     GetWindowsDirectoryA(directory, MAX_PATH);
     return std::string(directory) + "\\" + settingsFileName;
 }
 
-bool settingsFileExists()
+bool settingsFileExists(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesA(settingsFilePath().c_str());
+    const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -42,27 +64,33 @@ void deleteSettingsFile()
 {
     // A write that failed may still wait in the cache; drop it before the file goes.
     flushProfileCache();
-    const std::string path = settingsFilePath();
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(path.c_str());
-    RemoveDirectoryA(path.c_str());
+    deleteFile(settingsFilePath());
+    RemoveDirectoryA(settingsFolder().c_str());
+    deleteFile(windowsSettingsFilePath());
     flushProfileCache();
 }
 
-void writeSettingsFile(const std::string& bytes)
+void writeSettingsFile(const std::string& bytes, const std::string& path)
 {
-    HANDLE file = CreateFileA(settingsFilePath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    CreateDirectoryA(path.substr(0, path.rfind('\\')).c_str(), nullptr);
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
     flushProfileCache();
 }
 
-std::string readSettingsFile()
+void writeSetting(const char* key, const char* value)
 {
-    HANDLE file = CreateFileA(settingsFilePath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    CreateDirectoryA(settingsFolder().c_str(), nullptr);
+    WritePrivateProfileStringA(settingsSection, key, value, settingsFilePath().c_str());
+}
+
+std::string readSettingsFile(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return "";
     std::string bytes;
@@ -106,6 +134,6 @@ std::string profileValue(const char* key, const char* section)
     flushProfileCache();
     std::vector<char> value(65536);
     GetPrivateProfileStringA(section, key, missingValue, value.data(), static_cast<DWORD>(value.size()),
-                             settingsFileName);
+                             settingsFilePath().c_str());
     return value.data();
 }

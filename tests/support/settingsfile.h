@@ -8,15 +8,22 @@
 constexpr const char* settingsFileName = "Tilfay.ini";
 constexpr const char* settingsSection = "Tilfay";
 
-// The Windows directory's "Tilfay.ini", where the profile-file services keep a file named without a path.
+// The user's own "%APPDATA%\Tilfay\Tilfay.ini", where the keyboard keeps its settings, and its folder.
 std::string settingsFilePath();
-bool settingsFileExists();
-// Removes the file, read-only or not, or a directory of that name.
+std::string settingsFolder();
+// The Windows directory's "Tilfay.ini", which the keyboard reads as the starting values of a user who has
+// no file yet, and never writes.
+std::string windowsSettingsFilePath();
+bool settingsFileExists(const std::string& path = settingsFilePath());
+// Removes the user's file and its folder, and the Windows directory's file, read-only or not, or
+// directories of their names.
 void deleteSettingsFile();
-// Writes the bytes as an editor would, replacing the whole file.
-void writeSettingsFile(const std::string& bytes);
+// Writes the bytes as an editor would, replacing the whole file (and making its folder).
+void writeSettingsFile(const std::string& bytes, const std::string& path = settingsFilePath());
 // The raw bytes, or an empty string when there is no file.
-std::string readSettingsFile();
+std::string readSettingsFile(const std::string& path = settingsFilePath());
+// Sets one key of section "Tilfay" in the user's file through the profile-file services.
+void writeSetting(const char* key, const char* value);
 
 using SettingsEntry = std::pair<std::string, std::string>;
 // The key=value lines of the section "Tilfay" in the order the file holds them, names and values trimmed.

@@ -47,6 +47,26 @@ void tapKey(HWND panel, int keyId)
     pumpFor(30);
 }
 
+void pressKeyDown(HWND panel, int keyId)
+{
+    inject(leftPressAt(centreOf(GetDlgItem(panel, keyId))));
+}
+
+void releaseKey()
+{
+    inject(leftRelease());
+    pumpFor(30);
+}
+
+DWORD holdKey(HWND panel, int keyId, DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    pressKeyDown(panel, keyId);
+    pumpFor(milliseconds);
+    releaseKey();
+    return GetTickCount() - start;
+}
+
 Notepad startNotepad()
 {
     Notepad notepad;
@@ -79,12 +99,12 @@ bool waitForText(HWND edit, const std::string& expected, DWORD timeoutMs)
     return waitUntil([&] { return textOf(edit) == expected; }, timeoutMs);
 }
 
-KeyRecorder startKeyRecorder()
+KeyRecorder startKeyRecorder(bool sleepsOnFocus)
 {
     KeyRecorder recorder;
     recorder.journal = makeTempDirectory() + "\\journal.txt";
-    recorder.program =
-        std::make_unique<Program>('"' + testsDirectory() + "\\keyrecorder.exe\" " + recorder.journal);
+    recorder.program = std::make_unique<Program>('"' + testsDirectory() + "\\keyrecorder.exe\" " +
+                                                 recorder.journal + (sleepsOnFocus ? " sleep" : ""));
     recorder.window = waitForWindow(recorder.program->id(), "KeyRecorder", nullptr, longWait);
     if (!recorder.window || !recorder.program->waitForInputIdle(longWait))
         recorder.window = nullptr;

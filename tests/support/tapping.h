@@ -23,6 +23,11 @@ RECT screenRectOf(HWND window);
 
 // A click at the key's centre as the screen shows it, then time for the keyboard to handle it.
 void tapKey(HWND panel, int keyId);
+// A press at the key's centre that stays down, as a pen held on the key, until releaseKey.
+void pressKeyDown(HWND panel, int keyId);
+void releaseKey();
+// Holds the key for the time, then releases it; returns how long the hold lasted as the test saw it.
+DWORD holdKey(HWND panel, int keyId, DWORD milliseconds);
 
 // Wine's notepad, with its edit control.
 struct Notepad {
@@ -43,7 +48,8 @@ struct KeyRecorder {
     HWND window = nullptr;
     std::string journal;
 };
-KeyRecorder startKeyRecorder();
+// With sleepsOnFocus, the recorder stops answering for 10 s half a second after it is first clicked into.
+KeyRecorder startKeyRecorder(bool sleepsOnFocus = false);
 // Clicks into the recorder's window, so that it has the focus and the keyboard targets it.
 void focusRecorderByClick(const KeyRecorder& recorder);
 

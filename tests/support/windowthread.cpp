@@ -6,13 +6,15 @@
 namespace {
 
 constexpr UINT runAction = WM_APP;
+constexpr UINT sleepNow = WM_APP + 1;
 
 LRESULT CALLBACK messengerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message != runAction)
-        return DefWindowProcA(window, message, wParam, lParam);
-    (*reinterpret_cast<const std::function<void()>*>(lParam))();
-    return 0;
+    switch (message) {
+    case runAction: (*reinterpret_cast<const std::function<void()>*>(lParam))(); return 0;
+    case sleepNow: Sleep(static_cast<DWORD>(wParam)); return 0;
+    default: return DefWindowProcA(window, message, wParam, lParam);
+    }
 }
 
 ATOM windowClass(const char* name, WNDPROC procedure)
@@ -85,6 +87,11 @@ HWND WindowThread::focus() const
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     return GetGUIThreadInfo(id_, &info) ? info.hwndFocus : nullptr;
+}
+
+void WindowThread::stopAnswering(DWORD milliseconds) const
+{
+    PostMessageA(messenger_, sleepNow, milliseconds, 0);
 }
 
 // Sent, so that this thread keeps handling the messages that the other one sends it meanwhile.

@@ -20,6 +20,8 @@ public:
     void destroyWindow(HWND window);
     // The window that holds the focus in the thread's input state, or 0.
     HWND focus() const;
+    // The thread fetches no message for that long, as a hung application's does; returns at once.
+    void stopAnswering(DWORD milliseconds) const;
 
 private:
     // Runs the action on the thread and returns once it has.

@@ -11,6 +11,7 @@
 #include "support/pointerinput.h"
 #include "support/dialogtemplate.h"
 #include "support/resourcereader.h"
+#include "support/settingsfile.h"
 #include "support/winprocess.h"
 
 #include <algorithm>
@@ -242,7 +243,7 @@ void expectNavyColumns(const Pixels& screen, int from, int to)
 
 void allowClosing(const char* value)
 {
-    WritePrivateProfileStringA("Tilfay", "Closing allowed", value, "Tilfay.ini");
+    writeSetting("Closing allowed", value);
 }
 
 // A point of the shown popup menu that lies on the item at the position, found by asking the menu.

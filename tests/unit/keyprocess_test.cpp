@@ -2,13 +2,17 @@
 // the target, and records the key messages that the synthesized events become.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "caption/bitmapcontrols.h"
 #include "panel/keyprocess.h"
+#include "panel/keyrepeat.h"
 #include "panel/keystate.h"
 #include "panel/keytables.h"
 #include "panel/panel.h"
 #include "shell/appstate.h"
 #include "support/keyrecord.h"
+#include "support/pointerinput.h"
 #include "support/testframe.h"
 #include "support/winprocess.h"
 
@@ -242,4 +246,52 @@ TEST_F(ProcessingKeys, AfterAKeystrokeOnlyCapAndNumRemainLatched)
             << "the key-up events released the modifiers, key " << keyId;
         process({capKey, numKey});
     }
+}
+
+// The layout's own answers decide: a character goes out by its key only when that key, with shift or
+// without, types it at once.
+TEST(TypingThroughTheLayout, TheActiveLayoutTypesEveryCharacterItHasByItsKey)
+{
+    for (char ch : std::string(punctuationChars) + calculatorPadChars + navPadChars) {
+        const SHORT scan = VkKeyScanA(ch);
+        EXPECT_EQ(typedByItsKey(scan, MapVirtualKeyA(LOBYTE(scan), MAPVK_VK_TO_CHAR)), scan != -1)
+            << "'" << ch << "' answered " << std::hex << scan;
+    }
+}
+
+// Wine here offers only the US layout, so a German layout's answers are written out: AltGr is ctrl and alt
+// (bits 1 and 2 of the high byte), and a dead key's character has its top bit set.
+TEST(TypingThroughTheLayout, AltGrAndDeadKeyCharactersGoOutAsCharacters)
+{
+    struct Answer {
+        char ch;
+        SHORT keyScan;
+        UINT keyCharacter;
+        bool typedByKey;
+    };
+    const Answer german[] = {
+        {'z', 0x005A, 'Z', true},  {'!', 0x0131, '1', true},         {'#', 0x00BF, '#', true},
+        {'@', 0x0651, 'Q', false}, {'{', 0x0637, '7', false},        {'\\', 0x06DB, 0xDF, false},
+        {'~', 0x06BB, '+', false}, {'^', 0x00DC, 0x8000005E, false}, {'`', 0x01DD, 0x800000B4, false},
+        {'(', -1, 0, false},
+    };
+    for (const Answer& answer : german)
+        EXPECT_EQ(typedByItsKey(answer.keyScan, answer.keyCharacter), answer.typedByKey) << answer.ch;
+}
+
+// A press that reaches the keyboard without the pointer hook shows in the button's asynchronous state; its
+// release may be lost on the way, and the repeat must end all the same once the button is found up.
+TEST_F(ProcessingKeys, ARepeatEndsWhenTheButtonIsFoundUpThoughNoReleaseCame)
+{
+    app.keyRepeat = 1;
+    SystemParametersInfoA(SPI_SETKEYBOARDDELAY, 0, nullptr, 0);
+    SystemParametersInfoA(SPI_SETKEYBOARDSPEED, 31, nullptr, 0);
+    movePointerTo(centreOf(target));
+    pressLeftButton();
+    processHeldKey(zKey);
+    pumpFor(600);
+    releaseLeftButton();
+    pumpFor(100);
+    EXPECT_GE(process({}).size(), 3 * keystroke('Z').size()) << "the press and at least two repeats";
+    EXPECT_EQ(process({}), KeyLines{});
 }

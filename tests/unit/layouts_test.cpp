@@ -394,6 +394,24 @@ TEST(PanelTemplates, AreCarriedByTheProgramItselfWithTheirLights)
     FreeLibrary(program);
 }
 
+// The manifest the platform reads when it starts the program: the program's scale and the pointer's pixels
+// agree because it draws at the system's scale; it runs with the user's rights on Windows 7 to 11.
+TEST(ProgramManifest, DeclaresSystemScaleAwarenessTheInvokersRightsAndWindows7To11)
+{
+    HMODULE program = LoadLibraryExA(tilfayPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(program, nullptr) << tilfayPath();
+    const std::vector<BYTE> bytes = resourceBytes(program, CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST);
+    FreeLibrary(program);
+    const std::string manifest(bytes.begin(), bytes.end());
+    const auto holds = [&](const std::string& text) { return manifest.find(text) != std::string::npos; };
+    EXPECT_TRUE(holds("WindowsSettings\">true</dpiAware>")) << manifest;
+    EXPECT_TRUE(holds("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>")) << manifest;
+    for (const char* system :
+         {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
+          "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
+        EXPECT_TRUE(holds(std::string("<supportedOS Id=\"{") + system + "}\"/>")) << system;
+}
+
 // A panel made by the dialog manager from a template, as the program makes it, inside a hidden window.
 INT_PTR CALLBACK quietPanelProc(HWND, UINT, WPARAM, LPARAM)
 {

@@ -14,6 +14,7 @@
 #include "support/pointerinput.h"
 #include "support/dialogtemplate.h"
 #include "support/resourcereader.h"
+#include "support/settingsfile.h"
 #include "support/winprocess.h"
 
 #include <functional>
@@ -35,14 +36,12 @@ void registerFrameClass()
 
 void allowClosing(const char* value)
 {
-    WritePrivateProfileStringA("Tilfay", "Closing allowed", value, "Tilfay.ini");
+    writeSetting("Closing allowed", value);
 }
 
 std::string setting(const char* key)
 {
-    char value[16] = "";
-    GetPrivateProfileStringA("Tilfay", key, "", value, sizeof value, "Tilfay.ini");
-    return value;
+    return profileValue(key);
 }
 
 std::string itemText(HWND dialog, int id)
@@ -308,33 +307,39 @@ TEST_F(OptionsDialog, ColoursItsBackgroundButtonsAndStaticsAndDeletesItsBrush)
 TEST(HelpFile, LiesInTheModulesDirectory)
 {
     const char* name = "C:\\Program Files\\Tilfay\\TILFAY.EXE";
-    EXPECT_EQ(helpFileBeside(name, lstrlenA(name)), "C:\\Program Files\\Tilfay\\TILFAY.HLP");
-    EXPECT_EQ(helpFileBeside("\\\\server\\share\\t.exe", 20), "\\\\server\\share\\TILFAY.HLP");
+    EXPECT_EQ(fileBeside(name, lstrlenA(name), helpFileName), "C:\\Program Files\\Tilfay\\TILFAY.HLP");
+    EXPECT_EQ(fileBeside("\\\\server\\share\\t.exe", 20, helpFileName), "\\\\server\\share\\TILFAY.HLP");
+    EXPECT_EQ(fileBeside(name, lstrlenA(name), guidePageName),
+              "C:\\Program Files\\Tilfay\\guide\\Tilfay.html");
 }
 
 TEST(HelpFile, FallsBackToTheDriveAndThenToTheBareName)
 {
-    EXPECT_EQ(helpFileBeside("C:TILFAY.EXE", 12), "C:TILFAY.HLP");
-    EXPECT_EQ(helpFileBeside("TILFAY.EXE", 10), "TILFAY.HLP");
-    EXPECT_EQ(helpFileBeside("C:\\a:b\\t.exe", 12), "C:\\a:b\\TILFAY.HLP") << "the last backslash wins";
+    EXPECT_EQ(fileBeside("C:TILFAY.EXE", 12, helpFileName), "C:TILFAY.HLP");
+    EXPECT_EQ(fileBeside("TILFAY.EXE", 10, helpFileName), "TILFAY.HLP");
+    EXPECT_EQ(fileBeside("C:\\a:b\\t.exe", 12, helpFileName), "C:\\a:b\\TILFAY.HLP")
+        << "the last backslash wins";
 }
 
 TEST(HelpFile, ANameThatFilledTheBufferGivesTheBareName)
 {
     const std::string cut = "C:\\" + std::string(moduleNameSize - 4, 'd') + "\\";
     ASSERT_EQ(cut.size(), moduleNameSize);
-    EXPECT_EQ(helpFileBeside(cut.c_str(), moduleNameSize), "TILFAY.HLP");
-    EXPECT_EQ(helpFileBeside("", 0), "TILFAY.HLP") << "no module name at all";
+    EXPECT_EQ(fileBeside(cut.c_str(), moduleNameSize, helpFileName), "TILFAY.HLP");
+    EXPECT_EQ(fileBeside("", 0, helpFileName), "TILFAY.HLP") << "no module name at all";
     const std::string longest = "C:\\" + std::string(moduleNameSize - 10, 'd') + "\\t.exe";
     ASSERT_EQ(longest.size(), moduleNameSize - 1u);
-    EXPECT_EQ(helpFileBeside(longest.c_str(), moduleNameSize - 1),
+    EXPECT_EQ(fileBeside(longest.c_str(), moduleNameSize - 1, helpFileName),
               longest.substr(0, longest.size() - 5) + "TILFAY.HLP")
         << "the longest name that fits keeps its directory, and the help path may be longer";
 }
 
-// WinHelp starts Wine's help viewer, which reports the missing file by its full name in a message box.
-TEST(Help, OpensTheHelpFileBesideTheProgramWhateverTheCurrentDirectory)
+// With a help file beside the program, WinHelp starts Wine's help viewer, which names the file it was given
+// in a message box when it cannot read it (this one is empty).
+TEST(Help, OpensAHelpFileBesideTheProgramWithWinHelpWhateverTheCurrentDirectory)
 {
+    const std::string helpFile = testsDirectory() + "\\TILFAY.HLP";
+    CloseHandle(CreateFileA(helpFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     ASSERT_TRUE(SetCurrentDirectoryA(makeTempDirectory().c_str()));
     HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
@@ -359,7 +364,8 @@ TEST(Help, OpensTheHelpFileBesideTheProgramWhateverTheCurrentDirectory)
     CloseHandle(process);
     asking.join();
     DestroyWindow(owner);
-    EXPECT_NE(text.find("'" + testsDirectory() + "\\TILFAY.HLP'"), std::string::npos) << text;
+    DeleteFileA(helpFile.c_str());
+    EXPECT_NE(text.find("`" + testsDirectory() + "\\TILFAY.HLP'"), std::string::npos) << text;
 }
 
 class SettingCommands : public OptionsDialog {
@@ -382,8 +388,9 @@ protected:
 
     std::string anchored(int width, int height)
     {
-        return std::to_string(app.screenWidth - width) + "," + std::to_string(app.screenHeight - height) +
-               " " + std::to_string(width) + "x" + std::to_string(height);
+        return std::to_string(app.workArea.right - width) + "," +
+               std::to_string(app.workArea.bottom - height) + " " + std::to_string(width) + "x" +
+               std::to_string(height);
     }
 };
 
@@ -412,6 +419,36 @@ TEST_F(SettingCommands, ToggleFunctionKeysResizesTheFrameAndSavesAtOnce)
     EXPECT_EQ(app.showFunctionKeys, 0);
     EXPECT_EQ(frameRect(), anchored(app.fullWidth, app.compactHeight + 10));
     EXPECT_EQ(setting("Function keys"), "N");
+}
+
+// Under Wine each process has its own work area, so the test sets this process's, as a taskbar sets every
+// process's, and hands the frame the notice that the platform then sends to every top-level window.
+TEST_F(SettingCommands, TheFrameSitsAboveTheTaskbarAndFollowsItWhileAtItsCorner)
+{
+    const auto setWorkArea = [&](RECT area) {
+        SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0);
+        frameWindowProc(frame, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+    };
+    const auto bottomRight = [&] {
+        RECT r;
+        GetWindowRect(frame, &r);
+        return std::to_string(r.right) + "," + std::to_string(r.bottom);
+    };
+    const int w = app.screenWidth;
+    const int h = app.screenHeight;
+    RECT taskbarBelow{0, 0, w, h - 40};
+    ASSERT_TRUE(SystemParametersInfoA(SPI_SETWORKAREA, 0, &taskbarBelow, 0));
+    measureScreen();
+    toggleNumbers(frame);
+    EXPECT_EQ(bottomRight(), std::to_string(w) + "," + std::to_string(h - 40));
+    setWorkArea(RECT{0, 0, w - 60, h});
+    EXPECT_EQ(bottomRight(), std::to_string(w - 60) + "," + std::to_string(h)) << "the taskbar moved right";
+    SetWindowPos(frame, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    setWorkArea(RECT{0, 0, w, h});
+    EXPECT_EQ(frameRect().substr(0, 6), "10,10 ") << "a frame dragged away stays where it was dropped";
+    toggleNumbers(frame);
+    EXPECT_EQ(bottomRight(), std::to_string(w) + "," + std::to_string(h))
+        << "the next placement uses the new area";
 }
 
 TEST_F(SettingCommands, ToggleReanchorsAFrameThatWasDraggedAway)

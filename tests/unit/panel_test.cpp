@@ -12,12 +12,15 @@
 #include "panel/keytables.h"
 #include "panel/panel.h"
 #include "shell/appstate.h"
+#include "support/display.h"
 #include "support/testframe.h"
 #include "support/winprocess.h"
 
 namespace {
 
 constexpr int lightSides[5] = {5, 6, 6, 7, 8};
+// Set by ScaledDisplay for the runs of this program that it starts: the scale those runs must find.
+constexpr const char* askedScaleVariable = "TILFAY_TEST_DPI";
 constexpr int altLightIds[5] = {330, 331, 331, 332, 333};
 
 std::vector<int> allKeyIds()
@@ -51,6 +54,10 @@ class PanelOfSize : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override
     {
+        char asked[8] = "";
+        if (GetEnvironmentVariableA(askedScaleVariable, asked, sizeof asked)) {
+            ASSERT_EQ(displayScale(), std::stoi(asked)) << "the scale the run was started for";
+        }
         frame = createTestKeyboard(GetParam());
         panel = app.keyboardPanel;
         ASSERT_NE(panel, nullptr);
@@ -280,6 +287,23 @@ TEST_P(PanelOfSize, ANewPanelStartsFreshWhateverTheLatchesWere)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSizes, PanelOfSize, ::testing::Values(1, 2, 3, 4, 5));
+
+// The platform reads the display's scale once per process, so each scale runs the hit-testing case of every
+// size in a new run of this program. At 192 dpi the Huge panel is wider than 800 pixels.
+class ScaledDisplay : public ::testing::TestWithParam<int> {};
+
+TEST_P(ScaledDisplay, EveryKeyOfEverySizeIsFoundAtItsCentre)
+{
+    ASSERT_TRUE(setDisplayScale(GetParam()));
+    SetEnvironmentVariableA(askedScaleVariable, std::to_string(GetParam()).c_str());
+    char self[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    Program run('"' + std::string(self) +
+                "\" --gtest_filter=AllSizes/PanelOfSize.EveryKeyIsFoundAtItsCentre/*");
+    EXPECT_EQ(run.waitForExit(3 * longWait), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, ScaledDisplay, ::testing::Values(96, 120, 144, 192));
 
 TEST(PanelWithPhoneOrder, ShowsThePhoneDigitsFromTheStart)
 {

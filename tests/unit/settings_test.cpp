@@ -36,13 +36,15 @@ struct Settings {
     int keySize;
     int parkingX;
     int parkingY;
+    int keyRepeat = 1;
 
     bool operator==(const Settings& other) const
     {
         return showNumbers == other.showNumbers && phoneLayout == other.phoneLayout &&
                showFunctionKeys == other.showFunctionKeys && hardwareKeyboard == other.hardwareKeyboard &&
                closingAllowed == other.closingAllowed && switchAllowed == other.switchAllowed &&
-               keySize == other.keySize && parkingX == other.parkingX && parkingY == other.parkingY;
+               keySize == other.keySize && parkingX == other.parkingX && parkingY == other.parkingY &&
+               keyRepeat == other.keyRepeat;
     }
 };
 
@@ -51,16 +53,16 @@ std::ostream& operator<<(std::ostream& out, const Settings& s)
     return out << "{numbers " << s.showNumbers << ", phone " << s.phoneLayout << ", function keys "
                << s.showFunctionKeys << ", hardware " << s.hardwareKeyboard << ", closing "
                << s.closingAllowed << ", switch " << s.switchAllowed << ", size " << s.keySize << ", parking "
-               << s.parkingX << "," << s.parkingY << "}";
+               << s.parkingX << "," << s.parkingY << ", repeat " << s.keyRepeat << "}";
 }
 
 constexpr Settings defaults{1, 0, 0, 0, 0, 0, 3, -1, -1};
 
 Settings inMemory()
 {
-    return {app.showNumbers,      app.phoneLayout,    app.showFunctionKeys,
-            app.hardwareKeyboard, app.closingAllowed, app.switchAllowed,
-            app.keySize,          app.parkingX,       app.parkingY};
+    return {app.showNumbers,    app.phoneLayout,   app.showFunctionKeys, app.hardwareKeyboard,
+            app.closingAllowed, app.switchAllowed, app.keySize,          app.parkingX,
+            app.parkingY,       app.keyRepeat};
 }
 
 // The opposite of every default, so that a load that leaves a field alone cannot pass by chance.
@@ -72,6 +74,7 @@ void fillWithNonDefaults()
     app.hardwareKeyboard = 1;
     app.closingAllowed = 1;
     app.switchAllowed = 1;
+    app.keyRepeat = 0;
     app.keySize = 5;
     app.parkingX = 7;
     app.parkingY = 7;
@@ -85,9 +88,9 @@ void loadFrom(const std::string& lines)
 }
 
 const std::vector<SettingsEntry> defaultFile = {
-    {"Parking X", "3000"}, {"Parking Y", "3000"},    {"Numbers", "Y"},
-    {"Phone", "N"},        {"Function keys", "N"},   {"Hardware Keyboard", "N"},
-    {"Size", "Medium"},    {"Closing allowed", "N"}, {"Switch allowed", "N"},
+    {"Parking X", "3000"},   {"Parking Y", "3000"},      {"Numbers", "Y"},   {"Phone", "N"},
+    {"Function keys", "N"},  {"Hardware Keyboard", "N"}, {"Size", "Medium"}, {"Closing allowed", "N"},
+    {"Switch allowed", "N"}, {"Key Repeat", "Y"},
 };
 
 const char* const sizeNames[] = {"Tiny", "Small", "Medium", "Large", "Huge"};
@@ -106,6 +109,7 @@ void expectFileHolds(const Settings& s)
     EXPECT_EQ(profileValue("Hardware Keyboard"), flagText(s.hardwareKeyboard));
     EXPECT_EQ(profileValue("Closing allowed"), flagText(s.closingAllowed));
     EXPECT_EQ(profileValue("Switch allowed"), flagText(s.switchAllowed));
+    EXPECT_EQ(profileValue("Key Repeat"), flagText(s.keyRepeat));
     ASSERT_GE(s.keySize, 1);
     ASSERT_LE(s.keySize, 5);
     EXPECT_EQ(profileValue("Size"), sizeNames[s.keySize - 1]);
@@ -120,7 +124,7 @@ void expectFileHolds(const Settings& s)
 void expectSane(const Settings& s)
 {
     for (int flag : {s.showNumbers, s.phoneLayout, s.showFunctionKeys, s.hardwareKeyboard, s.closingAllowed,
-                     s.switchAllowed})
+                     s.switchAllowed, s.keyRepeat})
         EXPECT_TRUE(flag == 0 || flag == 1) << s;
     EXPECT_TRUE(s.keySize >= 1 && s.keySize <= 5) << s;
     EXPECT_TRUE(s.parkingX == -1 || (s.parkingX >= 0 && s.parkingX <= limitX())) << s;
@@ -147,6 +151,7 @@ using SettingsSize = SettingsTest;
 using SettingsParking = SettingsTest;
 using SettingsHandEdits = SettingsTest;
 using SettingsWriteFailures = SettingsTest;
+using SettingsPerUser = SettingsTest;
 
 } // namespace
 
@@ -163,7 +168,7 @@ TEST_F(NoSettingsFile, LoadingDoesNotCreateTheFile)
     EXPECT_FALSE(settingsFileExists());
 }
 
-TEST_F(NoSettingsFile, TheFirstSaveWritesTheNineDefaultsInOrder)
+TEST_F(NoSettingsFile, TheFirstSaveWritesTheTenDefaultsInOrder)
 {
     loadSettings();
     saveSettings();
@@ -201,36 +206,36 @@ TEST_F(SettingsFlags, LowerCaseNClearsTheNumberPad)
 
 TEST_F(SettingsFlags, EachKeyLoadsIntoItsOwnField)
 {
-    const char* keys[] = {"Numbers",           "Phone",           "Function keys",
-                          "Hardware Keyboard", "Closing allowed", "Switch allowed"};
-    for (int i = 0; i < 6; ++i) {
+    const char* keys[] = {"Numbers",         "Phone",          "Function keys", "Hardware Keyboard",
+                          "Closing allowed", "Switch allowed", "Key Repeat"};
+    for (int i = 0; i < 7; ++i) {
         SCOPED_TRACE(keys[i]);
         std::string lines;
-        for (int j = 0; j < 6; ++j)
+        for (int j = 0; j < 7; ++j)
             lines += std::string(keys[j]) + (i == j ? "=Y\r\n" : "=N\r\n");
         loadFrom(lines);
         const Settings s = inMemory();
-        const int flags[] = {s.showNumbers,      s.phoneLayout,    s.showFunctionKeys,
-                             s.hardwareKeyboard, s.closingAllowed, s.switchAllowed};
-        for (int j = 0; j < 6; ++j)
+        const int flags[] = {s.showNumbers,    s.phoneLayout,   s.showFunctionKeys, s.hardwareKeyboard,
+                             s.closingAllowed, s.switchAllowed, s.keyRepeat};
+        for (int j = 0; j < 7; ++j)
             EXPECT_EQ(flags[j], i == j ? 1 : 0) << keys[j];
     }
 }
 
 TEST_F(SettingsFlags, EachFieldIsWrittenUnderItsOwnKey)
 {
-    BYTE* fields[] = {&app.showNumbers,      &app.phoneLayout,    &app.showFunctionKeys,
-                      &app.hardwareKeyboard, &app.closingAllowed, &app.switchAllowed};
-    const char* keys[] = {"Numbers",           "Phone",           "Function keys",
-                          "Hardware Keyboard", "Closing allowed", "Switch allowed"};
+    BYTE* fields[] = {&app.showNumbers,    &app.phoneLayout,   &app.showFunctionKeys, &app.hardwareKeyboard,
+                      &app.closingAllowed, &app.switchAllowed, &app.keyRepeat};
+    const char* keys[] = {"Numbers",         "Phone",          "Function keys", "Hardware Keyboard",
+                          "Closing allowed", "Switch allowed", "Key Repeat"};
     app.keySize = 3;
     app.parkingX = app.parkingY = -1;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         SCOPED_TRACE(keys[i]);
-        for (int j = 0; j < 6; ++j)
+        for (int j = 0; j < 7; ++j)
             *fields[j] = i == j;
         saveSettings();
-        for (int j = 0; j < 6; ++j)
+        for (int j = 0; j < 7; ++j)
             EXPECT_EQ(profileValue(keys[j]), i == j ? "Y" : "N") << keys[j];
     }
 }
@@ -588,6 +593,7 @@ TEST_F(SettingsWriteFailures, AFileThatCannotBeWrittenIsLeftAsItWasAndTheSetting
 
 TEST_F(SettingsWriteFailures, ADirectoryInTheFilesPlaceGivesTheDefaultsAndSavingChangesNothing)
 {
+    CreateDirectoryA(settingsFolder().c_str(), nullptr);
     ASSERT_TRUE(CreateDirectoryA(settingsFilePath().c_str(), nullptr));
     fillWithNonDefaults();
     loadSettings();
@@ -597,5 +603,36 @@ TEST_F(SettingsWriteFailures, ADirectoryInTheFilesPlaceGivesTheDefaultsAndSaving
     saveSettings();
     EXPECT_EQ(inMemory(), expected);
     EXPECT_TRUE(GetFileAttributesA(settingsFilePath().c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_FALSE(closingAllowedNow());
+}
+
+// A parking value is never rewritten by a save, so the first save copies the starting file's text.
+TEST_F(SettingsPerUser, TheWindowsDirectorysFileGivesTheStartingValuesAndIsNeverWritten)
+{
+    const std::string startingValues = "[Tilfay]\r\nSize=Huge\r\nNumbers=N\r\nParking X=5\r\n";
+    writeSettingsFile(startingValues, windowsSettingsFilePath());
+    fillWithNonDefaults();
+    loadSettings();
+    Settings expected = defaults;
+    expected.keySize = 5;
+    expected.showNumbers = 0;
+    expected.parkingX = 5;
+    EXPECT_EQ(inMemory(), expected);
+    EXPECT_FALSE(settingsFileExists());
+    app.phoneLayout = 1;
+    saveSettings();
+    EXPECT_EQ(readSettingsFile(windowsSettingsFilePath()), startingValues);
+    const auto entries = settingsEntries();
+    EXPECT_EQ(entries.size(), 10u);
+    EXPECT_EQ(profileValue("Size"), "Huge");
+    EXPECT_EQ(profileValue("Phone"), "Y");
+    EXPECT_EQ(profileValue("Parking X"), "5");
+}
+
+TEST_F(SettingsPerUser, OnceTheUsersFileExistsTheWindowsDirectorysIsNoLongerRead)
+{
+    writeSettingsFile("[Tilfay]\r\nSize=Huge\r\nClosing allowed=Y\r\n", windowsSettingsFilePath());
+    loadFrom("Size=Small\r\n");
+    EXPECT_EQ(app.keySize, 2);
     EXPECT_FALSE(closingAllowedNow());
 }

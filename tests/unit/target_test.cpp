@@ -199,3 +199,20 @@ TEST_F(TrackingTheTarget, ATapAfterTheTargetIsDestroyedAsksForATargetInsteadOfTy
     EXPECT_EQ(tap(zKey), 0u);
     EXPECT_EQ(keyEventsSeen, (std::vector<DWORD>{'Z', 'Z'})) << "typing goes on in the next target";
 }
+
+// Attaching to a thread that does not answer can block the keyboard's own; the taps still go into the input
+// stream, and the attachment is made at the first tap once the thread answers again.
+TEST_F(TrackingTheTarget, AHungTargetIsTypedIntoButAttachedOnlyOnceItAnswers)
+{
+    HWND window = first.createFocusedWindow();
+    first.stopAnswering(8000);
+    ASSERT_TRUE(waitUntil([&] { return IsHungAppWindow(window); }, 7000));
+    report(window);
+    EXPECT_EQ(app.targetWindow, window);
+    EXPECT_FALSE(sharesInputWith(first));
+    EXPECT_EQ(tap(zKey), 0u);
+    EXPECT_EQ(keyEventsSeen, (std::vector<DWORD>{'Z', 'Z'}));
+    ASSERT_TRUE(waitUntil([&] { return !IsHungAppWindow(window); }, longWait));
+    tap(zKey);
+    EXPECT_TRUE(sharesInputWith(first));
+}
