@@ -146,6 +146,12 @@ bool Program::hasLoaded(const char* moduleName) const
     return false;
 }
 
+bool Program::isWow64() const
+{
+    BOOL wow64 = FALSE;
+    return IsWow64Process(info_.hProcess, &wow64) && wow64;
+}
+
 bool Program::waitForInputIdle(DWORD timeoutMs) const
 {
     return WaitForInputIdle(info_.hProcess, timeoutMs) == 0;

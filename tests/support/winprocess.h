@@ -44,6 +44,7 @@ public:
     // The exit code, or STILL_ACTIVE when the program has not ended within the time.
     DWORD waitForExit(DWORD timeoutMs) const;
     bool hasLoaded(const char* moduleName) const;
+    bool isWow64() const;
     // True once the program waits in its message loop.
     bool waitForInputIdle(DWORD timeoutMs) const;
     void end();

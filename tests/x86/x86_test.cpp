@@ -24,15 +24,6 @@ constexpr DWORD idlePause = 7000;
 constexpr int shiftLight = IDC_SHIFT_LIGHT_6;
 constexpr int ctrlLight = IDC_CTRL_LIGHT_6;
 
-bool isWow64(const Program& program)
-{
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, program.id());
-    BOOL wow64 = FALSE;
-    IsWow64Process(process, &wow64);
-    CloseHandle(process);
-    return wow64;
-}
-
 // A copy of the keyboard under the given name in a directory of its own, with the hook library or none.
 std::unique_ptr<Program> startCopy(const std::string& hookLibrary, const std::string& name = "Tilfay.exe")
 {
@@ -165,7 +156,7 @@ TEST_F(UserSession, OneKeyboardAtTheCornerTypesEveryKeyKindChangesSizeAndClosesW
     ASSERT_TRUE(startSession(session));
     Program& keyboard = *session.keyboard.program;
     HWND frame = session.keyboard.frame;
-    ASSERT_TRUE(isWow64(keyboard)) << "the keyboard under test is the 32-bit one";
+    ASSERT_TRUE(keyboard.isWow64()) << "the keyboard under test is the 32-bit one";
     EXPECT_TRUE(atTheCorner(frame));
     EXPECT_TRUE(GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
