@@ -128,7 +128,9 @@ protected:
 
     ::testing::AssertionResult focusNotepad()
     {
-        focusByClick(edit());
+        // A click on the title bar, so that the caret stays at the end of the text.
+        const RECT window = screenRectOf(session.notepad.window);
+        clickAt(POINT{window.left + 200, window.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2});
         if (!waitUntil([&] { return hasTheFocus(session.notepad.window, edit()); }, emulatedWait))
             return ::testing::AssertionFailure() << "notepad did not take the focus";
         return ::testing::AssertionSuccess();
