@@ -7,7 +7,7 @@ build=$(realpath "$1")
 . "$(dirname "$0")/wine-env.sh"
 export wine wineserver
 export WINEPREFIX="$build/wine/run-prefix"
-[ -d "$WINEPREFIX" ] || { "$wine" wineboot -i >/dev/null 2>&1; "$wineserver" -w; }
+[ -d "$WINEPREFIX" ] || make_prefix "$WINEPREFIX"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1 || { [ -n "${DISPLAY:-}" ] && xdotool getmouselocation >/dev/null 2>&1; }; then
     "$wine" notepad &
@@ -21,7 +21,8 @@ here=$(dirname "$0")
     "$wine" notepad & notepad=$!
     timeout 30 xdotool search --sync --onlyvisible --name Notepad >/dev/null
     "$wine" "$1/bin/Tilfay.exe" & keyboard=$!
-    timeout 30 xdotool search --sync --onlyvisible --name "^Tilfay$" >/dev/null
+    # The 32-bit build takes minutes to start where it runs emulated.
+    timeout 600 xdotool search --sync --onlyvisible --name "^Tilfay$" >/dev/null
     sleep 1
     xwd -root -silent | /usr/bin/convert xwd:- "$2"
     "$wineserver" -k

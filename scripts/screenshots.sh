@@ -7,7 +7,7 @@ docs=$(realpath "$(dirname "$0")/../docs")
 . "$(dirname "$0")/wine-env.sh"
 export wine wineserver
 export WINEPREFIX="$build/wine/screenshots"
-[ -d "$WINEPREFIX" ] || { "$wine" wineboot -i >/dev/null 2>&1; "$wineserver" -w; }
+[ -d "$WINEPREFIX" ] || make_prefix "$WINEPREFIX"
 
 "$(dirname "$0")/with-display.sh" bash -c '
     for size in Tiny Small Medium Large Huge; do

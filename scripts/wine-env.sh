@@ -6,3 +6,22 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINELOADER=/usr/lib/wine/wine64
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
+
+# Makes a new prefix. Where 32-bit programs run under an emulator, Wine's 32-bit set-up step would take many
+# minutes under it: the prefix is made with the emulator switched off. The switch is machine-wide, so one
+# lock for every worktree keeps a run from switching it back on under another's set-up.
+make_prefix() {
+    local emulator=/proc/sys/fs/binfmt_misc/qemu-i386
+    exec 9>/tmp/tilfay-qemu-i386.lock
+    flock 9
+    [ -w "$emulator" ] && grep -q enabled "$emulator" && echo 0 >"$emulator" || emulator=
+    WINEPREFIX="$1" "$wine" wineboot -i >/dev/null 2>&1
+    WINEPREFIX="$1" "$wineserver" -w
+    [ -n "$emulator" ] && echo 1 >"$emulator"
+    flock -u 9
+    # Without the 32-bit set-up step syswow64 stays empty, and a 32-bit program fails to find kernel32.dll:
+    # Wine's 32-bit libraries go there as that step would put them (copies: Wine may rewrite them).
+    local builtins=/usr/lib/i386-linux-gnu/wine/i386-windows syswow64="$1/drive_c/windows/syswow64"
+    [ -d "$builtins" ] && [ ! -e "$syswow64/kernel32.dll" ] && cp -n "$builtins"/* "$syswow64"/
+    return 0
+}

@@ -12,18 +12,13 @@ mkdir -p "$root"
 make_template() {
     [ -f "$template/.ready" ] && return
     rm -rf "$template"
-    # With 32-bit programs run by an emulator, Wine's 32-bit set-up step takes many minutes under it; the
-    # prefix is made with the emulator switched off and serves 32-bit programs all the same.
-    local emulator=/proc/sys/fs/binfmt_misc/qemu-i386
-    [ -w "$emulator" ] && grep -q enabled "$emulator" && echo 0 >"$emulator" || emulator=
-    WINEPREFIX="$template" "$wine" wineboot -i >/dev/null 2>&1
+    make_prefix "$template"
     # Without a window manager Wine stalls ~2 s whenever an active window hides; unmanaged windows do not.
     WINEPREFIX="$template" "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     WINEPREFIX="$template" "$wineserver" -w
-    [ -n "$emulator" ] && echo 1 >"$emulator"
     touch "$template/.ready"
 }
-export -f make_template
+export -f make_template make_prefix
 export template wine wineserver
 flock "$root/template.lock" bash -c make_template
 

@@ -22,11 +22,6 @@ std::string keyboardDirectoryWith(const std::string& hookLibrary)
     return directory;
 }
 
-std::string partialHookLibrary()
-{
-    return testsDirectory() + "\\partialhook\\Tilmhk32.dll";
-}
-
 void expectFatalError(const std::string& directory, const char* text, int code,
                       const std::string& currentDirectory = "")
 {
@@ -111,14 +106,14 @@ TEST(FatalErrors, AMissingHookLibraryIsReportedWithMinus101)
 
 TEST(FatalErrors, AHookLibraryMissingAnEntryPointIsReportedWithMinus101)
 {
-    expectFatalError(keyboardDirectoryWith(partialHookLibrary()), "Cannot load Tilmhook32.dll", -101);
+    expectFatalError(keyboardDirectoryWith(partialHookPath()), "Cannot load Tilmhook32.dll", -101);
 }
 
 // A search for the library would find the one planted in the current directory.
 TEST(FatalErrors, AHookLibraryPlantedInTheCurrentDirectoryIsNeverLoaded)
 {
     const std::string planted = makeTempDirectory();
-    copyInto(partialHookLibrary(), planted);
+    copyInto(partialHookPath(), planted);
     expectFatalError(keyboardDirectoryWith(""), "Cannot load Tilmhook32.dll", -101, planted);
     EXPECT_EQ(GetFileAttributesA((planted + "\\loaded").c_str()), INVALID_FILE_ATTRIBUTES);
 }

@@ -52,10 +52,10 @@ HWND captionBarOf(HWND frame)
     return nullptr;
 }
 
-HWND openOptions(const RunningKeyboard& keyboard)
+HWND openOptions(const RunningKeyboard& keyboard, DWORD timeoutMs)
 {
     tapKey(keyboard.panel, menuKey);
-    HWND dialog = waitForWindow(keyboard.program->id(), "#32770", optionsTitle, shortWait);
+    HWND dialog = waitForWindow(keyboard.program->id(), "#32770", optionsTitle, timeoutMs);
     // The dialog exists before it is placed and shown; a click before it is active with the focus in it
     // may be lost in its activation.
     const bool ready = dialog && waitUntil(
@@ -63,7 +63,7 @@ HWND openOptions(const RunningKeyboard& keyboard)
                                          return IsWindowVisible(dialog) && GetForegroundWindow() == dialog &&
                                                 IsChild(dialog, focusOf(dialog));
                                      },
-                                     shortWait);
+                                     timeoutMs);
     return ready ? dialog : nullptr;
 }
 

@@ -13,7 +13,7 @@ constexpr const char* optionsTitle = "Tilfay Keyboard Options";
 // The frame's child dialog that holds the close button.
 HWND captionBarOf(HWND frame);
 // Taps the menu key and waits until the options dialog is shown; null when it is not.
-HWND openOptions(const RunningKeyboard& keyboard);
+HWND openOptions(const RunningKeyboard& keyboard, DWORD timeoutMs = shortWait);
 // A click at the centre of a dialog's control as the screen shows it.
 void clickControl(HWND dialog, int id);
 // Waits until the window's thread has handled everything sent before and is back in a message loop.

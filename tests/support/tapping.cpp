@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "panel/keytables.h"
+#include "support/keyboard.h"
 
 namespace {
 
@@ -16,11 +17,7 @@ RunningKeyboard startKeyboard(const std::string& path)
 {
     RunningKeyboard keyboard;
     keyboard.program = std::make_unique<Program>('"' + path + '"', directoryOf(path));
-    keyboard.frame = waitForWindow(keyboard.program->id(), "Tilfay32", "Tilfay", longWait);
-    // Messages posted once the hook library is loaded reach the message loop, not the frame's creation.
-    const bool built = waitUntil([&] { return keyboard.program->hasLoaded("Tilmhk32.dll"); }, longWait);
-    if (!keyboard.frame || !built || !keyboard.program->waitForInputIdle(longWait))
-        keyboard.frame = nullptr;
+    keyboard.frame = waitForFrame(*keyboard.program);
     keyboard.panel = keyboard.frame ? panelOf(keyboard.frame) : nullptr;
     return keyboard;
 }

@@ -39,9 +39,41 @@ std::string testsDirectory()
     return directoryOf(path);
 }
 
+namespace {
+
+constexpr DWORD emulatedStartWait = 600000;
+
+std::string chosenBinDirectory()
+{
+    char path[MAX_PATH] = "";
+    const DWORD length = GetEnvironmentVariableA("TILFAY_BIN", path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return "";
+    std::string directory = path;
+    if (directory.front() == '/')
+        directory = "Z:" + directory;
+    for (char& ch : directory)
+        if (ch == '/')
+            ch = '\\';
+    return directory;
+}
+
+} // namespace
+
 std::string binDirectory()
 {
-    return directoryOf(testsDirectory()) + "\\bin";
+    const std::string chosen = chosenBinDirectory();
+    return chosen.empty() ? directoryOf(testsDirectory()) + "\\bin" : chosen;
+}
+
+std::string partialHookPath()
+{
+    return directoryOf(binDirectory()) + "\\tests\\partialhook\\Tilmhk32.dll";
+}
+
+DWORD startWait()
+{
+    return chosenBinDirectory().empty() ? longWait : emulatedStartWait;
 }
 
 std::string tilfayPath()
@@ -102,7 +134,8 @@ bool Program::hasLoaded(const char* moduleName) const
 {
     HMODULE modules[512];
     DWORD bytes = 0;
-    if (!EnumProcessModules(info_.hProcess, modules, sizeof modules, &bytes))
+    // All modules, so that a 32-bit program's own are listed too, not only the 64-bit ones it runs on.
+    if (!EnumProcessModulesEx(info_.hProcess, modules, sizeof modules, &bytes, LIST_MODULES_ALL))
         return false;
     for (DWORD i = 0; i < bytes / sizeof(HMODULE); ++i) {
         char name[MAX_PATH];
@@ -111,6 +144,12 @@ bool Program::hasLoaded(const char* moduleName) const
             return true;
     }
     return false;
+}
+
+bool Program::isWow64() const
+{
+    BOOL wow64 = FALSE;
+    return IsWow64Process(info_.hProcess, &wow64) && wow64;
 }
 
 bool Program::waitForInputIdle(DWORD timeoutMs) const

@@ -17,8 +17,16 @@ void pumpFor(DWORD milliseconds);
 
 std::string directoryOf(const std::string& path);
 std::string testsDirectory();
+// Where the keyboard under test and its hook library stand: the directory that the environment variable
+// TILFAY_BIN names (a Unix path is taken through Wine's drive Z:), which the 32-bit cases point at the
+// 32-bit build, or else the bin directory beside the tests.
 std::string binDirectory();
 std::string tilfayPath();
+// The test hook library that lacks its seventh entry point, built beside the keyboard under test.
+std::string partialHookPath();
+// How long the keyboard under test may take to start: minutes for a build from TILFAY_BIN, which runs
+// emulated here (the 32-bit one), else longWait.
+DWORD startWait();
 // A new empty directory under the prefix's temporary directory.
 std::string makeTempDirectory();
 void copyInto(const std::string& file, const std::string& directory);
@@ -36,6 +44,7 @@ public:
     // The exit code, or STILL_ACTIVE when the program has not ended within the time.
     DWORD waitForExit(DWORD timeoutMs) const;
     bool hasLoaded(const char* moduleName) const;
+    bool isWow64() const;
     // True once the program waits in its message loop.
     bool waitForInputIdle(DWORD timeoutMs) const;
     void end();
