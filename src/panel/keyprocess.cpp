@@ -5,11 +5,13 @@
 #include "hook/hookbinding.h"
 #include "panel/captions.h"
 #include "panel/fonts.h"
+#include "panel/formshold.h"
 #include "panel/hittest.h"
 #include "panel/keyrepeat.h"
 #include "panel/keystate.h"
 #include "panel/keytables.h"
 #include "panel/target.h"
+#include "panel/targetlayout.h"
 #include "shell/appstate.h"
 #include "shell/message.h"
 
@@ -37,14 +39,14 @@ bool isExtendedKey(BYTE vk)
     case VK_DOWN:
     case VK_INSERT:
     case VK_DELETE: return true;
-    default: return HIBYTE(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC_EX)) == 0xE0;
+    default: return HIBYTE(MapVirtualKeyExA(vk, MAPVK_VK_TO_VSC_EX, targetLayout())) == 0xE0;
     }
 }
 
 // Applications that read scan codes (terminals, remote sessions, virtual machines) drop events without one.
 void keyEvent(BYTE vk, DWORD flags)
 {
-    const auto scanCode = static_cast<BYTE>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    const auto scanCode = static_cast<BYTE>(MapVirtualKeyExA(vk, MAPVK_VK_TO_VSC, targetLayout()));
     keybd_event(vk, scanCode, flags | (isExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0), 0);
 }
 
@@ -145,6 +147,7 @@ void endKeystroke()
 INT_PTR onKeyPress(LPARAM lParam)
 {
     stopKeyRepeat();
+    endFormsHold();
     const int x = LOWORD(lParam);
     const int y = HIWORD(lParam);
     lastKeyId = keyAt(x, y);
@@ -165,6 +168,7 @@ INT_PTR onKeyPress(LPARAM lParam)
 INT_PTR onKeyRelease()
 {
     stopKeyRepeat();
+    endFormsPress();
     showKeyPressed(lastKeyId, false);
     if (lastKeyId == shiftKey)
         showShiftIndicator(latches.shiftLatch);
@@ -188,8 +192,8 @@ void processKey(BYTE keyId)
     if (toggleLatch(vk))
         return;
     if (ch != noCharacter) {
-        const SHORT scan = VkKeyScanA(ch);
-        if (!typedByItsKey(scan, MapVirtualKeyA(LOBYTE(scan), MAPVK_VK_TO_CHAR))) {
+        const SHORT scan = keyTypingCharacter(ch);
+        if (scan == -1) {
             sendCharacter(ch, latches.ctrlLatch, latches.altLatch);
             endKeystroke();
             return;
@@ -213,18 +217,15 @@ void sendKeystroke(BYTE vk, bool shift, bool ctrl, bool alt)
     EnableHook();
 }
 
-// Only shift may be needed: ctrl and alt would reach the application as shortcuts, and a dead key would
-// wait for the next character. -1, for a character the layout lacks, asks for every modifier.
-bool typedByItsKey(SHORT keyScan, UINT keyCharacter)
-{
-    constexpr UINT deadKey = 0x80000000;
-    return (HIBYTE(keyScan) & ~1) == 0 && !(keyCharacter & deadKey);
-}
-
 void sendCharacter(char ch, bool ctrl, bool alt)
 {
     wchar_t character = 0;
     MultiByteToWideChar(CP_ACP, 0, &ch, 1, &character, 1);
+    sendUnicodeCharacter(character, ctrl, alt);
+}
+
+void sendUnicodeCharacter(wchar_t character, bool ctrl, bool alt)
+{
     DisableHook();
     pressModifiers(false, ctrl, alt);
     unicodeEvent(character, 0);

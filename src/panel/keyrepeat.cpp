@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "panel/formshold.h"
 #include "panel/keyprocess.h"
 #include "panel/keytables.h"
 #include "shell/appstate.h"
@@ -96,6 +97,8 @@ void processHeldKey(BYTE keyId)
 {
     const ModifierLatches found = latches;
     processKey(keyId);
+    if (startFormsHold(keyId, found))
+        return;
     if (!app.keyRepeat || !repeats(keyId))
         return;
     repeat = KeyRepeat{keyId, found, app.targetWindow, repeatInterval(), false};
