@@ -2,8 +2,8 @@
 // character arriving in a target of ours exactly once and in order; 1,000 size changes by real clicks with
 // the process's GDI objects and windows the same at the end as after the first of each size; 1,000 generated
 // settings files, each started and closed with exit code 0, a panel of one of the five sizes and the file
-// written back whole. The soak stops at its first fault. An argument divides the counts, for a
-// shorter run: "soak.exe 10" does a tenth of each.
+// written back whole. The soak stops at its first fault. An argument divides the counts, for a shorter run:
+// "soak.exe 10" does a tenth of each.
 #include <windows.h>
 
 #include <algorithm>

@@ -27,7 +27,9 @@ JournalFollower::~JournalFollower()
 std::vector<JournalLine> JournalFollower::newLines()
 {
     std::vector<JournalLine> lines;
-    if (!file_ && !(file_ = fopen(path_.c_str(), "r")))
+    // In binary mode the offsets that a line still being written goes back to are exact bytes, and the lines
+    // keep the "\r\n" that the reader takes.
+    if (!file_ && !(file_ = fopen(path_.c_str(), "rb")))
         return lines;
     char text[128];
     for (long start = ftell(file_); fgets(text, sizeof text, file_); start = ftell(file_)) {
