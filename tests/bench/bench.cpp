@@ -24,6 +24,7 @@ namespace {
 
 int taps = 500;
 constexpr DWORD arrivalWait = 2000;
+constexpr DWORD pointerSettle = 20;
 const char* const characters = "tilfay";
 
 constexpr RECT peerPlace{0, 300, 520, 360};
@@ -61,6 +62,14 @@ struct Journal {
         return arrival;
     }
 };
+
+// Before the clock starts, the pointer is put on the key and left there a moment: without that the peer's
+// press now and then landed on the key tapped before, as if the pointer had been put back there.
+void pointAt(POINT place)
+{
+    movePointerTo(place);
+    pumpFor(pointerSettle);
+}
 
 long long now()
 {
@@ -192,7 +201,7 @@ int main(int argc, char** argv)
         RECT r;
         GetWindowRect(peerWindow, &r);
         const int keyWidth = (r.right - r.left) / 26;
-        movePointerTo(POINT{r.left + 1 + (ch - 'a') * keyWidth + keyWidth / 2, (r.top + r.bottom) / 2});
+        pointAt(POINT{r.left + 1 + (ch - 'a') * keyWidth + keyWidth / 2, (r.top + r.bottom) / 2});
     };
     // SendInput returns once the low-level hooks have had the press.
     const auto tap = [](char) {
@@ -221,7 +230,7 @@ int main(int argc, char** argv)
     pumpFor(300);
     journal.follower.newLines();
     const auto pointAtKey = [&](char ch) {
-        movePointerTo(centreOf(GetDlgItem(keyboard.panel, keyForCharacter(ch))));
+        pointAt(centreOf(GetDlgItem(keyboard.panel, keyForCharacter(ch))));
     };
     const Stages tapped = measure("keyboard tap", journal, pointAtKey, tap, ticksPerMs);
     const Stages direct = measure(

@@ -275,6 +275,8 @@ void soakSettingsFiles(int count)
 
 int main(int argc, char** argv)
 {
+    // Each part's line shows as it ends, and stays when a long run is stopped.
+    setvbuf(stdout, nullptr, _IONBF, 0);
     const int divisor = argc > 1 ? std::max(1, atoi(argv[1])) : 1;
     if (divisor > 1)
         printf("a shortened soak: each count divided by %d\n", divisor);
