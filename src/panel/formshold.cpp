@@ -34,13 +34,13 @@ UINT holdDelay()
     return (std::min(delay, slowestDelay) + 1) * delayStep;
 }
 
-wchar_t characterOfKey(int keyId)
+wchar_t characterOfKey(int keyId, bool nav)
 {
     if (keyId >= firstLetterKey && keyId <= lastLetterKey)
         return static_cast<wchar_t>(letterLayout[keyId - firstLetterKey] - 'A' + 'a');
     if (keyId >= firstPunctuationKey && keyId <= lastPunctuationKey)
         return static_cast<wchar_t>(punctuationChars[keyId - firstPunctuationKey]);
-    if (keyId >= firstPadKey && keyId <= lastPadKey && !latches.navLatch)
+    if (keyId >= firstPadKey && keyId <= lastPadKey && !nav)
         return static_cast<wchar_t>(
             (app.phoneLayout ? phonePadChars : calculatorPadChars)[keyId - firstPadKey]);
     return 0;
@@ -60,7 +60,7 @@ bool startFormsHold(BYTE keyId, const ModifierLatches& found)
     if (found.ctrlLatch || found.altLatch)
         return false;
     const bool capitals = found.shiftLatch || found.capsLatch;
-    std::wstring forms = formsOf(characterOfKey(keyId), capitals, LOWORD(targetLayout()));
+    std::wstring forms = formsOf(characterOfKey(keyId, found.navLatch), capitals, LOWORD(targetLayout()));
     if (forms.empty())
         return false;
     hold = FormsHold{keyId, std::move(forms), app.targetWindow};
