@@ -23,6 +23,7 @@ constexpr COLORREF keyColour = RGB(232, 224, 224);
 
 struct FormsPopup {
     HWND window;
+    HFONT font;
     // Also the window's title, which names the forms to screen readers.
     std::wstring forms;
     SIZE cell;
@@ -31,7 +32,7 @@ struct FormsPopup {
     int lit;
 };
 
-FormsPopup popup{nullptr, L"", {}, 1, -1};
+FormsPopup popup{nullptr, nullptr, L"", {}, 1, -1};
 
 RECT cellRect(int cell)
 {
@@ -66,7 +67,7 @@ LRESULT paintForms(HWND window)
     RECT client;
     GetClientRect(window, &client);
     FillRect(dc, &client, background);
-    HGDIOBJ oldFont = SelectObject(dc, letterFont);
+    HGDIOBJ oldFont = SelectObject(dc, popup.font);
     SetBkMode(dc, TRANSPARENT);
     for (int cell = 0; cell < static_cast<int>(popup.forms.size()); ++cell)
         paintCell(dc, cell, keyBrush);
@@ -139,6 +140,18 @@ void registerPopupClass()
     RegisterClassW(&windowClass);
 }
 
+// The letter keys' font at its size and weight, in a TrueType face: the raster faces of the larger sizes
+// ("System", "Helv") hold no letters beyond the ANSI code page, such as ł, ő or ș.
+HFONT createFormsFont()
+{
+    LOGFONTA font{};
+    GetObjectA(letterFont, sizeof font, &font);
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+    lstrcpynA(font.lfFaceName, "Arial", LF_FACESIZE);
+    return CreateFontIndirectA(&font);
+}
+
 POINT placeBesideKey(const RECT& key, SIZE size)
 {
     MONITORINFO monitor{};
@@ -163,6 +176,7 @@ void openFormsPopup(int keyId, const std::wstring& forms)
     GetWindowRect(app.keyHandles[keyId], &key);
     const int rows = forms.size() > mostInOneRow ? 2 : 1;
     popup.forms = forms;
+    popup.font = createFormsFont();
     popup.cell = SIZE{key.right - key.left, key.bottom - key.top};
     popup.columns = (static_cast<int>(forms.size()) + rows - 1) / rows;
     const SIZE size{popup.columns * popup.cell.cx, rows * popup.cell.cy};
@@ -177,7 +191,10 @@ void closeFormsPopup()
 {
     if (popup.window)
         DestroyWindow(popup.window);
+    if (popup.font)
+        DeleteObject(popup.font);
     popup.window = nullptr;
+    popup.font = nullptr;
     popup.lit = -1;
 }
 
