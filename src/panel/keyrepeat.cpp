@@ -92,13 +92,12 @@ bool pressGoesOn()
 
 } // namespace
 
-void processHeldKey(BYTE keyId)
+void startKeyRepeat(BYTE keyId, const ModifierLatches& latchesOfPress)
 {
-    const ModifierLatches found = latches;
-    processKey(keyId);
+    stopKeyRepeat();
     if (!app.keyRepeat || !repeats(keyId))
         return;
-    repeat = KeyRepeat{keyId, found, app.targetWindow, repeatInterval(), false};
+    repeat = KeyRepeat{keyId, latchesOfPress, app.targetWindow, repeatInterval(), false};
     buttonLetGo();
     SetTimer(app.keyboardPanel, repeatTimer, repeatDelay(), nullptr);
 }
@@ -110,8 +109,7 @@ void stopKeyRepeat()
     repeat = KeyRepeat{};
 }
 
-// Processing clears the one-shot latches after every keystroke; each repeat gets back the ones the press
-// found, so that it is the same keystroke as the press.
+// Each repeat is typed with the latches the press found, so that it is the same keystroke as the press.
 INT_PTR onRepeatTimer(WPARAM timerId)
 {
     if (timerId != repeatTimer || !repeat.keyId)
@@ -120,10 +118,7 @@ INT_PTR onRepeatTimer(WPARAM timerId)
         stopKeyRepeat();
         return TRUE;
     }
-    latches.shiftLatch = repeat.found.shiftLatch;
-    latches.ctrlLatch = repeat.found.ctrlLatch;
-    latches.altLatch = repeat.found.altLatch;
-    processKey(repeat.keyId);
+    processKey(repeat.keyId, repeat.found);
     SetTimer(app.keyboardPanel, repeatTimer, repeat.interval, nullptr);
     return TRUE;
 }

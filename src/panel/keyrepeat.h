@@ -3,9 +3,11 @@
 
 #include <windows.h>
 
-// Processes a press on a key and, when "Key Repeat" is on and the key is one that repeats, processes it
-// again while the press lasts.
-void processHeldKey(BYTE keyId);
+#include "shell/appstate.h"
+
+// After the press has been processed: when "Key Repeat" is on and the key is one that repeats, processes
+// it again with the latches of the press while the press lasts.
+void startKeyRepeat(BYTE keyId, const ModifierLatches& latchesOfPress);
 void stopKeyRepeat();
 // WM_TIMER of the panel: the next repeat, unless something shows that the press has ended.
 INT_PTR onRepeatTimer(WPARAM timerId);

@@ -9,7 +9,7 @@
 #include "panel/captions.h"
 #include "panel/fonts.h"
 #include "panel/hittest.h"
-#include "panel/keyprocess.h"
+#include "panel/keypress.h"
 #include "panel/keyrepeat.h"
 #include "panel/keystate.h"
 #include "panel/keytables.h"

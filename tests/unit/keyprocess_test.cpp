@@ -72,7 +72,7 @@ protected:
     KeyLines process(std::initializer_list<int> keys)
     {
         for (int keyId : keys)
-            processKey(static_cast<BYTE>(keyId));
+            processKey(static_cast<BYTE>(keyId), latches);
         pumpFor(deliveryTime);
         lastLines = takeRecordedKeys();
         return strokesOf(lastLines);
@@ -288,7 +288,9 @@ TEST_F(ProcessingKeys, ARepeatEndsWhenTheButtonIsFoundUpThoughNoReleaseCame)
     SystemParametersInfoA(SPI_SETKEYBOARDSPEED, 31, nullptr, 0);
     movePointerTo(centreOf(target));
     pressLeftButton();
-    processHeldKey(zKey);
+    const ModifierLatches none{};
+    processKey(zKey, none);
+    startKeyRepeat(zKey, none);
     pumpFor(600);
     releaseLeftButton();
     pumpFor(100);

@@ -1,0 +1,61 @@
+// The panel's press and release handlers: the one entry point for a tap, whether the hook library
+// reported it or the click reached a key directly.
+#include "panel/keypress.h"
+
+#include "panel/hittest.h"
+#include "panel/keyprocess.h"
+#include "panel/keyrepeat.h"
+#include "panel/keystate.h"
+#include "panel/keytables.h"
+#include "panel/target.h"
+#include "shell/appstate.h"
+#include "shell/message.h"
+
+namespace {
+
+void showKeyPressed(int keyId, bool pressed)
+{
+    SendDlgItemMessageA(app.keyboardPanel, keyId, BM_SETSTATE, pressed, 0);
+}
+
+void typeKey(BYTE keyId)
+{
+    attachToTarget();
+    const ModifierLatches latchesOfPress = latches;
+    processKey(keyId, latchesOfPress);
+    startKeyRepeat(keyId, latchesOfPress);
+}
+
+} // namespace
+
+INT_PTR onKeyPress(LPARAM lParam)
+{
+    stopKeyRepeat();
+    const int x = LOWORD(lParam);
+    const int y = HIWORD(lParam);
+    lastKeyId = keyAt(x, y);
+    if (lastKeyId == 0)
+        return TRUE;
+    showKeyPressed(lastKeyId, true);
+    if (lastKeyId == menuKey)
+        PostMessageA(app.mainWindow, MSG_SHOW_OPTIONS, 0, 0);
+    else if (IsWindow(app.targetWindow))
+        typeKey(static_cast<BYTE>(lastKeyId));
+    else
+        PostMessageA(app.mainWindow, MSG_NO_TARGET, 0, 0);
+    return TRUE;
+}
+
+// A latch key's light shows the latch as its press left it.
+INT_PTR onKeyRelease()
+{
+    stopKeyRepeat();
+    showKeyPressed(lastKeyId, false);
+    if (lastKeyId == shiftKey)
+        showShiftIndicator(latches.shiftLatch);
+    else if (lastKeyId == ctrlKey)
+        showCtrlIndicator(latches.ctrlLatch);
+    else if (lastKeyId == altKey)
+        showAltIndicator(latches.altLatch);
+    return TRUE;
+}
