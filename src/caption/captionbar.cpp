@@ -69,7 +69,7 @@ INT_PTR onCaptionColor()
 INT_PTR onCaptionButtonDown()
 {
     SendMessageA(app.mainWindow, WM_SYSCOMMAND, dragByCaption, 0);
-    focusTarget();
+    returnFocus();
     return TRUE;
 }
 
@@ -84,7 +84,7 @@ INT_PTR onCaptionCommand(const Message& msg)
     case IDC_CAPTION_CLOSE: DestroyWindow(app.mainWindow); break;
     default: return FALSE;
     }
-    focusTarget();
+    returnFocus();
     return TRUE;
 }
 

@@ -66,6 +66,6 @@ LRESULT onShowOptions(HWND frame)
     if (isSizeCommand(command))
         activateHook(frame);
     EnableHook();
-    focusTarget();
+    returnFocus();
     return 0;
 }

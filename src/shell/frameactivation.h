@@ -1,0 +1,10 @@
+// The frame's activation and focus handlers: the keyboard never keeps the activation.
+#pragma once
+
+#include <windows.h>
+
+#include "shell/message.h"
+
+LRESULT onFrameMouseActivate(HWND frame, const Message& msg);
+LRESULT onFrameActivate(HWND frame, const Message& msg);
+LRESULT onReturnFocus(HWND frame, const Message& msg);
