@@ -4,8 +4,8 @@
 #include "panel/directpress.h"
 
 #include "hook/hookbinding.h"
-#include "panel/keyprocess.h"
 #include "shell/appstate.h"
+#include "shell/message.h"
 
 namespace {
 
@@ -14,13 +14,19 @@ bool isForPanel(HWND window)
     return app.keyboardPanel && (window == app.keyboardPanel || IsChild(app.keyboardPanel, window));
 }
 
+// The panel's window procedure stays the one entry point for a press, as if the hook had reported it.
 void pressDirectly(POINT screen)
 {
     RECT panel;
     GetWindowRect(app.keyboardPanel, &panel);
-    onKeyPress(MAKELPARAM(screen.x - panel.left, screen.y - panel.top));
-    RemoveHook();
-    activateHook(app.mainWindow);
+    SendMessageA(app.keyboardPanel, MSG_KEY_PRESS, 0,
+                 MAKELPARAM(screen.x - panel.left, screen.y - panel.top));
+    renewHook();
+}
+
+void releaseDirectly()
+{
+    SendMessageA(app.keyboardPanel, MSG_KEY_RELEASE, 0, 0);
 }
 
 } // namespace
@@ -32,7 +38,7 @@ bool takeDirectPress(const MSG& msg)
     switch (msg.message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: pressDirectly(msg.pt); return true;
-    case WM_LBUTTONUP: onKeyRelease(); return true;
+    case WM_LBUTTONUP: releaseDirectly(); return true;
     default: return false;
     }
 }
