@@ -9,5 +9,18 @@
 // it again with the latches of the press while the press lasts.
 void startKeyRepeat(BYTE keyId, const ModifierLatches& latchesOfPress);
 void stopKeyRepeat();
+
+// What a repeat goes on by: a press whose release may never come (it was swallowed, or another desktop
+// took the input) ends when anything else shows that it is over.
+struct RepeatFacts {
+    bool buttonLetGo;
+    bool sameTarget;
+    bool targetExists;
+    bool keyboardShown;
+    // The target's top-level window is the foreground window.
+    bool targetInForeground;
+    DWORD heldFor;
+};
+bool repeatGoesOn(const RepeatFacts& facts);
 // WM_TIMER of the panel: the next repeat, unless something shows that the press has ended.
 INT_PTR onRepeatTimer(WPARAM timerId);
