@@ -14,22 +14,36 @@ bool isForPanel(HWND window)
     return app.keyboardPanel && (window == app.keyboardPanel || IsChild(app.keyboardPanel, window));
 }
 
-// The panel's window procedure stays the one entry point for a press, as if the hook had reported it.
-void pressDirectly(POINT screen)
+// The panel's window procedure stays the one entry point for a press, as if the hook had reported it. The
+// panel holds the mouse capture until the release, so that a pen sliding off the key still releases it.
+void pressDirectly(const MSG& msg)
 {
+    SetCapture(app.keyboardPanel);
+    const POINT screen = msg.pt;
     RECT panel;
     GetWindowRect(app.keyboardPanel, &panel);
-    SendMessageA(app.keyboardPanel, MSG_KEY_PRESS, 0,
+    SendMessageA(app.keyboardPanel, MSG_KEY_PRESS, msg.time,
                  MAKELPARAM(screen.x - panel.left, screen.y - panel.top));
     renewHook();
 }
 
+// Releasing the capture makes the release, through the panel's loss of it.
 void releaseDirectly()
 {
-    SendMessageA(app.keyboardPanel, MSG_KEY_RELEASE, 0, 0);
+    if (GetCapture() == app.keyboardPanel)
+        ReleaseCapture();
+    else
+        SendMessageA(app.keyboardPanel, MSG_KEY_RELEASE, 0, 0);
 }
 
 } // namespace
+
+// Only a direct press gives the panel the capture; whoever takes it away ends that press.
+INT_PTR onPanelCaptureLost()
+{
+    SendMessageA(app.keyboardPanel, MSG_KEY_RELEASE, 0, 0);
+    return TRUE;
+}
 
 bool takeDirectPress(const MSG& msg)
 {
@@ -37,7 +51,7 @@ bool takeDirectPress(const MSG& msg)
         return false;
     switch (msg.message) {
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: pressDirectly(msg.pt); return true;
+    case WM_LBUTTONDBLCLK: pressDirectly(msg); return true;
     case WM_LBUTTONUP: releaseDirectly(); return true;
     default: return false;
     }

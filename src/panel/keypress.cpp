@@ -3,6 +3,7 @@
 #include "panel/keypress.h"
 
 #include "panel/hittest.h"
+#include "panel/integrity.h"
 #include "panel/keyprocess.h"
 #include "panel/keyrepeat.h"
 #include "panel/keystate.h"
@@ -18,18 +19,45 @@ void showKeyPressed(int keyId, bool pressed)
     SendDlgItemMessageA(app.keyboardPanel, keyId, BM_SETSTATE, pressed, 0);
 }
 
+// The person hears once per target window why the keyboard does not type there.
+void refuseElevatedTarget()
+{
+    static HWND refusedTarget;
+    if (refusedTarget == app.targetWindow)
+        return;
+    refusedTarget = app.targetWindow;
+    PostMessageA(app.mainWindow, MSG_ELEVATED_TARGET, reinterpret_cast<WPARAM>(app.targetWindow), 0);
+}
+
 void typeKey(BYTE keyId)
 {
+    if (!mayTypeInto(app.targetWindow)) {
+        refuseElevatedTarget();
+        return;
+    }
     attachToTarget();
     const ModifierLatches latchesOfPress = latches;
     processKey(keyId, latchesOfPress);
     startKeyRepeat(keyId, latchesOfPress);
 }
 
+// The time of the latest press taken.
+DWORD lastPressTime;
+
 } // namespace
 
-INT_PTR onKeyPress(LPARAM lParam)
+// A click that the hook was too slow for reaches the key directly while the hook's report of it may still
+// come: both carry the time of the one input event.
+bool isDuplicatePress(DWORD pressTime, DWORD lastTime)
 {
+    return pressTime != 0 && pressTime == lastTime;
+}
+
+INT_PTR onKeyPress(WPARAM pressTime, LPARAM lParam)
+{
+    if (isDuplicatePress(static_cast<DWORD>(pressTime), lastPressTime))
+        return TRUE;
+    lastPressTime = static_cast<DWORD>(pressTime);
     stopKeyRepeat();
     const int x = LOWORD(lParam);
     const int y = HIWORD(lParam);

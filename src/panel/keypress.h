@@ -3,5 +3,8 @@
 
 #include <windows.h>
 
-INT_PTR onKeyPress(LPARAM lParam);
+// pressTime: the time of the press's input event, 0 when unknown; lParam: its place on the panel.
+INT_PTR onKeyPress(WPARAM pressTime, LPARAM lParam);
+// Whether a press is one already taken: the same input event, reported by both the hook and the platform.
+bool isDuplicatePress(DWORD pressTime, DWORD lastTime);
 INT_PTR onKeyRelease();

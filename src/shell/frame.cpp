@@ -98,6 +98,18 @@ LRESULT onFrameCommand(HWND frame, const Message& msg)
     }
 }
 
+constexpr const char* elevatedTargetText = "This window runs as administrator.\r\n"
+                                           "To type into it, run the keyboard as administrator too.";
+
+// The keyboard stays where and as it is.
+LRESULT onElevatedTarget(HWND frame)
+{
+    DisableHook();
+    MessageBoxA(frame, elevatedTargetText, "Tilfay Keyboard", MB_OK | MB_ICONINFORMATION);
+    EnableHook();
+    return 0;
+}
+
 LRESULT onNoTarget(HWND frame)
 {
     DisableHook();
@@ -157,6 +169,7 @@ LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND: return onFrameCommand(frame, msg);
     case MSG_SHOW_OPTIONS: return onShowOptions(frame);
     case MSG_NO_TARGET: return onNoTarget(frame);
+    case MSG_ELEVATED_TARGET: return onElevatedTarget(frame);
     case MSG_RETURN_FOCUS: return onReturnFocus(frame, msg);
     case WM_MOUSEACTIVATE: return onFrameMouseActivate(frame, msg);
     default: return DefWindowProcA(frame, message, wParam, lParam);
