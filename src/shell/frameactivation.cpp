@@ -1,10 +1,12 @@
-// The frame's activation and focus handlers. One rule: the keyboard never keeps the activation. A press
-// over the panel never activates it; any activation it does get is handed back to the application being
-// typed into once the platform has completed it.
+// The frame's activation and focus handlers. One rule: the keyboard never keeps the activation. Only a
+// left press on the caption bar's grip activates it, for a drag or the frame menu, whose handlers hand the
+// focus back themselves; any other activation is handed back to the application being typed into once the
+// platform has completed it.
 #include "shell/frameactivation.h"
 
 #include <windowsx.h>
 
+#include "caption/captionbar.h"
 #include "panel/target.h"
 #include "shell/appstate.h"
 
@@ -24,20 +26,24 @@ bool isOwnWindow(HWND window)
 
 } // namespace
 
-// A press over the panel never activates the keyboard; the caption bar keeps the platform's answer.
+bool mouseActivatesFrame(UINT mouseMessage, bool onCaptionGrip)
+{
+    return mouseMessage == WM_LBUTTONDOWN && onCaptionGrip;
+}
+
+// A right click, a pen's barrel button, a press-and-hold or a click on the border would leave the focus on
+// the keyboard with nothing to hand it back.
 LRESULT onFrameMouseActivate(HWND frame, const Message& msg)
 {
     const DWORD position = GetMessagePos();
     const POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-    RECT panel;
-    if (GetWindowRect(app.keyboardPanel, &panel) && PtInRect(&panel, point))
-        return MA_NOACTIVATE;
-    return defaultResult(frame, msg);
+    if (mouseActivatesFrame(HIWORD(msg.lParam), isCaptionGrip(WindowFromPoint(point))))
+        return defaultResult(frame, msg);
+    return MA_NOACTIVATE;
 }
 
-// A click on the caption bar activates the frame for the frame menu or a drag, whose handlers hand the
-// focus back themselves; any other activation (a restore from the taskbar, a second start, the end of a
-// box the frame owns) is undone once the platform has completed it.
+// Other activations (a restore from the taskbar, a second start, the end of a box the frame owns) are
+// undone once the platform has completed them.
 LRESULT onFrameActivate(HWND frame, const Message& msg)
 {
     if (LOWORD(msg.wParam) == WA_ACTIVE)

@@ -5,6 +5,8 @@
 
 #include "shell/message.h"
 
+// Only a left press on the caption bar's grip activates the frame.
+bool mouseActivatesFrame(UINT mouseMessage, bool onCaptionGrip);
 LRESULT onFrameMouseActivate(HWND frame, const Message& msg);
 LRESULT onFrameActivate(HWND frame, const Message& msg);
 LRESULT onReturnFocus(HWND frame, const Message& msg);

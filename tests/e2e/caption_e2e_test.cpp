@@ -209,6 +209,16 @@ TEST_F(CaptionBarInUse, TheMinimiseButtonMinimisesTheKeyboardAndLeavesTheFocusIn
     EXPECT_TRUE(typingGoesOn(session));
 }
 
+// A right click (or a pen's barrel button) never activates the keyboard, which would keep the focus.
+TEST_F(CaptionBarInUse, ARightClickOnTheBarLeavesTheFocusInNotepad)
+{
+    ASSERT_TRUE(startSession(session));
+    inject(rightClickAt(centreOf(GetDlgItem(bar(), IDC_CAPTION_TITLE))));
+    pumpFor(500);
+    EXPECT_NE(GetForegroundWindow(), frame());
+    EXPECT_TRUE(typingGoesOn(session));
+}
+
 TEST_F(CaptionBarInUse, ASecondStartBringsTheMinimisedKeyboardBackAndTypingGoesOn)
 {
     ASSERT_TRUE(startSession(session));
