@@ -31,9 +31,10 @@ DWORD integrityOfWindow(HWND window)
     return level;
 }
 
+// unknownIntegrity is above every level, and a keyboard of unknown level reaches every target.
 bool integrityAllowsTyping(DWORD targetLevel, DWORD ownLevel)
 {
-    return ownLevel == unknownIntegrity || targetLevel <= ownLevel;
+    return targetLevel <= ownLevel;
 }
 
 bool mayTypeInto(HWND target)
