@@ -19,6 +19,15 @@ void showKeyPressed(int keyId, bool pressed)
     SendDlgItemMessageA(app.keyboardPanel, keyId, BM_SETSTATE, pressed, 0);
 }
 
+// The frame answers with a dialog or a box, whose buttons need the mouse: a press that reached the key
+// directly gives up its capture, which ends it.
+void askFrame(UINT message, HWND target = nullptr)
+{
+    if (GetCapture() == app.keyboardPanel)
+        ReleaseCapture();
+    PostMessageA(app.mainWindow, message, reinterpret_cast<WPARAM>(target), 0);
+}
+
 // The person hears once per target window why the keyboard does not type there.
 void refuseElevatedTarget()
 {
@@ -26,7 +35,7 @@ void refuseElevatedTarget()
     if (refusedTarget == app.targetWindow)
         return;
     refusedTarget = app.targetWindow;
-    PostMessageA(app.mainWindow, MSG_ELEVATED_TARGET, reinterpret_cast<WPARAM>(app.targetWindow), 0);
+    askFrame(MSG_ELEVATED_TARGET, app.targetWindow);
 }
 
 void typeKey(BYTE keyId)
@@ -66,11 +75,11 @@ INT_PTR onKeyPress(WPARAM pressTime, LPARAM lParam)
         return TRUE;
     showKeyPressed(lastKeyId, true);
     if (lastKeyId == menuKey)
-        PostMessageA(app.mainWindow, MSG_SHOW_OPTIONS, 0, 0);
+        askFrame(MSG_SHOW_OPTIONS);
     else if (IsWindow(app.targetWindow))
         typeKey(static_cast<BYTE>(lastKeyId));
     else
-        PostMessageA(app.mainWindow, MSG_NO_TARGET, 0, 0);
+        askFrame(MSG_NO_TARGET);
     return TRUE;
 }
 
