@@ -101,10 +101,11 @@ HWND createCaptionBar(HWND frame)
     return bar;
 }
 
-// The background and the title drag the frame, the menu button opens the frame menu.
+// The background and the title drag the frame, the menu button opens the frame menu; the platform's buttons
+// also want their top-level window active while they are pressed.
 bool isCaptionGrip(HWND window)
 {
-    return window && (window == app.captionBar || window == captionTitle || window == captionMenuButton);
+    return window && (window == app.captionBar || IsChild(app.captionBar, window));
 }
 
 void layoutCaptionBar()
