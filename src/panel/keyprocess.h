@@ -3,9 +3,11 @@
 
 #include <windows.h>
 
-INT_PTR onKeyPress(LPARAM lParam);
-INT_PTR onKeyRelease();
-void processKey(BYTE keyId);
+#include "shell/appstate.h"
+
+// Types keyId with the shift, ctrl, alt, caps and navigation latches of use; the latch and mode keys toggle
+// the keyboard's own latches instead.
+void processKey(BYTE keyId, ModifierLatches use);
 void sendKeystroke(BYTE vk, bool shift, bool ctrl, bool alt);
 // Types a character that the target's layout lacks or cannot type by its key alone, wrapped in the latched
 // ctrl and alt.
