@@ -10,6 +10,9 @@ constexpr UINT MSG_KEY_PRESS = 0x0A01;
 constexpr UINT MSG_KEY_RELEASE = 0x0A02;
 // wParam is the window that now holds the input focus.
 constexpr UINT MSG_FOCUS_CHANGE = 0x0A03;
+// Posted to the keyboard window for a press that the hook lets through to another window: lParam = x | (y <<
+// 16), the screen point.
+constexpr UINT MSG_PRESS_ELSEWHERE = 0x0A10;
 
 enum HookOrdinal {
     ordinalInstallHook = 1,

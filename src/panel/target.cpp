@@ -2,6 +2,7 @@
 // and one keyboard state, which lets the keyboard hand the focus back and edit the modifier state.
 #include "panel/target.h"
 
+#include "panel/formshold.h"
 #include "panel/keystate.h"
 #include "shell/appstate.h"
 
@@ -24,6 +25,7 @@ INT_PTR onFocusChange(HWND newWindow)
 {
     if (newWindow == app.targetWindow)
         return TRUE;
+    endFormsHold();
     detach();
     app.targetWindow = newWindow;
     attachToTarget();
