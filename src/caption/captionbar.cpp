@@ -12,6 +12,7 @@
 #include "shell/fatal.h"
 #include "shell/frame.h"
 #include "shell/message.h"
+#include "shell/rememberedplace.h"
 
 namespace {
 
@@ -69,6 +70,7 @@ INT_PTR onCaptionColor()
 INT_PTR onCaptionButtonDown()
 {
     SendMessageA(app.mainWindow, WM_SYSCOMMAND, dragByCaption, 0);
+    keepDroppedPlace(app.mainWindow);
     focusTarget();
     return TRUE;
 }

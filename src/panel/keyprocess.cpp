@@ -3,6 +3,7 @@
 #include "panel/keyprocess.h"
 
 #include "hook/hookbinding.h"
+#include "panel/clicksound.h"
 #include "panel/captions.h"
 #include "panel/fonts.h"
 #include "panel/hittest.h"
@@ -11,6 +12,7 @@
 #include "panel/keytables.h"
 #include "panel/target.h"
 #include "shell/appstate.h"
+#include "shell/fade.h"
 #include "shell/message.h"
 
 namespace {
@@ -158,6 +160,8 @@ INT_PTR onKeyPress(LPARAM lParam)
         processHeldKey(static_cast<BYTE>(lastKeyId));
     } else
         PostMessageA(app.mainWindow, MSG_NO_TARGET, 0, 0);
+    playClickSound();
+    showOpaque();
     return TRUE;
 }
 

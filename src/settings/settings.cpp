@@ -1,10 +1,12 @@
-// The settings file: ten keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini", kept by
-// the platform's profile-file services; a "Tilfay.ini" in the Windows directory gives the starting values.
+// The settings file: fourteen keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini", kept
+// by the platform's profile-file services; a "Tilfay.ini" in the Windows directory gives the starting values.
 #include "settings/settings.h"
 
 #include <windows.h>
 
 #include <shlobj.h>
+
+#include <string>
 
 #include "shell/appstate.h"
 
@@ -26,6 +28,7 @@ constexpr int parkingUnset = 3000;
 
 constexpr const char* sizeNames[] = {"Tiny", "Small", "Medium", "Large", "Huge"};
 constexpr int mediumSize = 3;
+constexpr int maxCoordinateDigits = 5;
 
 char asciiUpper(char c)
 {
@@ -67,6 +70,38 @@ int readSize()
     return mediumSize;
 }
 
+// An optional minus sign and at most five digits, which covers every desktop; none for anything else.
+std::optional<int> parseCoordinate(const char* text)
+{
+    const char* digits = text[0] == '-' ? text + 1 : text;
+    if (!*digits || lstrlenA(digits) > maxCoordinateDigits)
+        return std::nullopt;
+    int value = 0;
+    for (const char* c = digits; *c; ++c) {
+        if (*c < '0' || *c > '9')
+            return std::nullopt;
+        value = value * 10 + (*c - '0');
+    }
+    return digits == text ? value : -value;
+}
+
+// A screen coordinate as written by writePosition; an empty value, or any other text, is none.
+std::optional<int> readCoordinate(const char* key)
+{
+    char value[valueBufferSize];
+    GetPrivateProfileStringA(section, key, "", value, valueBufferSize, file);
+    return parseCoordinate(value);
+}
+
+std::optional<Point> readPosition()
+{
+    const std::optional<int> x = readCoordinate("Position X");
+    const std::optional<int> y = readCoordinate("Position Y");
+    if (!x || !y)
+        return std::nullopt;
+    return Point{*x, *y};
+}
+
 void writeValue(const char* key, const char* value)
 {
     WritePrivateProfileStringA(section, key, value, file);
@@ -75,6 +110,13 @@ void writeValue(const char* key, const char* value)
 const char* flagText(BYTE flag)
 {
     return flag ? "Y" : "N";
+}
+
+// Both keys empty while the frame is anchored at the corner.
+void writePosition(const std::optional<Point>& position)
+{
+    writeValue("Position X", position ? std::to_string(position->x).c_str() : "");
+    writeValue("Position Y", position ? std::to_string(position->y).c_str() : "");
 }
 
 // "%APPDATA%\Tilfay\Tilfay.ini" into file; false when the user has no application-data folder.
@@ -133,6 +175,9 @@ void loadSettings()
     app.closingAllowed = readFlag("Closing allowed", "N");
     app.switchAllowed = readFlag("Switch allowed", "N");
     app.keyRepeat = readFlag("Key Repeat", "Y");
+    app.clickSound = readFlag("Click Sound", "N");
+    app.fade = readFlag("Fade", "N");
+    app.framePosition = readPosition();
     app.parkingX = readParking("Parking X", app.screenWidth - GetSystemMetrics(SM_CXICON));
     app.parkingY = readParking("Parking Y", app.screenHeight - GetSystemMetrics(SM_CYICON));
     app.keySize = readSize();
@@ -154,6 +199,9 @@ void saveSettings()
     writeValue("Closing allowed", flagText(app.closingAllowed));
     writeValue("Switch allowed", flagText(app.switchAllowed));
     writeValue("Key Repeat", flagText(app.keyRepeat));
+    writeValue("Click Sound", flagText(app.clickSound));
+    writeValue("Fade", flagText(app.fade));
+    writePosition(app.framePosition);
 }
 
 bool closingAllowedNow()

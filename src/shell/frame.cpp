@@ -14,6 +14,8 @@
 #include "settings/settings.h"
 #include "shell/message.h"
 #include "shell/pengestures.h"
+#include "shell/rememberedplace.h"
+#include "shell/fade.h"
 
 namespace {
 
@@ -38,6 +40,7 @@ LRESULT onFrameCreate(HWND frame, const Message& msg)
     app.captionBar = createCaptionBar(frame);
     turnOffPenGestures(frame);
     placeFrame(frame);
+    applyFade(frame);
     pumpPendingMessages();
     // A close among the pending messages has already torn the keyboard down: nothing is left to hook.
     if (!IsWindow(frame))
@@ -96,21 +99,13 @@ LRESULT onReturnFocus(HWND frame, const Message& msg)
     return 0;
 }
 
-bool sitsAtCorner(HWND frame)
-{
-    RECT place;
-    return !IsIconic(frame) && GetWindowRect(frame, &place) && place.right == app.workArea.right &&
-           place.bottom == app.workArea.bottom;
-}
-
-// A taskbar that appears, moves or grows changes the work area; a keyboard still at its corner follows it,
-// one that the user has dragged elsewhere stays there.
+// A taskbar that appears, moves or grows changes the work area; a keyboard at its corner follows it, one
+// that the user has dragged elsewhere stays there as far as the new area allows.
 LRESULT onFrameSettingChange(HWND frame, const Message& msg)
 {
     if (msg.wParam == SPI_SETWORKAREA) {
-        const bool atCorner = sitsAtCorner(frame);
         measureWorkArea();
-        if (atCorner)
+        if (!IsIconic(frame))
             anchorFrame(frame);
     }
     return defaultResult(frame, msg);
@@ -220,8 +215,8 @@ void anchorFrame(HWND frame)
 {
     const int width = visibleWidth();
     const int height = visibleHeight() + captionBarHeight;
-    SetWindowPos(frame, nullptr, app.workArea.right - width, app.workArea.bottom - height, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT place = framePlace(SIZE{width, height});
+    SetWindowPos(frame, nullptr, place.x, place.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Stops at the quit message of a close among them and leaves it for the message loop.

@@ -1,0 +1,65 @@
+// Fading and the click sound on the real keyboard beside notepad, with real pointer input: a faded keyboard
+// types as an opaque one and comes back at a tap or when the pointer moves over it; a clicking keyboard
+// types exactly as a silent one.
+#include <gtest/gtest.h>
+
+#include <iostream>
+
+#include "support/keyboardparts.h"
+#include "support/session.h"
+
+namespace {
+
+constexpr BYTE opaque = 255;
+constexpr BYTE faded = 102;
+constexpr DWORD idleTime = 5000;
+
+// The frame's alpha as the platform keeps it for a layered window, read from this process; 0 when the frame
+// is not layered.
+int alphaOf(HWND frame)
+{
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!(GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_LAYERED) ||
+        !GetLayeredWindowAttributes(frame, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA))
+        return 0;
+    return alpha;
+}
+
+// Waits for the keyboard to fade and returns how long after `since` it did, or 0 when it did not.
+DWORD fadeTime(HWND frame, DWORD since)
+{
+    if (!waitUntil([&] { return alphaOf(frame) != opaque; }, idleTime + longWait))
+        return 0;
+    return GetTickCount() - since;
+}
+
+} // namespace
+
+TEST(FadeAndClick, AFadedKeyboardTypesAndTurnsOpaqueAtATapOrThePointerAndClicksChangeNoKeystroke)
+{
+    Session session;
+    ASSERT_TRUE(startSession(session, "[Tilfay]\r\nFade=Y\r\nClick Sound=Y\r\n"));
+    HWND frame = session.keyboard.frame;
+    EXPECT_EQ(alphaOf(frame), opaque) << "layered, and opaque while in use";
+    typeWithKeyboard(session, "Hello, there.\n");
+    EXPECT_TRUE(waitForText(session.notepad.edit, "Hello, there.\r\n")) << "with the click sound on";
+    session.typed = "Hello, there.\r\n";
+    DWORD lastTap = GetTickCount();
+
+    const DWORD first = fadeTime(frame, lastTap);
+    std::cout << "faded " << first << " ms after the last tap" << std::endl;
+    EXPECT_GE(first, idleTime - 500) << "not before the idle time";
+    EXPECT_EQ(alphaOf(frame), faded);
+
+    typeWithKeyboard(session, "a");
+    lastTap = GetTickCount();
+    EXPECT_TRUE(waitUntil([&] { return alphaOf(frame) == opaque; }, 1000)) << "opaque at once at a tap";
+    EXPECT_TRUE(waitForText(session.notepad.edit, session.typed)) << "the tap on the faded keyboard typed";
+
+    EXPECT_GE(fadeTime(frame, lastTap), idleTime - 500) << "fades again";
+    movePointerTo(centreOf(captionBarOf(frame)));
+    EXPECT_TRUE(waitUntil([&] { return alphaOf(frame) == opaque; }, 1000))
+        << "opaque at once when the pointer moves over it";
+    EXPECT_TRUE(typingGoesOn(session));
+}
