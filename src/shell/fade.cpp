@@ -9,13 +9,11 @@ namespace {
 
 // A timer of the frame's, numbered apart from the timers of other windows and of the frame's other uses.
 constexpr UINT_PTR fadeTimer = 0x0A28;
-constexpr UINT fadeCheckInterval = 250;
-constexpr DWORD idleTime = 5000;
+constexpr UINT idleTime = 5000;
 constexpr BYTE fadedAlpha = 255 * 40 / 100;
 constexpr BYTE opaqueAlpha = 255;
 
 struct Fading {
-    DWORD lastUse;
     POINT lastPointer;
     bool faded;
 };
@@ -27,26 +25,11 @@ void setAlpha(HWND frame, BYTE alpha)
     SetLayeredWindowAttributes(frame, 0, alpha, LWA_ALPHA);
 }
 
-// A pointer that rests where the last tap left it does not count: a pen lifted from a key leaves it there.
-bool pointerMovedOver(HWND frame)
+void CALLBACK onFadeTimer(HWND frame, UINT, UINT_PTR timer, DWORD)
 {
-    POINT pointer;
-    if (!GetCursorPos(&pointer))
-        return false;
-    const bool moved = pointer.x != fading.lastPointer.x || pointer.y != fading.lastPointer.y;
-    fading.lastPointer = pointer;
-    RECT place;
-    return moved && GetWindowRect(frame, &place) && PtInRect(&place, pointer);
-}
-
-void CALLBACK onFadeTimer(HWND frame, UINT, UINT_PTR, DWORD)
-{
-    if (pointerMovedOver(frame))
-        showOpaque();
-    else if (!fading.faded && GetTickCount() - fading.lastUse >= idleTime) {
-        setAlpha(frame, fadedAlpha);
-        fading.faded = true;
-    }
+    KillTimer(frame, timer);
+    setAlpha(frame, fadedAlpha);
+    fading.faded = true;
 }
 
 } // namespace
@@ -66,15 +49,26 @@ void applyFade(HWND frame)
     GetCursorPos(&fading.lastPointer);
     fading.faded = true;
     showOpaque();
-    SetTimer(frame, fadeTimer, fadeCheckInterval, onFadeTimer);
 }
 
+// Setting the timer again starts the idle time afresh.
 void showOpaque()
 {
     if (!app.fade)
         return;
-    fading.lastUse = GetTickCount();
     if (fading.faded)
         setAlpha(app.mainWindow, opaqueAlpha);
     fading.faded = false;
+    SetTimer(app.mainWindow, fadeTimer, idleTime, onFadeTimer);
+}
+
+// The platform also reports a pointer that has not moved, when a window changes under it; a pointer left
+// resting where the last tap put it, as a lifted pen leaves it, does not count.
+void pointerOverFrame()
+{
+    POINT pointer;
+    if (!GetCursorPos(&pointer) || (pointer.x == fading.lastPointer.x && pointer.y == fading.lastPointer.y))
+        return;
+    fading.lastPointer = pointer;
+    showOpaque();
 }

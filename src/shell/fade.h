@@ -7,3 +7,5 @@
 void applyFade(HWND frame);
 // A tap: the keyboard is opaque again at once and the idle time starts afresh.
 void showOpaque();
+// The pointer over any part of the frame: the same, once it has moved.
+void pointerOverFrame();

@@ -139,6 +139,13 @@ LRESULT onNoTarget(HWND frame)
     return 0;
 }
 
+// Every window of the keyboard passes the pointer's arrival on to its parent, so the frame hears of it.
+LRESULT onFrameSetCursor(HWND frame, const Message& msg)
+{
+    pointerOverFrame();
+    return defaultResult(frame, msg);
+}
+
 // A press over the panel never activates the keyboard; the caption bar keeps the platform's answer.
 LRESULT onFrameMouseActivate(HWND frame, const Message& msg)
 {
@@ -200,6 +207,7 @@ LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case MSG_NO_TARGET: return onNoTarget(frame);
     case MSG_RETURN_FOCUS: return onReturnFocus(frame, msg);
     case WM_MOUSEACTIVATE: return onFrameMouseActivate(frame, msg);
+    case WM_SETCURSOR: return onFrameSetCursor(frame, msg);
     default: return DefWindowProcA(frame, message, wParam, lParam);
     }
 }
