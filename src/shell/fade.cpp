@@ -67,7 +67,8 @@ void showOpaque()
 void pointerOverFrame()
 {
     POINT pointer;
-    if (!GetCursorPos(&pointer) || (pointer.x == fading.lastPointer.x && pointer.y == fading.lastPointer.y))
+    if (!app.fade || !GetCursorPos(&pointer) ||
+        (pointer.x == fading.lastPointer.x && pointer.y == fading.lastPointer.y))
         return;
     fading.lastPointer = pointer;
     showOpaque();

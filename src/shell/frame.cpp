@@ -139,7 +139,8 @@ LRESULT onNoTarget(HWND frame)
     return 0;
 }
 
-// Every window of the keyboard passes the pointer's arrival on to its parent, so the frame hears of it.
+// The platform asks the window under a moving pointer for its cursor, and each of the keyboard's windows
+// passes the question on to its parent: the frame hears of every move over the keyboard.
 LRESULT onFrameSetCursor(HWND frame, const Message& msg)
 {
     pointerOverFrame();
