@@ -673,31 +673,32 @@ TEST_F(SettingsHandEdits, ThePositionIsReadOnlyWhenBothCoordinatesAreWholeNumber
 
 TEST_F(SettingsHandEdits, ClickSoundFadeAndThePositionAreWrittenAndReadBack)
 {
+    struct Case {
+        BYTE clickSound, fade;
+        std::optional<Point> position;
+        const char* file;
+    };
+    const Case cases[] = {
+        {1, 0, Point{-1280, 900}, "Y N -1280 900"},
+        {0, 1, std::nullopt, "N Y  "},
+    };
     app.keySize = 3;
     app.parkingX = app.parkingY = -1;
-    app.clickSound = 1;
-    app.fade = 0;
-    app.framePosition = Point{-1280, 900};
-    saveSettings();
-    EXPECT_EQ(profileValue("Click Sound"), "Y");
-    EXPECT_EQ(profileValue("Fade"), "N");
-    EXPECT_EQ(profileValue("Position X"), "-1280");
-    EXPECT_EQ(profileValue("Position Y"), "900");
-    loadSettings();
-    EXPECT_EQ(app.clickSound, 1);
-    EXPECT_EQ(app.fade, 0);
-    EXPECT_EQ(positionText(app.framePosition), "-1280,900");
-
-    app.clickSound = 0;
-    app.fade = 1;
-    app.framePosition = std::nullopt;
-    saveSettings();
-    EXPECT_EQ(profileValue("Click Sound"), "N");
-    EXPECT_EQ(profileValue("Fade"), "Y");
-    EXPECT_EQ(profileValue("Position X"), "");
-    EXPECT_EQ(profileValue("Position Y"), "");
-    loadSettings();
-    EXPECT_EQ(app.clickSound, 0);
-    EXPECT_EQ(app.fade, 1);
-    EXPECT_EQ(positionText(app.framePosition), "none");
+    for (const Case& c : cases) {
+        app.clickSound = c.clickSound;
+        app.fade = c.fade;
+        app.framePosition = c.position;
+        saveSettings();
+        EXPECT_EQ(profileValue("Click Sound") + " " + profileValue("Fade") + " " +
+                      profileValue("Position X") + " " + profileValue("Position Y"),
+                  c.file);
+        fillWithNonDefaults();
+        app.clickSound = !c.clickSound;
+        app.fade = !c.fade;
+        app.framePosition = Point{1, 1};
+        loadSettings();
+        EXPECT_EQ(app.clickSound, c.clickSound) << c.file;
+        EXPECT_EQ(app.fade, c.fade) << c.file;
+        EXPECT_EQ(positionText(app.framePosition), positionText(c.position)) << c.file;
+    }
 }
