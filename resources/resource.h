@@ -23,6 +23,9 @@
 #define IDC_SHIFT_LIGHT_7 352
 #define IDC_SHIFT_LIGHT_8 353
 
+// The click that a key press sounds when "Click Sound" is on.
+#define IDW_CLICK 390
+
 // Options dialog buttons; the dialog ends with the id of the button chosen.
 #define IDC_TINY_SIZE 101
 #define IDC_SMALL_SIZE 102
@@ -36,5 +39,7 @@
 #define IDC_CANCEL_OPTIONS 110
 #define IDC_SHOW_HELP 111
 #define IDC_CLOSE_KEYBOARD 112
+#define IDC_CLICK_SOUND 115
+#define IDC_FADE 116
 
 #endif

@@ -13,6 +13,7 @@
 #include "shell/frame.h"
 #include "shell/message.h"
 #include "shell/pengestures.h"
+#include "shell/rememberedplace.h"
 
 namespace {
 
@@ -71,6 +72,7 @@ INT_PTR onCaptionColor()
 INT_PTR onCaptionButtonDown()
 {
     SendMessageA(app.mainWindow, WM_SYSCOMMAND, dragByCaption, 0);
+    keepDroppedPlace(app.mainWindow);
     returnFocus();
     return TRUE;
 }

@@ -6,6 +6,7 @@
 #include "panel/panel.h"
 #include "settings/settings.h"
 #include "shell/appstate.h"
+#include "shell/fade.h"
 #include "shell/frame.h"
 
 void changeKeySize(HWND frame, int size)
@@ -31,6 +32,19 @@ void toggleFunctionKeys(HWND frame)
 {
     app.showFunctionKeys = !app.showFunctionKeys;
     placeFrame(frame);
+    saveSettings();
+}
+
+void toggleClickSound()
+{
+    app.clickSound = !app.clickSound;
+    saveSettings();
+}
+
+void toggleFade(HWND frame)
+{
+    app.fade = !app.fade;
+    applyFade(frame);
     saveSettings();
 }
 

@@ -33,6 +33,8 @@ INT_PTR onOptionsInit(HWND dialog)
     setLabel(dialog, IDC_SHOW_NUMBERS, app.showNumbers, "Hide Numbers", "Show Numbers");
     setLabel(dialog, IDC_SHOW_FUNCTION_KEYS, app.showFunctionKeys, "Hide Function Keys",
              "Show Function Keys");
+    setLabel(dialog, IDC_CLICK_SOUND, app.clickSound, "Click Sound Off", "Click Sound On");
+    setLabel(dialog, IDC_FADE, app.fade, "Never Fade", "Fade When Idle");
     if (!closingAllowedNow())
         EnableWindow(GetDlgItem(dialog, IDC_CLOSE_KEYBOARD), FALSE);
     // Names the order that the button would switch to; the navigation pad has no order to switch.

@@ -47,6 +47,8 @@ void carryOut(HWND frame, int command)
     case IDC_SHOW_FUNCTION_KEYS: toggleFunctionKeys(frame); break;
     case IDC_SHOW_HELP: showHelp(frame); break;
     case IDC_CLOSE_KEYBOARD: closeIfAllowed(frame); break;
+    case IDC_CLICK_SOUND: toggleClickSound(); break;
+    case IDC_FADE: toggleFade(frame); break;
     default: break;
     }
 }

@@ -2,6 +2,7 @@
 // reported it or the click reached a key directly.
 #include "panel/keypress.h"
 
+#include "panel/clicksound.h"
 #include "panel/formshold.h"
 #include "panel/hittest.h"
 #include "panel/integrity.h"
@@ -11,6 +12,7 @@
 #include "panel/keytables.h"
 #include "panel/target.h"
 #include "shell/appstate.h"
+#include "shell/fade.h"
 #include "shell/message.h"
 
 namespace {
@@ -83,6 +85,8 @@ INT_PTR onKeyPress(WPARAM pressTime, LPARAM lParam)
         typeKey(static_cast<BYTE>(lastKeyId));
     else
         askFrame(MSG_NO_TARGET);
+    playClickSound();
+    showOpaque();
     return TRUE;
 }
 

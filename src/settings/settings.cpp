@@ -1,5 +1,5 @@
-// The settings file: ten keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini", kept by
-// the platform's profile-file services; a "Tilfay.ini" in the Windows directory gives the starting values
+// The settings file: fourteen keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini", kept
+// by the platform's profile-file services; a "Tilfay.ini" in the Windows directory gives the starting values
 // and the administrator's word on closing.
 #include "settings/settings.h"
 
@@ -31,6 +31,7 @@ constexpr const wchar_t* noValue = L"\n";
 
 constexpr const char* sizeNames[] = {"Tiny", "Small", "Medium", "Large", "Huge"};
 constexpr int mediumSize = 3;
+constexpr int maxCoordinateDigits = 5;
 
 // Key names and values are ASCII.
 std::wstring wide(const char* text)
@@ -83,6 +84,31 @@ int readSize(const std::wstring& file)
     return mediumSize;
 }
 
+// An optional minus sign and at most five digits, which covers every desktop; none for anything else.
+std::optional<int> parseCoordinate(const std::wstring& text)
+{
+    const std::size_t start = !text.empty() && text[0] == L'-' ? 1 : 0;
+    if (text.size() == start || text.size() - start > maxCoordinateDigits)
+        return std::nullopt;
+    int value = 0;
+    for (std::size_t i = start; i < text.size(); ++i) {
+        if (text[i] < L'0' || text[i] > L'9')
+            return std::nullopt;
+        value = value * 10 + (text[i] - L'0');
+    }
+    return start ? -value : value;
+}
+
+// Both coordinates as writePosition writes them; an empty value, or any other text, is none.
+std::optional<Point> readPosition(const std::wstring& file)
+{
+    const std::optional<int> x = parseCoordinate(readValue(file, "Position X", L""));
+    const std::optional<int> y = parseCoordinate(readValue(file, "Position Y", L""));
+    if (!x || !y)
+        return std::nullopt;
+    return Point{*x, *y};
+}
+
 void writeValue(const std::wstring& file, const char* key, const char* value)
 {
     WritePrivateProfileStringW(section, wide(key).c_str(), wide(value).c_str(), file.c_str());
@@ -91,6 +117,13 @@ void writeValue(const std::wstring& file, const char* key, const char* value)
 const char* flagText(BYTE flag)
 {
     return flag ? "Y" : "N";
+}
+
+// Both keys empty while the frame is anchored at the corner.
+void writePosition(const std::wstring& file, const std::optional<Point>& position)
+{
+    writeValue(file, "Position X", position ? std::to_string(position->x).c_str() : "");
+    writeValue(file, "Position Y", position ? std::to_string(position->y).c_str() : "");
 }
 
 // A folder of the user's profile by the wide call, so that a user name outside the ANSI code page is kept
@@ -179,6 +212,9 @@ void loadSettings()
     app.closingAllowed = readClosingAllowed(file);
     app.switchAllowed = readFlag(file, "Switch allowed", "N");
     app.keyRepeat = readFlag(file, "Key Repeat", "Y");
+    app.clickSound = readFlag(file, "Click Sound", "N");
+    app.fade = readFlag(file, "Fade", "N");
+    app.framePosition = readPosition(file);
     app.parkingX = readParking(file, "Parking X", app.screenWidth - GetSystemMetrics(SM_CXICON));
     app.parkingY = readParking(file, "Parking Y", app.screenHeight - GetSystemMetrics(SM_CYICON));
     app.keySize = readSize(file);
@@ -200,6 +236,9 @@ void saveSettings()
     writeValue(file, "Closing allowed", flagText(app.closingAllowed));
     writeValue(file, "Switch allowed", flagText(app.switchAllowed));
     writeValue(file, "Key Repeat", flagText(app.keyRepeat));
+    writeValue(file, "Click Sound", flagText(app.clickSound));
+    writeValue(file, "Fade", flagText(app.fade));
+    writePosition(file, app.framePosition);
 }
 
 bool closingAllowedNow()

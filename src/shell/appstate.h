@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 constexpr int lastKeyIdValue = 132;
@@ -34,6 +35,10 @@ struct AppState {
     BYTE closingAllowed;
     BYTE switchAllowed;
     BYTE keyRepeat;
+    BYTE clickSound;
+    BYTE fade;
+    // Where the user left the frame's bottom-right corner; none while it is anchored at the work area's.
+    std::optional<Point> framePosition;
     int parkingX;
     int parkingY;
     Point indicatorAnchors[3];

@@ -11,6 +11,8 @@
 #include "shell/frameactivation.h"
 #include "shell/message.h"
 #include "shell/pengestures.h"
+#include "shell/rememberedplace.h"
+#include "shell/fade.h"
 
 namespace {
 
@@ -35,6 +37,7 @@ LRESULT onFrameCreate(HWND frame, const Message& msg)
     app.captionBar = createCaptionBar(frame);
     turnOffPenGestures(frame);
     placeFrame(frame);
+    applyFade(frame);
     pumpPendingMessages();
     // A close among the pending messages has already torn the keyboard down: nothing is left to hook.
     if (!IsWindow(frame))
@@ -61,21 +64,13 @@ LRESULT onFrameSize(HWND frame, const Message& msg)
     return defaultResult(frame, msg);
 }
 
-bool sitsAtCorner(HWND frame)
-{
-    RECT place;
-    return !IsIconic(frame) && GetWindowRect(frame, &place) && place.right == app.workArea.right &&
-           place.bottom == app.workArea.bottom;
-}
-
-// A taskbar that appears, moves or grows changes the work area; a keyboard still at its corner follows it,
-// one that the user has dragged elsewhere stays there.
+// A taskbar that appears, moves or grows changes the work area; a keyboard at its corner follows it, one
+// that the user has dragged elsewhere stays there as far as the new area allows.
 LRESULT onFrameSettingChange(HWND frame, const Message& msg)
 {
     if (msg.wParam == SPI_SETWORKAREA) {
-        const bool atCorner = sitsAtCorner(frame);
         measureWorkArea();
-        if (atCorner)
+        if (!IsIconic(frame))
             anchorFrame(frame);
     }
     return defaultResult(frame, msg);
@@ -119,6 +114,14 @@ LRESULT onNoTarget(HWND frame)
     SetWindowPos(app.mainWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     EnableHook();
     return 0;
+}
+
+// The platform asks the window under a moving pointer for its cursor, and each of the keyboard's windows
+// passes the question on to its parent: the frame hears of every move over the keyboard.
+LRESULT onFrameSetCursor(HWND frame, const Message& msg)
+{
+    pointerOverFrame();
+    return defaultResult(frame, msg);
 }
 
 } // namespace
@@ -172,6 +175,7 @@ LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case MSG_ELEVATED_TARGET: return onElevatedTarget(frame);
     case MSG_RETURN_FOCUS: return onReturnFocus(frame, msg);
     case WM_MOUSEACTIVATE: return onFrameMouseActivate(frame, msg);
+    case WM_SETCURSOR: return onFrameSetCursor(frame, msg);
     default: return DefWindowProcA(frame, message, wParam, lParam);
     }
 }
@@ -187,8 +191,8 @@ void anchorFrame(HWND frame)
 {
     const int width = visibleWidth();
     const int height = visibleHeight() + captionBarHeight;
-    SetWindowPos(frame, nullptr, app.workArea.right - width, app.workArea.bottom - height, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT place = framePlace(SIZE{width, height});
+    SetWindowPos(frame, nullptr, place.x, place.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Stops at the quit message of a close among them and leaves it for the message loop.

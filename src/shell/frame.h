@@ -14,6 +14,7 @@ bool registerFrameClass();
 HWND createFrame();
 LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam);
 void placeFrame(HWND frame);
-// Sizes the frame to the visible part of the panel with its bottom-right corner on the work area's.
+// Sizes the frame to the visible part of the panel with its bottom-right corner where the user left it, or
+// on the work area's.
 void anchorFrame(HWND frame);
 void pumpPendingMessages();

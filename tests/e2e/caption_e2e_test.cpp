@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "support/keyboard.h"
 #include "support/keyboardparts.h"
 #include "support/keyinput.h"
 #include "support/session.h"
@@ -24,14 +25,6 @@ std::string placeText(const RECT& r)
 {
     return '(' + std::to_string(r.left) + ',' + std::to_string(r.top) + ") " +
            std::to_string(r.right - r.left) + 'x' + std::to_string(r.bottom - r.top);
-}
-
-std::string anchoredPlace(const RECT& frame)
-{
-    const int right = GetSystemMetrics(SM_CXSCREEN);
-    const int bottom = GetSystemMetrics(SM_CYSCREEN);
-    return placeText(
-        RECT{right - (frame.right - frame.left), bottom - (frame.bottom - frame.top), right, bottom});
 }
 
 bool inMoveLoop(HWND window)
@@ -158,7 +151,7 @@ TEST_F(CaptionBarInUse, CloseInTheFrameMenuClosesTheKeyboardWhenTheSettingsFileA
     ASSERT_FALSE(rows[closeRow].grayed) << "Close";
     clickAt(centreOf(rows[closeRow]));
     EXPECT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
-    EXPECT_EQ(settingsEntries().size(), 10u) << "the settings are saved";
+    EXPECT_EQ(settingsEntries().size(), 14u) << "the settings are saved";
 }
 
 // A click on the frame's thin border, the one part of it that no child covers, would leave the focus on the
@@ -179,7 +172,7 @@ TEST_F(CaptionBarInUse, TheCloseButtonClosesTheKeyboardEvenWhenClosingIsNotAllow
     clickAt(centreOf(GetDlgItem(bar(), IDC_CAPTION_CLOSE)));
     EXPECT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
     const auto entries = settingsEntries();
-    EXPECT_EQ(entries.size(), 10u) << "the settings are saved";
+    EXPECT_EQ(entries.size(), 14u) << "the settings are saved";
     EXPECT_EQ(profileValue("Closing allowed"), "N");
 }
 
@@ -221,7 +214,7 @@ TEST_F(CaptionBarInUse, ASecondStartBringsTheMinimisedKeyboardBackAndTypingGoesO
     EXPECT_TRUE(typingGoesOn(session));
 }
 
-TEST_F(CaptionBarInUse, DraggingTheBarMovesTheFrameUntilTheNextPlacement)
+TEST_F(CaptionBarInUse, DraggingTheBarMovesTheFrameWhichKeepsItsCornerThroughTheNextPlacement)
 {
     ASSERT_TRUE(startSession(session));
     const RECT anchored = screenRectOf(frame());
@@ -250,7 +243,7 @@ TEST_F(CaptionBarInUse, DraggingTheBarMovesTheFrameUntilTheNextPlacement)
         << placeText(moved);
     EXPECT_TRUE(typingGoesOn(session));
 
-    // Hiding the number pad places the frame again, at the corner.
+    // Hiding the number pad places the frame again, narrower, with its bottom-right corner where it was.
     HWND dialog = openOptions(session.keyboard);
     ASSERT_NE(dialog, nullptr);
     clickControl(dialog, IDC_SHOW_NUMBERS);
@@ -259,9 +252,103 @@ TEST_F(CaptionBarInUse, DraggingTheBarMovesTheFrameUntilTheNextPlacement)
         [&] {
             placed = screenRectOf(frame());
             return placed.right - placed.left < anchored.right - anchored.left &&
-                   placeText(placed) == anchoredPlace(placed);
+                   placed.right == moved.right && placed.bottom == moved.bottom;
         },
         shortWait))
         << placeText(placed);
+    EXPECT_TRUE(typingGoesOn(session));
+}
+
+namespace {
+
+RECT primaryWorkArea()
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return monitor.rcWork;
+}
+
+std::string savedPosition()
+{
+    return profileValue("Position X") + "," + profileValue("Position Y");
+}
+
+std::string cornerText(const RECT& r)
+{
+    return std::to_string(r.right) + "," + std::to_string(r.bottom);
+}
+
+} // namespace
+
+// A person who keeps the keyboard on the left drags it there once: it stays through a size change and the
+// next start. One saved off every monitor starts inside the work area; dragged back near the corner, it is
+// anchored at the corner again.
+TEST_F(CaptionBarInUse, TheKeyboardStaysWhereItWasDraggedAndComesBackToTheCornerWhenDroppedNearIt)
+{
+    ASSERT_TRUE(startSession(session));
+    const RECT work = primaryWorkArea();
+    const RECT anchored = screenRectOf(frame());
+    ASSERT_EQ(cornerText(anchored), cornerText(work));
+    const POINT byTitle = centreOf(GetDlgItem(bar(), IDC_CAPTION_TITLE));
+    // Room is left for the larger size on the left of the frame.
+    const int dx = work.left + 150 - anchored.left;
+    ASSERT_TRUE(drag(byTitle, POINT{byTitle.x + dx, byTitle.y - 40}));
+    const std::string left = std::to_string(anchored.right + dx) + "," + std::to_string(anchored.bottom - 40);
+    EXPECT_TRUE(waitUntil([&] { return cornerText(screenRectOf(frame())) == left; }, shortWait))
+        << cornerText(screenRectOf(frame()));
+    EXPECT_TRUE(waitUntil([&] { return savedPosition() == left; }, shortWait))
+        << "saved at once, not " << savedPosition();
+    EXPECT_TRUE(typingGoesOn(session));
+
+    HWND dialog = openOptions(session.keyboard);
+    ASSERT_NE(dialog, nullptr);
+    clickControl(dialog, IDC_LARGE_SIZE);
+    RECT large{};
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            large = screenRectOf(frame());
+            return IsWindowVisible(frame()) && large.right - large.left > anchored.right - anchored.left;
+        },
+        shortWait));
+    EXPECT_EQ(cornerText(large), left) << "after a size change";
+    EXPECT_TRUE(typingGoesOn(session));
+
+    ASSERT_EQ(closeKeyboard(*session.keyboard.program, frame()), 0u);
+    session.keyboard = startKeyboard();
+    ASSERT_NE(frame(), nullptr);
+    EXPECT_EQ(cornerText(screenRectOf(frame())), left) << "after a restart";
+
+    ASSERT_EQ(closeKeyboard(*session.keyboard.program, frame()), 0u);
+    writeSetting("Position X", "-20000");
+    writeSetting("Position Y", "40000");
+    session.keyboard = startKeyboard();
+    ASSERT_NE(frame(), nullptr);
+    const RECT rescued = screenRectOf(frame());
+    focusByClick(session.notepad.edit);
+    ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == session.notepad.window; }, shortWait));
+    EXPECT_EQ(std::to_string(rescued.left) + "," + std::to_string(rescued.bottom),
+              std::to_string(work.left) + "," + std::to_string(work.bottom))
+        << "saved off every monitor, it starts at the work area's edge: " << placeText(rescued);
+
+    // Dropped 10 pixels short of the corner.
+    const POINT title = centreOf(GetDlgItem(bar(), IDC_CAPTION_TITLE));
+    ASSERT_TRUE(drag(title, POINT{title.x + work.right - 10 - rescued.right,
+                                  title.y + work.bottom - 10 - rescued.bottom}));
+    EXPECT_TRUE(waitUntil([&] { return cornerText(screenRectOf(frame())) == cornerText(work); }, shortWait))
+        << cornerText(screenRectOf(frame()));
+    EXPECT_TRUE(waitUntil([&] { return savedPosition() == ","; }, shortWait))
+        << "anchored again, not kept at " << savedPosition();
+    dialog = openOptions(session.keyboard);
+    ASSERT_NE(dialog, nullptr);
+    clickControl(dialog, IDC_SHOW_NUMBERS);
+    RECT compact{};
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            compact = screenRectOf(frame());
+            return compact.right - compact.left < rescued.right - rescued.left;
+        },
+        shortWait));
+    EXPECT_EQ(cornerText(compact), cornerText(work)) << "a placement follows the work area's corner";
     EXPECT_TRUE(typingGoesOn(session));
 }

@@ -630,11 +630,12 @@ TEST_F(CaptionBar, PressOnTheTitleDragsTheFrameAndHandsBackTheFocus)
     movePointerTo(POINT{start.x + 40, start.y + 30});
     movePointerTo(POINT{start.x + 60, start.y + 50});
     releaseLeftButton();
+    // The frame keeps the bottom-right corner where it was dropped and takes the visible panel's size.
     RECT after{};
     EXPECT_TRUE(waitUntil(
         [&] {
             GetWindowRect(frame, &after);
-            return after.left == before.left + 60 && after.top == before.top + 50;
+            return after.right == before.right + 60 && after.bottom == before.bottom + 50;
         },
         shortWait))
         << placeText(after);

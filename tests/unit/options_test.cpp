@@ -113,7 +113,7 @@ struct Labels {
 
 } // namespace
 
-TEST(OptionsTemplate, HoldsTwelvePushButtonsInTemplateOrder)
+TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
 {
     const DialogTemplate dialog = readDialogTemplate(GetModuleHandleA(nullptr), "Option_Dialog");
     ASSERT_TRUE(dialog.found);
@@ -122,7 +122,7 @@ TEST(OptionsTemplate, HoldsTwelvePushButtonsInTemplateOrder)
     EXPECT_EQ(dialog.x, 25);
     EXPECT_EQ(dialog.y, 19);
     EXPECT_EQ(dialog.cx, 148);
-    EXPECT_EQ(dialog.cy, 104);
+    EXPECT_EQ(dialog.cy, 136);
     EXPECT_EQ(dialog.title, optionsTitle);
     EXPECT_EQ(dialog.pointSize, 8);
     EXPECT_EQ(dialog.faceName, "System");
@@ -134,15 +134,16 @@ TEST(OptionsTemplate, HoldsTwelvePushButtonsInTemplateOrder)
         int x, y;
     };
     const Expected expected[] = {
-        {110, "Cancel", 75, 87},       {101, "Tiny Size", 3, 3},
-        {102, "Small Size", 3, 19},    {103, "Medium Size", 3, 35},
-        {104, "Large Size", 3, 51},    {105, "Finger Size", 3, 67},
-        {106, "Phone Layout", 75, 3},  {107, "Minimize Keyboard", 75, 51},
-        {108, "Show Numbers", 75, 19}, {109, "Show Function Keys", 75, 35},
-        {111, "Help", 3, 87},          {112, "Close Keyboard", 75, 67},
+        {110, "Cancel", 75, 119},        {101, "Tiny Size", 3, 3},
+        {102, "Small Size", 3, 19},      {103, "Medium Size", 3, 35},
+        {104, "Large Size", 3, 51},      {105, "Finger Size", 3, 67},
+        {106, "Phone Layout", 75, 3},    {107, "Minimize Keyboard", 75, 51},
+        {108, "Show Numbers", 75, 19},   {109, "Show Function Keys", 75, 35},
+        {111, "Help", 3, 119},           {112, "Close Keyboard", 75, 67},
+        {115, "Click Sound On", 3, 103}, {116, "Fade When Idle", 75, 103},
     };
-    ASSERT_EQ(dialog.items.size(), 12u);
-    for (int i = 0; i < 12; ++i) {
+    ASSERT_EQ(dialog.items.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
         const DialogItem& item = dialog.items[i];
         EXPECT_EQ(item.id, expected[i].id) << i;
         EXPECT_EQ(nameOf(item.text), expected[i].text) << i;
@@ -179,9 +180,9 @@ TEST_F(OptionsDialog, IsCentredOnTheScreenWithItsTemplateSize)
     const int height = r.bottom - r.top;
     EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
     EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-    // 148 x 104 dialog units in the 8-point "System" font, whose base units are whole pixels here.
+    // 148 x 136 dialog units in the 8-point "System" font, whose base units are whole pixels here.
     EXPECT_GT(client.right, 148);
-    EXPECT_GT(client.bottom, 104);
+    EXPECT_GT(client.bottom, 136);
 }
 
 TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
@@ -211,6 +212,23 @@ TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
         EXPECT_EQ(seen.closeEnabled, closing);
         EXPECT_EQ(seen.padOrderEnabled, !app.navModeMirror);
         EXPECT_EQ(app.closingAllowed, closing) << "the file was read afresh";
+    }
+}
+
+TEST_F(OptionsDialog, TheClickSoundAndFadeLabelsNameWhatTheButtonWouldSwitchTo)
+{
+    for (int combination = 0; combination < 4; ++combination) {
+        app.clickSound = combination & 1;
+        app.fade = combination >> 1 & 1;
+        std::string sound, fade;
+        runAndClick(
+            [&](HWND dialog) {
+                sound = itemText(dialog, IDC_CLICK_SOUND);
+                fade = itemText(dialog, IDC_FADE);
+            },
+            IDC_CANCEL_OPTIONS);
+        EXPECT_EQ(sound, app.clickSound ? "Click Sound Off" : "Click Sound On") << combination;
+        EXPECT_EQ(fade, app.fade ? "Never Fade" : "Fade When Idle") << combination;
     }
 }
 
@@ -443,15 +461,35 @@ TEST_F(SettingCommands, TheFrameSitsAboveTheTaskbarAndFollowsItWhileAtItsCorner)
     EXPECT_EQ(bottomRight(), std::to_string(w) + "," + std::to_string(h - 40));
     setWorkArea(RECT{0, 0, w - 60, h});
     EXPECT_EQ(bottomRight(), std::to_string(w - 60) + "," + std::to_string(h)) << "the taskbar moved right";
-    SetWindowPos(frame, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    app.framePosition = Point{400, 300};
     setWorkArea(RECT{0, 0, w, h});
-    EXPECT_EQ(frameRect().substr(0, 6), "10,10 ") << "a frame dragged away stays where it was dropped";
-    toggleNumbers(frame);
-    EXPECT_EQ(bottomRight(), std::to_string(w) + "," + std::to_string(h))
-        << "the next placement uses the new area";
+    EXPECT_EQ(bottomRight(), "400,300") << "a frame that the user left elsewhere stays there";
+    setWorkArea(RECT{0, 0, w, 250});
+    EXPECT_EQ(bottomRight(), "400,250") << "as far as the new area allows";
+    app.framePosition = std::nullopt;
+    setWorkArea(RECT{0, 0, w, h});
+    EXPECT_EQ(bottomRight(), std::to_string(w) + "," + std::to_string(h)) << "one at the corner follows it";
 }
 
-TEST_F(SettingCommands, ToggleReanchorsAFrameThatWasDraggedAway)
+TEST_F(SettingCommands, TogglesKeepTheRememberedCornerInsideTheWorkArea)
+{
+    app.framePosition = Point{700, 500};
+    toggleNumbers(frame);
+    EXPECT_EQ(frameRect(),
+              std::to_string(700 - app.compactWidth) + "," + std::to_string(500 - app.compactHeight - 10) +
+                  " " + std::to_string(app.compactWidth) + "x" + std::to_string(app.compactHeight + 10));
+    toggleFunctionKeys(frame);
+    EXPECT_EQ(frameRect(), std::to_string(700 - app.compactWidth) + "," +
+                               std::to_string(500 - app.fullHeight - 10) + " " +
+                               std::to_string(app.compactWidth) + "x" + std::to_string(app.fullHeight + 10));
+    // Saved where no monitor is: the frame is kept wholly inside the work area of the nearest one.
+    app.framePosition = Point{-5000, -3000};
+    toggleNumbers(frame);
+    EXPECT_EQ(frameRect().substr(0, frameRect().find(' ')),
+              std::to_string(app.workArea.left) + "," + std::to_string(app.workArea.top));
+}
+
+TEST_F(SettingCommands, ToggleReanchorsAFrameMovedWithoutARememberedPlace)
 {
     SetWindowPos(frame, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     toggleNumbers(frame);

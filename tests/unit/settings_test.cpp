@@ -88,9 +88,10 @@ void loadFrom(const std::string& lines)
 }
 
 const std::vector<SettingsEntry> defaultFile = {
-    {"Parking X", "3000"},   {"Parking Y", "3000"},      {"Numbers", "Y"},   {"Phone", "N"},
-    {"Function keys", "N"},  {"Hardware Keyboard", "N"}, {"Size", "Medium"}, {"Closing allowed", "N"},
-    {"Switch allowed", "N"}, {"Key Repeat", "Y"},
+    {"Parking X", "3000"},   {"Parking Y", "3000"},      {"Numbers", "Y"},     {"Phone", "N"},
+    {"Function keys", "N"},  {"Hardware Keyboard", "N"}, {"Size", "Medium"},   {"Closing allowed", "N"},
+    {"Switch allowed", "N"}, {"Key Repeat", "Y"},        {"Click Sound", "N"}, {"Fade", "N"},
+    {"Position X", ""},      {"Position Y", ""},
 };
 
 const char* const sizeNames[] = {"Tiny", "Small", "Medium", "Large", "Huge"};
@@ -168,7 +169,7 @@ TEST_F(NoSettingsFile, LoadingDoesNotCreateTheFile)
     EXPECT_FALSE(settingsFileExists());
 }
 
-TEST_F(NoSettingsFile, TheFirstSaveWritesTheTenDefaultsInOrder)
+TEST_F(NoSettingsFile, TheFirstSaveWritesEveryDefaultInOrder)
 {
     loadSettings();
     saveSettings();
@@ -623,7 +624,7 @@ TEST_F(SettingsPerUser, TheWindowsDirectorysFileGivesTheStartingValuesAndIsNever
     saveSettings();
     EXPECT_EQ(readSettingsFile(windowsSettingsFilePath()), startingValues);
     const auto entries = settingsEntries();
-    EXPECT_EQ(entries.size(), 10u);
+    EXPECT_EQ(entries.size(), defaultFile.size());
     EXPECT_EQ(profileValue("Size"), "Huge");
     EXPECT_EQ(profileValue("Phone"), "Y");
     EXPECT_EQ(profileValue("Parking X"), "5");
@@ -697,5 +698,70 @@ TEST_F(SettingsPerUser, TheWindowsDirectorysClosingAllowedWinsOverTheUsers)
         EXPECT_EQ(app.closingAllowed, c.allowed) << c.windows << " " << c.user;
         app.closingAllowed = !c.allowed;
         EXPECT_EQ(closingAllowedNow(), c.allowed) << c.windows << " " << c.user;
+    }
+}
+
+namespace {
+
+std::string positionText(const std::optional<Point>& position)
+{
+    return position ? std::to_string(position->x) + "," + std::to_string(position->y) : "none";
+}
+
+} // namespace
+
+// Both coordinates as whole numbers, or no position at all.
+TEST_F(SettingsHandEdits, ThePositionIsReadOnlyWhenBothCoordinatesAreWholeNumbers)
+{
+    struct Case {
+        const char* x;
+        const char* y;
+        const char* position;
+    };
+    const Case cases[] = {
+        {"700", "600", "700,600"}, {"-1280", "900", "-1280,900"},
+        {"0", "-5", "0,-5"},       {"99999", "-99999", "99999,-99999"},
+        {"", "", "none"},          {"700", "", "none"},
+        {"", "600", "none"},       {"abc", "600", "none"},
+        {"700", "12a", "none"},    {"-", "600", "none"},
+        {"123456", "600", "none"}, {"+5", "600", "none"},
+        {"1.5", "2", "none"},      {"--5", "2", "none"},
+    };
+    for (const Case& c : cases) {
+        app.framePosition = Point{1, 1};
+        loadFrom(std::string("Position X=") + c.x + "\r\nPosition Y=" + c.y + "\r\n");
+        EXPECT_EQ(positionText(app.framePosition), c.position) << c.x << " " << c.y;
+    }
+}
+
+TEST_F(SettingsHandEdits, ClickSoundFadeAndThePositionAreWrittenAndReadBack)
+{
+    struct Case {
+        BYTE clickSound, fade;
+        std::optional<Point> position;
+        const char* file;
+    };
+    const Case cases[] = {
+        {1, 0, Point{-1280, 900}, "Y N -1280 900"},
+        {0, 1, std::nullopt, "N Y  "},
+    };
+    app.keySize = 3;
+    app.parkingX = app.parkingY = -1;
+    for (const Case& c : cases) {
+        app.clickSound = c.clickSound;
+        app.fade = c.fade;
+        app.framePosition = c.position;
+        saveSettings();
+        EXPECT_EQ(profileValue("Click Sound") + " " + profileValue("Fade") + " " +
+                      profileValue("Position X") + " " + profileValue("Position Y"),
+                  c.file);
+        fillWithNonDefaults();
+        app.clickSound = !c.clickSound;
+        app.fade = !c.fade;
+        app.framePosition = Point{1, 1};
+        loadSettings();
+        EXPECT_EQ(app.clickSound, c.clickSound) << c.file;
+        EXPECT_EQ(app.fade, c.fade) << c.file;
+        EXPECT_EQ(positionText(app.framePosition), positionText(c.position)) << c.file;
     }
 }
