@@ -1,4 +1,5 @@
-// Swallowing presses on the keyboard window and reporting them with their releases.
+// Swallowing presses on the keyboard window and the suggestion strip and reporting them with their releases;
+// reporting presses outside the keyboard to the strip.
 #include "hooklib/pointerhook.h"
 
 #include "hooklib/hookstate.h"
@@ -13,7 +14,7 @@ constexpr UINT keepAliveInterval = 1000;
 
 HHOOK pointerHook;
 UINT_PTR keepAliveTimer;
-// The keyboard window that took the latest swallowed press while its release is still to come.
+// The window (keyboard or strip) that took the latest swallowed press while its release is still to come.
 HWND pressedWindow;
 // The keyboard window whose release came while the hook was disabled; it hears of it at EnableHook.
 HWND owedRelease;
@@ -26,14 +27,14 @@ bool contains(HWND window, POINT point)
     return GetWindowRect(window, &rect) && PtInRect(&rect, point);
 }
 
-// The keyboard window as the screen shows it: inside it, inside the main window that clips it, and not
-// under any other window.
-bool showsKeyboardAt(POINT point)
+// The window as the screen shows it: inside it, inside the main window that clips it, and not under any other
+// window.
+bool showsAt(HWND window, POINT point)
 {
-    if (!contains(hook.keyboardWindow, point) || !contains(hook.mainWindow, point))
+    if (!window || !contains(window, point) || !contains(hook.mainWindow, point))
         return false;
     HWND hit = WindowFromPoint(point);
-    return hit == hook.keyboardWindow || IsChild(hook.keyboardWindow, hit);
+    return hit == window || IsChild(window, hit);
 }
 
 // The hook is given physical pixels, while the keyboard, aware of the system's scale only, sees a monitor
@@ -48,16 +49,28 @@ bool toKeyboardCoordinates(POINT& point)
     return !convert || convert(hook.keyboardWindow, &point);
 }
 
+// The strip stands beside the keyboard window in the main window, in the same coordinates.
 bool swallowPress(POINT point)
 {
-    if (!reportsWanted() || !toKeyboardCoordinates(point) || !showsKeyboardAt(point))
+    if (!reportsWanted() || !toKeyboardCoordinates(point))
+        return false;
+    HWND window = showsAt(hook.stripWindow, point) ? hook.stripWindow : hook.keyboardWindow;
+    if (!showsAt(window, point))
         return false;
     RECT rect;
-    GetWindowRect(hook.keyboardWindow, &rect);
+    GetWindowRect(window, &rect);
     // Posted, not sent: the platform drops a low-level hook that does not return at once.
-    PostMessageA(hook.keyboardWindow, MSG_KEY_PRESS, 0, MAKELPARAM(point.x - rect.left, point.y - rect.top));
-    pressedWindow = hook.keyboardWindow;
+    PostMessageA(window, MSG_KEY_PRESS, 0, MAKELPARAM(point.x - rect.left, point.y - rect.top));
+    pressedWindow = window;
     return true;
+}
+
+// The word being typed ends where the user presses elsewhere: the caret may move with it.
+void reportPressElsewhere(POINT point)
+{
+    if (reportsWanted() && hook.stripWindow && toKeyboardCoordinates(point) &&
+        !contains(hook.mainWindow, point))
+        PostMessageA(hook.stripWindow, MSG_POINTER_ELSEWHERE, 0, 0);
 }
 
 // Ends the swallowed press. The keyboard, which shows the key pressed until the release, hears of it: at
@@ -67,7 +80,7 @@ void endPress()
 {
     HWND window = pressedWindow;
     pressedWindow = nullptr;
-    if (reportsWanted() && window == hook.keyboardWindow)
+    if (reportsWanted() && takesPresses(window))
         PostMessageA(window, MSG_KEY_RELEASE, 0, 0);
     else
         owedRelease = window;
@@ -101,6 +114,8 @@ LRESULT CALLBACK pointerHookProc(int code, WPARAM wParam, LPARAM lParam)
             return 1;
         if (wParam == WM_LBUTTONUP && swallowRelease())
             return 1;
+        if (wParam == WM_LBUTTONDOWN || wParam == WM_RBUTTONDOWN || wParam == WM_MBUTTONDOWN)
+            reportPressElsewhere(event->pt);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -127,7 +142,7 @@ void removePointerHook()
 
 void reportOwedRelease()
 {
-    if (owedRelease && owedRelease == hook.keyboardWindow && reportsWanted())
+    if (takesPresses(owedRelease) && reportsWanted())
         PostMessageA(owedRelease, MSG_KEY_RELEASE, 0, 0);
     owedRelease = nullptr;
 }
