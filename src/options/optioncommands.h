@@ -9,6 +9,7 @@ void changeKeySize(HWND frame, int size);
 // Show or hide the number pad or the function-key row: the frame is re-sized, the panel is not rebuilt.
 void toggleNumbers(HWND frame);
 void toggleFunctionKeys(HWND frame);
+void toggleKeyRepeat();
 // The pad order; offered only while the pad is not in navigation mode.
 void selectPhoneLayout();
 void selectCalculatorLayout();

@@ -12,6 +12,7 @@
 #include "panel/target.h"
 #include "shell/appstate.h"
 #include "shell/message.h"
+#include "suggestions/typedword.h"
 
 namespace {
 
@@ -132,8 +133,9 @@ char characterOf(int keyId)
     return app.phoneLayout ? phonePadChars[i] : calculatorPadChars[i];
 }
 
-void endKeystroke()
+void endKeystroke(BYTE vk, char ch)
 {
+    trackKeystroke(vk, ch == noCharacter ? 0 : ch, latches.shiftLatch, latches.ctrlLatch, latches.altLatch);
     latches.shiftLatch = 0;
     latches.ctrlLatch = 0;
     latches.altLatch = 0;
@@ -191,7 +193,7 @@ void processKey(BYTE keyId)
         const SHORT scan = VkKeyScanA(ch);
         if (!typedByItsKey(scan, MapVirtualKeyA(LOBYTE(scan), MAPVK_VK_TO_CHAR))) {
             sendCharacter(ch, latches.ctrlLatch, latches.altLatch);
-            endKeystroke();
+            endKeystroke(0, ch);
             return;
         }
         vk = LOBYTE(scan);
@@ -200,7 +202,7 @@ void processKey(BYTE keyId)
     if (!app.hardwareKeyboard && vk >= 'A' && vk <= 'Z')
         latches.shiftLatch ^= latches.capsLatch;
     sendKeystroke(vk, latches.shiftLatch, latches.ctrlLatch, latches.altLatch);
-    endKeystroke();
+    endKeystroke(vk, ch);
 }
 
 void sendKeystroke(BYTE vk, bool shift, bool ctrl, bool alt)

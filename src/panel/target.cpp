@@ -4,6 +4,7 @@
 
 #include "panel/keystate.h"
 #include "shell/appstate.h"
+#include "suggestions/typedword.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ INT_PTR onFocusChange(HWND newWindow)
     if (newWindow == app.targetWindow)
         return TRUE;
     detach();
+    forgetTypedWord();
     app.targetWindow = newWindow;
     attachToTarget();
     return TRUE;

@@ -133,6 +133,7 @@ void loadSettings()
     app.closingAllowed = readFlag("Closing allowed", "N");
     app.switchAllowed = readFlag("Switch allowed", "N");
     app.keyRepeat = readFlag("Key Repeat", "Y");
+    app.wordSuggestions = readFlag("Word Suggestions", "N");
     app.parkingX = readParking("Parking X", app.screenWidth - GetSystemMetrics(SM_CXICON));
     app.parkingY = readParking("Parking Y", app.screenHeight - GetSystemMetrics(SM_CYICON));
     app.keySize = readSize();
@@ -154,6 +155,7 @@ void saveSettings()
     writeValue("Closing allowed", flagText(app.closingAllowed));
     writeValue("Switch allowed", flagText(app.switchAllowed));
     writeValue("Key Repeat", flagText(app.keyRepeat));
+    writeValue("Word Suggestions", flagText(app.wordSuggestions));
 }
 
 bool closingAllowedNow()

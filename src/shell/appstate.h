@@ -34,6 +34,7 @@ struct AppState {
     BYTE closingAllowed;
     BYTE switchAllowed;
     BYTE keyRepeat;
+    BYTE wordSuggestions;
     int parkingX;
     int parkingY;
     Point indicatorAnchors[3];

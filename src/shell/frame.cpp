@@ -14,6 +14,8 @@
 #include "settings/settings.h"
 #include "shell/message.h"
 #include "shell/pengestures.h"
+#include "suggestions/strip.h"
+#include "suggestions/typedword.h"
 
 namespace {
 
@@ -36,6 +38,7 @@ LRESULT onFrameCreate(HWND frame, const Message& msg)
     app.mainWindow = frame;
     app.keyboardPanel = createKeyboardPanel(frame);
     app.captionBar = createCaptionBar(frame);
+    createSuggestionStrip(frame);
     turnOffPenGestures(frame);
     placeFrame(frame);
     pumpPendingMessages();
@@ -61,6 +64,8 @@ LRESULT onFrameDestroy(HWND frame)
 
 LRESULT onFrameSize(HWND frame, const Message& msg)
 {
+    if (msg.wParam == SIZE_MINIMIZED)
+        forgetTypedWord();
     return defaultResult(frame, msg);
 }
 
@@ -214,12 +219,13 @@ void placeFrame(HWND frame)
     anchorFrame(frame);
     SetWindowPos(frame, HWND_TOPMOST, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
     layoutCaptionBar();
+    layoutStrip();
 }
 
 void anchorFrame(HWND frame)
 {
     const int width = visibleWidth();
-    const int height = visibleHeight() + captionBarHeight;
+    const int height = visibleHeight() + captionBarHeight + stripHeight();
     SetWindowPos(frame, nullptr, app.workArea.right - width, app.workArea.bottom - height, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }

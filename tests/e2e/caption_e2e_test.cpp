@@ -158,7 +158,7 @@ TEST_F(CaptionBarInUse, CloseInTheFrameMenuClosesTheKeyboardWhenTheSettingsFileA
     ASSERT_FALSE(rows[closeRow].grayed) << "Close";
     clickAt(centreOf(rows[closeRow]));
     EXPECT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
-    EXPECT_EQ(settingsEntries().size(), 10u) << "the settings are saved";
+    EXPECT_EQ(settingsEntries().size(), 11u) << "the settings are saved";
 }
 
 TEST_F(CaptionBarInUse, AltSpaceOpensTheFrameMenuWhileTheFrameHasTheFocus)
@@ -188,7 +188,7 @@ TEST_F(CaptionBarInUse, TheCloseButtonClosesTheKeyboardEvenWhenClosingIsNotAllow
     clickAt(centreOf(GetDlgItem(bar(), IDC_CAPTION_CLOSE)));
     EXPECT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
     const auto entries = settingsEntries();
-    EXPECT_EQ(entries.size(), 10u) << "the settings are saved";
+    EXPECT_EQ(entries.size(), 11u) << "the settings are saved";
     EXPECT_EQ(profileValue("Closing allowed"), "N");
 }
 

@@ -9,9 +9,9 @@
 namespace {
 
 const std::vector<SettingsEntry> defaultFile = {
-    {"Parking X", "3000"},   {"Parking Y", "3000"},      {"Numbers", "Y"},   {"Phone", "N"},
-    {"Function keys", "N"},  {"Hardware Keyboard", "N"}, {"Size", "Medium"}, {"Closing allowed", "N"},
-    {"Switch allowed", "N"}, {"Key Repeat", "Y"},
+    {"Parking X", "3000"},   {"Parking Y", "3000"},      {"Numbers", "Y"},          {"Phone", "N"},
+    {"Function keys", "N"},  {"Hardware Keyboard", "N"}, {"Size", "Medium"},        {"Closing allowed", "N"},
+    {"Switch allowed", "N"}, {"Key Repeat", "Y"},        {"Word Suggestions", "N"},
 };
 
 std::string valueOf(const std::vector<SettingsEntry>& entries, const std::string& key)
@@ -58,7 +58,7 @@ TEST_F(SettingsPersistence, AHandWrittenFileKeepsItsChoicesThroughARun)
     EXPECT_EQ(readSettingsFile(), text) << "nothing is written at start";
     ASSERT_EQ(closeKeyboard(keyboard, frame), 0u);
     const auto entries = settingsEntries();
-    EXPECT_EQ(entries.size(), 10u);
+    EXPECT_EQ(entries.size(), 11u);
     EXPECT_EQ(valueOf(entries, "Size"), "Huge");
     EXPECT_EQ(valueOf(entries, "Numbers"), "N");
     EXPECT_EQ(valueOf(entries, "Function keys"), "Y");
@@ -93,7 +93,7 @@ TEST_F(SettingsPersistence, ASecondStartReadsWhatTheFirstWroteThoughTheWindowsDi
     }
     const std::string written = readSettingsFile();
     const auto entries = settingsEntries(written);
-    EXPECT_EQ(entries.size(), 10u);
+    EXPECT_EQ(entries.size(), 11u);
     EXPECT_EQ(valueOf(entries, "Size"), "Huge");
     EXPECT_EQ(valueOf(entries, "Numbers"), "N");
     EXPECT_EQ(valueOf(entries, "Phone"), "Y");

@@ -109,11 +109,12 @@ protected:
 struct Labels {
     std::string numbers, functionKeys, padOrder;
     bool closeEnabled, padOrderEnabled;
+    std::string keyRepeat, suggestions;
 };
 
 } // namespace
 
-TEST(OptionsTemplate, HoldsTwelvePushButtonsInTemplateOrder)
+TEST(OptionsTemplate, HoldsFourteenPushButtonsInTemplateOrder)
 {
     const DialogTemplate dialog = readDialogTemplate(GetModuleHandleA(nullptr), "Option_Dialog");
     ASSERT_TRUE(dialog.found);
@@ -122,7 +123,7 @@ TEST(OptionsTemplate, HoldsTwelvePushButtonsInTemplateOrder)
     EXPECT_EQ(dialog.x, 25);
     EXPECT_EQ(dialog.y, 19);
     EXPECT_EQ(dialog.cx, 148);
-    EXPECT_EQ(dialog.cy, 104);
+    EXPECT_EQ(dialog.cy, 136);
     EXPECT_EQ(dialog.title, optionsTitle);
     EXPECT_EQ(dialog.pointSize, 8);
     EXPECT_EQ(dialog.faceName, "System");
@@ -134,15 +135,16 @@ TEST(OptionsTemplate, HoldsTwelvePushButtonsInTemplateOrder)
         int x, y;
     };
     const Expected expected[] = {
-        {110, "Cancel", 75, 87},       {101, "Tiny Size", 3, 3},
-        {102, "Small Size", 3, 19},    {103, "Medium Size", 3, 35},
-        {104, "Large Size", 3, 51},    {105, "Finger Size", 3, 67},
-        {106, "Phone Layout", 75, 3},  {107, "Minimize Keyboard", 75, 51},
-        {108, "Show Numbers", 75, 19}, {109, "Show Function Keys", 75, 35},
-        {111, "Help", 3, 87},          {112, "Close Keyboard", 75, 67},
+        {110, "Cancel", 75, 119},       {101, "Tiny Size", 3, 3},
+        {102, "Small Size", 3, 19},     {103, "Medium Size", 3, 35},
+        {104, "Large Size", 3, 51},     {105, "Finger Size", 3, 67},
+        {106, "Phone Layout", 75, 3},   {107, "Minimize Keyboard", 75, 51},
+        {108, "Show Numbers", 75, 19},  {109, "Show Function Keys", 75, 35},
+        {111, "Help", 3, 119},          {112, "Close Keyboard", 75, 67},
+        {113, "Key Repeat Off", 3, 87}, {114, "Show Suggestions", 75, 87},
     };
-    ASSERT_EQ(dialog.items.size(), 12u);
-    for (int i = 0; i < 12; ++i) {
+    ASSERT_EQ(dialog.items.size(), 14u);
+    for (int i = 0; i < 14; ++i) {
         const DialogItem& item = dialog.items[i];
         EXPECT_EQ(item.id, expected[i].id) << i;
         EXPECT_EQ(nameOf(item.text), expected[i].text) << i;
@@ -179,9 +181,9 @@ TEST_F(OptionsDialog, IsCentredOnTheScreenWithItsTemplateSize)
     const int height = r.bottom - r.top;
     EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
     EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-    // 148 x 104 dialog units in the 8-point "System" font, whose base units are whole pixels here.
+    // 148 x 136 dialog units in the 8-point "System" font, whose base units are whole pixels here.
     EXPECT_GT(client.right, 148);
-    EXPECT_GT(client.bottom, 104);
+    EXPECT_GT(client.bottom, 136);
 }
 
 TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
@@ -191,6 +193,8 @@ TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
         app.showFunctionKeys = combination >> 1 & 1;
         app.phoneLayout = combination >> 2 & 1;
         app.navModeMirror = combination >> 3 & 1;
+        app.keyRepeat = combination & 1;
+        app.wordSuggestions = combination >> 2 & 1;
         const bool closing = combination >> 4 & 1;
         allowClosing(closing ? "Y" : "N");
         SCOPED_TRACE("numbers " + std::to_string(app.showNumbers) + ", function keys " +
@@ -200,9 +204,10 @@ TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
         Labels seen{};
         runAndClick(
             [&](HWND dialog) {
-                seen = Labels{itemText(dialog, IDC_SHOW_NUMBERS), itemText(dialog, IDC_SHOW_FUNCTION_KEYS),
-                              itemText(dialog, IDC_PAD_ORDER), itemEnabled(dialog, IDC_CLOSE_KEYBOARD),
-                              itemEnabled(dialog, IDC_PAD_ORDER)};
+                seen = Labels{itemText(dialog, IDC_SHOW_NUMBERS),    itemText(dialog, IDC_SHOW_FUNCTION_KEYS),
+                              itemText(dialog, IDC_PAD_ORDER),       itemEnabled(dialog, IDC_CLOSE_KEYBOARD),
+                              itemEnabled(dialog, IDC_PAD_ORDER),    itemText(dialog, IDC_KEY_REPEAT),
+                              itemText(dialog, IDC_WORD_SUGGESTIONS)};
             },
             IDC_CANCEL_OPTIONS);
         EXPECT_EQ(seen.numbers, app.showNumbers ? "Hide Numbers" : "Show Numbers");
@@ -210,6 +215,8 @@ TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
         EXPECT_EQ(seen.padOrder, app.phoneLayout ? "Calculator Layout" : "Phone Layout");
         EXPECT_EQ(seen.closeEnabled, closing);
         EXPECT_EQ(seen.padOrderEnabled, !app.navModeMirror);
+        EXPECT_EQ(seen.keyRepeat, app.keyRepeat ? "Key Repeat Off" : "Key Repeat On");
+        EXPECT_EQ(seen.suggestions, app.wordSuggestions ? "Hide Suggestions" : "Show Suggestions");
         EXPECT_EQ(app.closingAllowed, closing) << "the file was read afresh";
     }
 }
@@ -231,7 +238,7 @@ TEST_F(OptionsDialog, OtherButtonsKeepTheirTemplateTexts)
 
 TEST_F(OptionsDialog, EveryClickEndsTheDialogWithTheButtonsId)
 {
-    for (int id = IDC_TINY_SIZE; id <= IDC_CLOSE_KEYBOARD; ++id)
+    for (int id = IDC_TINY_SIZE; id <= IDC_WORD_SUGGESTIONS; ++id)
         EXPECT_EQ(runAndClick([](HWND) {}, id), id);
 }
 
