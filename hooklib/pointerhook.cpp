@@ -38,18 +38,17 @@ bool showsAt(HWND window, POINT point)
 }
 
 // The hook is given physical pixels, while the keyboard, aware of the system's scale only, sees a monitor
-// of another scale in scaled ones: the point is taken to the keyboard window's own coordinates where the
-// platform can (Windows 8.1 and later), and is used as it is elsewhere. False when the platform finds
-// the point outside the keyboard window.
+// of another scale in scaled ones: the point is taken to the keyboard's own coordinates where the platform
+// can (Windows 8.1 and later), and is used as it is elsewhere. False when the platform finds the point
+// outside the main window, which holds the keyboard window and the strip.
 bool toKeyboardCoordinates(POINT& point)
 {
     using Convert = BOOL(WINAPI*)(HWND, POINT*);
     static const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleA("user32.dll"), "PhysicalToLogicalPointForPerMonitorDPI")));
-    return !convert || convert(hook.keyboardWindow, &point);
+    return !convert || convert(hook.mainWindow, &point);
 }
 
-// The strip stands beside the keyboard window in the main window, in the same coordinates.
 bool swallowPress(POINT point)
 {
     if (!reportsWanted() || !toKeyboardCoordinates(point))
@@ -68,8 +67,8 @@ bool swallowPress(POINT point)
 // The word being typed ends where the user presses elsewhere: the caret may move with it.
 void reportPressElsewhere(POINT point)
 {
-    if (reportsWanted() && hook.stripWindow && toKeyboardCoordinates(point) &&
-        !contains(hook.mainWindow, point))
+    if (reportsWanted() && hook.stripWindow &&
+        !(toKeyboardCoordinates(point) && contains(hook.mainWindow, point)))
         PostMessageA(hook.stripWindow, MSG_POINTER_ELSEWHERE, 0, 0);
 }
 

@@ -191,8 +191,10 @@ int stripHeight()
 void layoutStrip()
 {
     forgetTypedWord();
+    RECT frame;
+    GetClientRect(app.mainWindow, &frame);
     if (strip)
-        MoveWindow(strip, 0, captionBarHeight, visibleWidth(), stripHeight(), TRUE);
+        MoveWindow(strip, 0, captionBarHeight, frame.right, stripHeight(), TRUE);
     MoveWindow(app.keyboardPanel, 0, captionBarHeight + stripHeight(), app.fullWidth, app.fullHeight, TRUE);
 }
 
