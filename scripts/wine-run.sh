@@ -12,7 +12,7 @@ mkdir -p "$root"
 make_template() {
     [ -f "$template/.ready" ] && return
     rm -rf "$template"
-    make_prefix "$template"
+    make_prefix "$template" || exit 1
     # Without a window manager Wine stalls ~2 s whenever an active window hides; unmanaged windows do not.
     WINEPREFIX="$template" "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     WINEPREFIX="$template" "$wineserver" -w
@@ -20,7 +20,7 @@ make_template() {
 }
 export -f make_template make_prefix
 export template wine wineserver
-flock "$root/template.lock" bash -c make_template
+flock "$root/template.lock" bash -c make_template || exit 1
 
 prefix=$(mktemp -d "$root/run.XXXXXX")
 big=(drive_c/windows/system32 drive_c/windows/syswow64 drive_c/windows/winsxs)

@@ -2,8 +2,8 @@
 #include "support/keyrecord.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
+
+#include "support/journalfollower.h"
 
 namespace {
 
@@ -59,25 +59,21 @@ KeyLines takeRecordedKeys()
 KeyLines journalLines(const std::string& path)
 {
     KeyLines lines;
-    std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream fields(line);
-        std::string kind, code;
-        if (fields >> kind >> code)
-            lines.push_back(kind + ' ' + code.substr(0, code.find('/')));
-    }
+    for (const JournalLine& line : JournalFollower(path).newLines())
+        lines.push_back(keyLine(line.kind.c_str(), line.code));
     return lines;
 }
 
 KeyLines journalScanCodes(const std::string& path)
 {
     KeyLines lines;
-    std::ifstream in(path);
-    std::string kind, code, time;
-    while (in >> kind >> code >> time)
-        if (kind != "char" && kind != "syschar")
-            lines.push_back(kind + ' ' + code.replace(code.find('/'), 1, " "));
+    for (const JournalLine& line : JournalFollower(path).newLines()) {
+        if (line.kind == "char" || line.kind == "syschar")
+            continue;
+        char scanCode[8];
+        snprintf(scanCode, sizeof scanCode, " %04X", line.scanCode);
+        lines.push_back(keyLine(line.kind.c_str(), line.code) + scanCode);
+    }
     return lines;
 }
 
