@@ -1,6 +1,8 @@
 // UTF-8, case and accent folding over the Latin letters of the word lists' languages.
 #include "words/folding.h"
 
+#include <algorithm>
+
 namespace {
 
 // The base letter of U+00C0..U+017F, small; '*' where the character is no letter, '+' where it is spelt
@@ -101,7 +103,12 @@ std::u32string decodeUtf8(const std::string& text)
 
 bool validUtf8(const std::string& text)
 {
-    return text.empty() || !decodeUtf8(text).empty();
+    size_t i = 0;
+    char32_t c = 0;
+    while (i < text.size())
+        if (!decodeOne(text, i, c))
+            return false;
+    return true;
 }
 
 std::string encodeUtf8(const std::u32string& text)
@@ -161,6 +168,14 @@ char32_t upperOf(char32_t c)
 
 std::string foldWord(const std::string& word)
 {
+    // Most words of most lists are plain ASCII letters: those are only put in small letters.
+    if (std::all_of(word.begin(), word.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        std::string folded = word;
+        for (char& c : folded)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        return folded;
+    }
     std::string folded;
     for (char32_t c : decodeUtf8(word)) {
         const char32_t small = lowerOf(c);

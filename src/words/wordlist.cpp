@@ -2,9 +2,7 @@
 #include "words/wordlist.h"
 
 #include <algorithm>
-#include <cstring>
 #include <fstream>
-#include <sstream>
 
 #include "words/folding.h"
 
@@ -12,13 +10,6 @@ namespace {
 
 constexpr size_t longestWord = 32;
 constexpr std::uint32_t inFolded = 0x80000000u;
-
-std::string_view lineAt(const std::string& block, size_t start)
-{
-    const char* begin = block.data() + start;
-    return std::string_view(begin,
-                            static_cast<const char*>(std::memchr(begin, '\n', block.size() - start)) - begin);
-}
 
 std::string_view trimmed(std::string_view line)
 {
@@ -32,6 +23,7 @@ void addWord(WordList& list, const std::string& word)
 {
     const std::string folded = foldWord(word);
     list.wordStart.push_back(static_cast<std::uint32_t>(list.words.size()));
+    list.foldedLength.push_back(static_cast<std::uint8_t>(folded.size()));
     if (folded == word) {
         list.foldedStart.push_back(list.wordStart.back());
     } else {
@@ -44,17 +36,29 @@ void addWord(WordList& list, const std::string& word)
 // Ranks with the same folded form keep their order, the better rank first.
 void sortByFold(WordList& list)
 {
-    list.byFold.resize(list.wordStart.size());
+    list.byFold.resize(wordCount(list));
     for (std::uint32_t rank = 0; rank < list.byFold.size(); ++rank)
         list.byFold[rank] = rank;
-    std::stable_sort(list.byFold.begin(), list.byFold.end(),
-                     [&](std::uint32_t a, std::uint32_t b) { return foldedAt(list, a) < foldedAt(list, b); });
+    std::sort(list.byFold.begin(), list.byFold.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const std::string_view foldedA = foldedAt(list, a);
+        const std::string_view foldedB = foldedAt(list, b);
+        return foldedA != foldedB ? foldedA < foldedB : a < b;
+    });
+}
+
+bool isAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 } // namespace
 
+// Plain ASCII words, most of every list, are checked without decoding.
 bool isWord(const std::string& word)
 {
+    if (std::all_of(word.begin(), word.end(), [](char c) { return isAsciiLetter(c) || c == '\''; }))
+        return !word.empty() && word.size() <= longestWord && isAsciiLetter(word.front()) &&
+               isAsciiLetter(word.back());
     const std::u32string letters = decodeUtf8(word);
     if (letters.empty() || letters.size() > longestWord || !isLetter(letters.front()) ||
         !isLetter(letters.back()))
@@ -67,6 +71,11 @@ WordList parseWordList(const std::string& text)
     WordList list;
     if (!validUtf8(text))
         return list;
+    const auto lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    list.words.reserve(text.size());
+    list.wordStart.reserve(lines + 1);
+    list.foldedStart.reserve(lines);
+    list.foldedLength.reserve(lines);
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
@@ -77,17 +86,23 @@ WordList parseWordList(const std::string& text)
             addWord(list, word);
         start = end + 1;
     }
+    list.wordStart.push_back(static_cast<std::uint32_t>(list.words.size()));
     sortByFold(list);
     return list;
 }
 
+// Read in one piece: the lists are large, and the memory they take is counted.
 std::string readWholeFile(const std::filesystem::path& file, bool& readable)
 {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    readable = in.good() || in.eof();
-    return readable ? content.str() : "";
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    std::string content;
+    if (in) {
+        content.resize(static_cast<size_t>(in.tellg()));
+        in.seekg(0);
+        in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    }
+    readable = in.good();
+    return readable ? content : "";
 }
 
 WordList loadWordList(const std::filesystem::path& file)
@@ -99,18 +114,21 @@ WordList loadWordList(const std::filesystem::path& file)
 
 size_t wordCount(const WordList& list)
 {
-    return list.wordStart.size();
+    return list.wordStart.empty() ? 0 : list.wordStart.size() - 1;
 }
 
+// Each word is followed by its newline.
 std::string_view wordAt(const WordList& list, size_t rank)
 {
-    return lineAt(list.words, list.wordStart[rank]);
+    return std::string_view(list.words)
+        .substr(list.wordStart[rank], list.wordStart[rank + 1] - list.wordStart[rank] - 1);
 }
 
 std::string_view foldedAt(const WordList& list, size_t rank)
 {
     const std::uint32_t start = list.foldedStart[rank];
-    return start & inFolded ? lineAt(list.foldedWords, start & ~inFolded) : lineAt(list.words, start);
+    const std::string& block = start & inFolded ? list.foldedWords : list.words;
+    return std::string_view(block).substr(start & ~inFolded, list.foldedLength[rank]);
 }
 
 // 0xFF never occurs in UTF-8, so every word with the prefix sorts before the prefix followed by it.

@@ -14,10 +14,12 @@ struct WordList {
     std::string words;
     // The folded forms that differ from their word, each followed by a newline.
     std::string foldedWords;
-    // By rank: where the word starts in words.
+    // By rank: where the word starts in words; one more entry marks the end.
     std::vector<std::uint32_t> wordStart;
     // By rank: where the folded form starts, in foldedWords when the top bit is set, else in words.
     std::vector<std::uint32_t> foldedStart;
+    // By rank: the length of the folded form.
+    std::vector<std::uint8_t> foldedLength;
     // The ranks sorted by folded form, so that the words with one start stand together.
     std::vector<std::uint32_t> byFold;
 };
