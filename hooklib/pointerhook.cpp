@@ -49,7 +49,9 @@ bool toKeyboardCoordinates(POINT& point)
     return !convert || convert(hook.mainWindow, &point);
 }
 
-bool swallowPress(POINT point)
+// The press carries the time of its input event, which ties it to the click the platform delivers to the
+// key directly when this hook was too slow: the keyboard takes each click once.
+bool swallowPress(POINT point, DWORD time)
 {
     if (!reportsWanted() || !toKeyboardCoordinates(point))
         return false;
@@ -59,7 +61,7 @@ bool swallowPress(POINT point)
     RECT rect;
     GetWindowRect(window, &rect);
     // Posted, not sent: the platform drops a low-level hook that does not return at once.
-    PostMessageA(window, MSG_KEY_PRESS, 0, MAKELPARAM(point.x - rect.left, point.y - rect.top));
+    PostMessageA(window, MSG_KEY_PRESS, time, MAKELPARAM(point.x - rect.left, point.y - rect.top));
     pressedWindow = window;
     return true;
 }
@@ -98,18 +100,18 @@ bool swallowRelease()
 // A release that never reached the hook (a secure desktop came up while the pen was down, or the platform
 // skipped the hook) is owed no longer once the next press comes: the release after that press belongs to it,
 // and swallowing it would leave a button held down in another application.
-bool swallowPressAfterAnyLostRelease(POINT point)
+bool swallowPressAfterAnyLostRelease(POINT point, DWORD time)
 {
     if (pressedWindow)
         endPress();
-    return swallowPress(point);
+    return swallowPress(point, time);
 }
 
 LRESULT CALLBACK pointerHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HC_ACTION) {
         const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
-        if (wParam == WM_LBUTTONDOWN && swallowPressAfterAnyLostRelease(event->pt))
+        if (wParam == WM_LBUTTONDOWN && swallowPressAfterAnyLostRelease(event->pt, event->time))
             return 1;
         if (wParam == WM_LBUTTONUP && swallowRelease())
             return 1;

@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-// Sent to the keyboard window: lParam = x | (y << 16), pixels from the window's top-left corner.
+// Sent to the keyboard window: lParam = x | (y << 16), pixels from the window's top-left corner; wParam of a
+// press is the time of its input event (0 when unknown).
 constexpr UINT MSG_KEY_PRESS = 0x0A01;
 constexpr UINT MSG_KEY_RELEASE = 0x0A02;
 // wParam is the window that now holds the input focus.

@@ -12,6 +12,7 @@
 #include "shell/fatal.h"
 #include "shell/frame.h"
 #include "shell/message.h"
+#include "shell/pengestures.h"
 
 namespace {
 
@@ -40,8 +41,9 @@ INT_PTR onCaptionInit(HWND bar)
     return FALSE;
 }
 
-INT_PTR onCaptionDestroy()
+INT_PTR onCaptionDestroy(HWND bar)
 {
+    forgetPenGestures(bar);
     DeleteObject(captionBrush);
     for (HWND control : {captionMenuButton, captionMinimizeButton, captionCloseButton, captionTitle})
         if (control)
@@ -69,7 +71,7 @@ INT_PTR onCaptionColor()
 INT_PTR onCaptionButtonDown()
 {
     SendMessageA(app.mainWindow, WM_SYSCOMMAND, dragByCaption, 0);
-    focusTarget();
+    returnFocus();
     return TRUE;
 }
 
@@ -84,7 +86,7 @@ INT_PTR onCaptionCommand(const Message& msg)
     case IDC_CAPTION_CLOSE: DestroyWindow(app.mainWindow); break;
     default: return FALSE;
     }
-    focusTarget();
+    returnFocus();
     return TRUE;
 }
 
@@ -95,7 +97,15 @@ HWND createCaptionBar(HWND frame)
     HWND bar = CreateDialogParamA(GetModuleHandleA(nullptr), "SmallCaption_dialog", frame, captionBarProc, 0);
     if (!bar)
         fatalError(fatalCaptionFailed);
+    turnOffPenGestures(bar);
     return bar;
+}
+
+// The background and the title drag the frame, the menu button opens the frame menu; the platform's buttons
+// also want their top-level window active while they are pressed.
+bool isCaptionGrip(HWND window)
+{
+    return window && (window == app.captionBar || IsChild(app.captionBar, window));
 }
 
 void layoutCaptionBar()
@@ -128,7 +138,7 @@ INT_PTR CALLBACK captionBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lP
     const Message msg{message, wParam, lParam};
     switch (message) {
     case WM_INITDIALOG: return onCaptionInit(bar);
-    case WM_DESTROY: return onCaptionDestroy();
+    case WM_DESTROY: return onCaptionDestroy(bar);
     case WM_DRAWITEM: return onCaptionDrawItem(bar, msg);
     case WM_CTLCOLORDLG: return onCaptionColor();
     case WM_LBUTTONDOWN: return onCaptionButtonDown();

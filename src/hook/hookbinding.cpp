@@ -94,6 +94,14 @@ void activateHook(HWND frame)
     EnableHook();
 }
 
+// The platform removes a low-level hook that once took too long without telling anyone; setting it afresh
+// is harmless when it was still there.
+void renewHook()
+{
+    RemoveHook();
+    activateHook(app.mainWindow);
+}
+
 void InstallHook()
 {
     if (entries.installHook)

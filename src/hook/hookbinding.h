@@ -6,6 +6,8 @@
 void loadHookLibrary();
 void freeHookLibrary();
 void activateHook(HWND frame);
+// Removes the hook and activates it again for the frame in app.mainWindow.
+void renewHook();
 
 // Each does nothing while the library is not loaded.
 void InstallHook();

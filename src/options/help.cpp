@@ -1,6 +1,7 @@
 // Help: the help file is looked for in the program's own directory, whatever the current directory is.
 #include "options/help.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 namespace {
@@ -9,6 +10,31 @@ bool isFile(const std::string& path)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// ShellExecuteEx may hand the page over through COM, which its contract asks the calling thread to have
+// initialised. Only the program that opens the page may take the foreground: the one started, where the
+// platform names it, or else whichever takes the page.
+bool openPage(HWND frame, const std::string& page)
+{
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    info.hwnd = frame;
+    info.lpVerb = "open";
+    info.lpFile = page.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    const bool opened = ShellExecuteExA(&info);
+    if (info.hProcess) {
+        AllowSetForegroundWindow(GetProcessId(info.hProcess));
+        CloseHandle(info.hProcess);
+    } else if (opened) {
+        AllowSetForegroundWindow(ASFW_ANY);
+    }
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return opened;
 }
 
 } // namespace
@@ -38,9 +64,8 @@ void showHelp(HWND frame)
         WinHelpA(frame, helpFile.c_str(), HELP_CONTENTS, 0);
         return;
     }
-    // The options dialog has just made this the foreground process; a browser that is already running
-    // comes to the front only when this process lets it.
-    AllowSetForegroundWindow(ASFW_ANY);
-    ShellExecuteA(frame, "open", fileBeside(moduleName, length, guidePageName).c_str(), nullptr, nullptr,
-                  SW_SHOWNORMAL);
+    const std::string page = fileBeside(moduleName, length, guidePageName);
+    if (!openPage(frame, page))
+        MessageBoxA(frame, ("The help page could not be opened:\r\n" + page).c_str(), "Tilfay Keyboard",
+                    MB_OK | MB_ICONWARNING);
 }

@@ -71,6 +71,8 @@ LRESULT onShowOptions(HWND frame)
     if (isSizeCommand(command))
         activateHook(frame);
     EnableHook();
-    focusTarget();
+    // The help that has just opened takes the foreground itself.
+    if (command != IDC_SHOW_HELP)
+        returnFocus();
     return 0;
 }

@@ -4,8 +4,8 @@
 #include "panel/directpress.h"
 
 #include "hook/hookbinding.h"
-#include "panel/keyprocess.h"
 #include "shell/appstate.h"
+#include "shell/message.h"
 
 namespace {
 
@@ -14,16 +14,36 @@ bool isForPanel(HWND window)
     return app.keyboardPanel && (window == app.keyboardPanel || IsChild(app.keyboardPanel, window));
 }
 
-void pressDirectly(POINT screen)
+// The panel's window procedure stays the one entry point for a press, as if the hook had reported it. The
+// panel holds the mouse capture until the release, so that a pen sliding off the key still releases it.
+void pressDirectly(const MSG& msg)
 {
+    SetCapture(app.keyboardPanel);
+    const POINT screen = msg.pt;
     RECT panel;
     GetWindowRect(app.keyboardPanel, &panel);
-    onKeyPress(MAKELPARAM(screen.x - panel.left, screen.y - panel.top));
-    RemoveHook();
-    activateHook(app.mainWindow);
+    SendMessageA(app.keyboardPanel, MSG_KEY_PRESS, msg.time,
+                 MAKELPARAM(screen.x - panel.left, screen.y - panel.top));
+    renewHook();
+}
+
+// Releasing the capture makes the release, through the panel's loss of it.
+void releaseDirectly()
+{
+    if (GetCapture() == app.keyboardPanel)
+        ReleaseCapture();
+    else
+        SendMessageA(app.keyboardPanel, MSG_KEY_RELEASE, 0, 0);
 }
 
 } // namespace
+
+// Only a direct press gives the panel the capture; whoever takes it away ends that press.
+INT_PTR onPanelCaptureLost()
+{
+    SendMessageA(app.keyboardPanel, MSG_KEY_RELEASE, 0, 0);
+    return TRUE;
+}
 
 bool takeDirectPress(const MSG& msg)
 {
@@ -31,8 +51,8 @@ bool takeDirectPress(const MSG& msg)
         return false;
     switch (msg.message) {
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: pressDirectly(msg.pt); return true;
-    case WM_LBUTTONUP: onKeyRelease(); return true;
+    case WM_LBUTTONDBLCLK: pressDirectly(msg); return true;
+    case WM_LBUTTONUP: releaseDirectly(); return true;
     default: return false;
     }
 }

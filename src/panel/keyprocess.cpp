@@ -1,27 +1,17 @@
-// Key processing. The keystroke goes out at the press; the release ends its repeat and restores the key's
-// look and the lights.
+// Key processing: a key id and the latches to type it with become one keystroke, a latch or a mode change.
 #include "panel/keyprocess.h"
 
 #include "hook/hookbinding.h"
 #include "panel/captions.h"
 #include "panel/fonts.h"
-#include "panel/hittest.h"
-#include "panel/keyrepeat.h"
 #include "panel/keystate.h"
 #include "panel/keytables.h"
-#include "panel/target.h"
 #include "shell/appstate.h"
-#include "shell/message.h"
 #include "suggestions/typedword.h"
 
 namespace {
 
 constexpr char noCharacter = ' ';
-
-void showKeyPressed(int keyId, bool pressed)
-{
-    SendDlgItemMessageA(app.keyboardPanel, keyId, BM_SETSTATE, pressed, 0);
-}
 
 // The navigation keys share their scan codes with the number pad's keys; only the extended flag tells
 // them apart. Not every platform marks them as extended, so they are named here.
@@ -111,31 +101,32 @@ bool isPadKey(int keyId)
     return keyId >= firstPadKey && keyId <= lastPadKey;
 }
 
-BYTE virtualKeyOf(int keyId)
+BYTE virtualKeyOf(int keyId, bool nav)
 {
     BYTE vk = virtualKeyOfKey[keyId];
-    if (vk == 0 && latches.navLatch && isPadKey(keyId))
+    if (vk == 0 && nav && isPadKey(keyId))
         vk = navVirtualKeys[keyId - firstPadKey];
     if (vk == 0 && keyId == delKey)
-        vk = latches.navLatch ? VK_INSERT : VK_DELETE;
+        vk = nav ? VK_INSERT : VK_DELETE;
     return vk;
 }
 
-char characterOf(int keyId)
+char characterOf(int keyId, bool nav)
 {
     if (keyId >= firstPunctuationKey && keyId <= lastPunctuationKey)
         return punctuationChars[keyId - firstPunctuationKey];
     if (!isPadKey(keyId))
         return noCharacter;
     const int i = keyId - firstPadKey;
-    if (latches.navLatch)
+    if (nav)
         return navPadChars[i];
     return app.phoneLayout ? phonePadChars[i] : calculatorPadChars[i];
 }
 
-void endKeystroke(BYTE vk, char ch)
+// The keystroke went out with the latches in use.
+void endKeystroke(BYTE vk, char ch, const ModifierLatches& use)
 {
-    trackKeystroke(vk, ch == noCharacter ? 0 : ch, latches.shiftLatch, latches.ctrlLatch, latches.altLatch);
+    trackKeystroke(vk, ch == noCharacter ? 0 : ch, use.shiftLatch, use.ctrlLatch, use.altLatch);
     latches.shiftLatch = 0;
     latches.ctrlLatch = 0;
     latches.altLatch = 0;
@@ -144,40 +135,9 @@ void endKeystroke(BYTE vk, char ch)
 
 } // namespace
 
-INT_PTR onKeyPress(LPARAM lParam)
-{
-    stopKeyRepeat();
-    const int x = LOWORD(lParam);
-    const int y = HIWORD(lParam);
-    lastKeyId = keyAt(x, y);
-    if (lastKeyId == 0)
-        return TRUE;
-    showKeyPressed(lastKeyId, true);
-    if (lastKeyId == menuKey)
-        PostMessageA(app.mainWindow, MSG_SHOW_OPTIONS, 0, 0);
-    else if (IsWindow(app.targetWindow)) {
-        attachToTarget();
-        processHeldKey(static_cast<BYTE>(lastKeyId));
-    } else
-        PostMessageA(app.mainWindow, MSG_NO_TARGET, 0, 0);
-    return TRUE;
-}
-
-// A latch key's light shows the latch as its press left it.
-INT_PTR onKeyRelease()
-{
-    stopKeyRepeat();
-    showKeyPressed(lastKeyId, false);
-    if (lastKeyId == shiftKey)
-        showShiftIndicator(latches.shiftLatch);
-    else if (lastKeyId == ctrlKey)
-        showCtrlIndicator(latches.ctrlLatch);
-    else if (lastKeyId == altKey)
-        showAltIndicator(latches.altLatch);
-    return TRUE;
-}
-
-void processKey(BYTE keyId)
+// The latch keys toggle the latches themselves; every other key is typed with the latches given, and a
+// keystroke then clears the one-shot latches whichever were given.
+void processKey(BYTE keyId, ModifierLatches use)
 {
     if (keyId < firstLetterKey || keyId > highestKeyId || !app.targetWindow)
         return;
@@ -185,24 +145,24 @@ void processKey(BYTE keyId)
         toggleNavigation();
         return;
     }
-    BYTE vk = virtualKeyOf(keyId);
-    const char ch = vk ? noCharacter : characterOf(keyId);
+    BYTE vk = virtualKeyOf(keyId, use.navLatch);
+    const char ch = vk ? noCharacter : characterOf(keyId, use.navLatch);
     if (toggleLatch(vk))
         return;
     if (ch != noCharacter) {
         const SHORT scan = VkKeyScanA(ch);
         if (!typedByItsKey(scan, MapVirtualKeyA(LOBYTE(scan), MAPVK_VK_TO_CHAR))) {
-            sendCharacter(ch, latches.ctrlLatch, latches.altLatch);
-            endKeystroke(0, ch);
+            sendCharacter(ch, use.ctrlLatch, use.altLatch);
+            endKeystroke(0, ch, use);
             return;
         }
         vk = LOBYTE(scan);
-        latches.shiftLatch = HIBYTE(scan) & 1;
+        use.shiftLatch = HIBYTE(scan) & 1;
     }
     if (!app.hardwareKeyboard && vk >= 'A' && vk <= 'Z')
-        latches.shiftLatch ^= latches.capsLatch;
-    sendKeystroke(vk, latches.shiftLatch, latches.ctrlLatch, latches.altLatch);
-    endKeystroke(vk, ch);
+        use.shiftLatch ^= use.capsLatch;
+    sendKeystroke(vk, use.shiftLatch, use.ctrlLatch, use.altLatch);
+    endKeystroke(vk, ch, use);
 }
 
 void sendKeystroke(BYTE vk, bool shift, bool ctrl, bool alt)

@@ -3,9 +3,11 @@
 
 #include <windows.h>
 
-INT_PTR onKeyPress(LPARAM lParam);
-INT_PTR onKeyRelease();
-void processKey(BYTE keyId);
+#include "shell/appstate.h"
+
+// Types keyId with the shift, ctrl, alt, caps and navigation latches of use; the latch and mode keys toggle
+// the keyboard's own latches instead.
+void processKey(BYTE keyId, ModifierLatches use);
 void sendKeystroke(BYTE vk, bool shift, bool ctrl, bool alt);
 // Whether the active layout types a character by its key, given VkKeyScanA's answer for it and
 // MapVirtualKeyA(vk, MAPVK_VK_TO_CHAR) for that key; otherwise the character goes out by sendCharacter.

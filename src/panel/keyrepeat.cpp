@@ -18,6 +18,8 @@ constexpr UINT slowestDelay = 3;
 constexpr UINT fastestSpeed = 31;
 constexpr double slowestRate = 2.5;
 constexpr double fastestRate = 30.0;
+// However the press went on, no key types on its own for longer than this.
+constexpr DWORD longestRepeat = 60000;
 
 struct KeyRepeat {
     // 0 while no key repeats.
@@ -25,6 +27,7 @@ struct KeyRepeat {
     ModifierLatches found;
     HWND target;
     UINT interval;
+    DWORD started;
     bool buttonSeenDown;
 };
 
@@ -85,20 +88,38 @@ bool keyboardShown()
     return IsWindowVisible(app.mainWindow) && !IsIconic(app.mainWindow);
 }
 
-bool pressGoesOn()
+// The foreground window is none while another desktop (a UAC prompt, Ctrl+Alt+Del, the lock screen) has the
+// input, where a release would never reach the keyboard.
+bool targetInForeground()
 {
-    return !buttonLetGo() && repeat.target == app.targetWindow && IsWindow(repeat.target) && keyboardShown();
+    HWND foreground = GetForegroundWindow();
+    return foreground && foreground == GetAncestor(repeat.target, GA_ROOT);
+}
+
+RepeatFacts currentFacts()
+{
+    return RepeatFacts{buttonLetGo(),
+                       repeat.target == app.targetWindow,
+                       IsWindow(repeat.target) != FALSE,
+                       keyboardShown(),
+                       targetInForeground(),
+                       GetTickCount() - repeat.started};
 }
 
 } // namespace
 
-void processHeldKey(BYTE keyId)
+bool repeatGoesOn(const RepeatFacts& facts)
 {
-    const ModifierLatches found = latches;
-    processKey(keyId);
+    return !facts.buttonLetGo && facts.sameTarget && facts.targetExists && facts.keyboardShown &&
+           facts.targetInForeground && facts.heldFor < longestRepeat;
+}
+
+void startKeyRepeat(BYTE keyId, const ModifierLatches& latchesOfPress)
+{
+    stopKeyRepeat();
     if (!app.keyRepeat || !repeats(keyId))
         return;
-    repeat = KeyRepeat{keyId, found, app.targetWindow, repeatInterval(), false};
+    repeat = KeyRepeat{keyId, latchesOfPress, app.targetWindow, repeatInterval(), GetTickCount(), false};
     buttonLetGo();
     SetTimer(app.keyboardPanel, repeatTimer, repeatDelay(), nullptr);
 }
@@ -110,20 +131,16 @@ void stopKeyRepeat()
     repeat = KeyRepeat{};
 }
 
-// Processing clears the one-shot latches after every keystroke; each repeat gets back the ones the press
-// found, so that it is the same keystroke as the press.
+// Each repeat is typed with the latches the press found, so that it is the same keystroke as the press.
 INT_PTR onRepeatTimer(WPARAM timerId)
 {
     if (timerId != repeatTimer || !repeat.keyId)
         return FALSE;
-    if (!pressGoesOn()) {
+    if (!repeatGoesOn(currentFacts())) {
         stopKeyRepeat();
         return TRUE;
     }
-    latches.shiftLatch = repeat.found.shiftLatch;
-    latches.ctrlLatch = repeat.found.ctrlLatch;
-    latches.altLatch = repeat.found.altLatch;
-    processKey(repeat.keyId);
+    processKey(repeat.keyId, repeat.found);
     SetTimer(app.keyboardPanel, repeatTimer, repeat.interval, nullptr);
     return TRUE;
 }

@@ -3,9 +3,24 @@
 
 #include <windows.h>
 
-// Processes a press on a key and, when "Key Repeat" is on and the key is one that repeats, processes it
-// again while the press lasts.
-void processHeldKey(BYTE keyId);
+#include "shell/appstate.h"
+
+// After the press has been processed: when "Key Repeat" is on and the key is one that repeats, processes
+// it again with the latches of the press while the press lasts.
+void startKeyRepeat(BYTE keyId, const ModifierLatches& latchesOfPress);
 void stopKeyRepeat();
+
+// What a repeat goes on by: a press whose release may never come (it was swallowed, or another desktop
+// took the input) ends when anything else shows that it is over.
+struct RepeatFacts {
+    bool buttonLetGo;
+    bool sameTarget;
+    bool targetExists;
+    bool keyboardShown;
+    // The target's top-level window is the foreground window.
+    bool targetInForeground;
+    DWORD heldFor;
+};
+bool repeatGoesOn(const RepeatFacts& facts);
 // WM_TIMER of the panel: the next repeat, unless something shows that the press has ended.
 INT_PTR onRepeatTimer(WPARAM timerId);

@@ -7,9 +7,10 @@
 #include "caption/bitmapcontrols.h"
 #include "hook/hookbinding.h"
 #include "panel/captions.h"
+#include "panel/directpress.h"
 #include "panel/fonts.h"
 #include "panel/hittest.h"
-#include "panel/keyprocess.h"
+#include "panel/keypress.h"
 #include "panel/keyrepeat.h"
 #include "panel/keystate.h"
 #include "panel/keytables.h"
@@ -206,9 +207,10 @@ INT_PTR CALLBACK panelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
     case WM_CTLCOLORBTN: return colourKey(msg);
     case WM_CTLCOLORSTATIC: return colourStatic(msg);
     case WM_MOUSEACTIVATE: return refuseActivation(panel);
-    case MSG_KEY_PRESS: return onKeyPress(msg.lParam);
+    case MSG_KEY_PRESS: return onKeyPress(msg.wParam, msg.lParam);
     case MSG_KEY_RELEASE: return onKeyRelease();
     case WM_TIMER: return onRepeatTimer(msg.wParam);
+    case WM_CAPTURECHANGED: return onPanelCaptureLost();
     case MSG_FOCUS_CHANGE: return onFocusChange(reinterpret_cast<HWND>(msg.wParam));
     default: return 0;
     }

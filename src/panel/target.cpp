@@ -46,9 +46,18 @@ void attachToTarget()
         setCapsLockState(true);
 }
 
-// SetFocus on another thread's window waits for that thread to answer.
-void focusTarget()
+// The platform gives the focus to another thread's window only while that thread's input is attached; where
+// it cannot be, or the focus does not move, the target's own window is brought forward and takes the focus
+// itself. SetFocus on another thread's window waits for that thread to answer.
+void returnFocus()
 {
-    if (!IsHungAppWindow(app.targetWindow))
-        SetFocus(app.targetWindow);
+    HWND target = app.targetWindow;
+    if (!IsWindow(target) || IsHungAppWindow(target))
+        return;
+    attachToTarget();
+    if (attachedThread)
+        SetFocus(target);
+    HWND topLevel = GetAncestor(target, GA_ROOT);
+    if (GetFocus() != target || GetForegroundWindow() != topLevel)
+        SetForegroundWindow(topLevel);
 }

@@ -6,5 +6,6 @@
 INT_PTR onFocusChange(HWND newWindow);
 // Shares the input of the target's thread unless it is shared already or the target does not answer.
 void attachToTarget();
-// Hands the focus back to the target, unless it does not answer.
-void focusTarget();
+// Hands the focus back to the target, unless it does not answer: every command of the keyboard's own
+// windows ends with it.
+void returnFocus();

@@ -1,75 +1,91 @@
 // The settings file: ten keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini", kept by
-// the platform's profile-file services; a "Tilfay.ini" in the Windows directory gives the starting values.
+// the platform's profile-file services; a "Tilfay.ini" in the Windows directory gives the starting values
+// and the administrator's word on closing.
 #include "settings/settings.h"
 
 #include <windows.h>
 
 #include <shlobj.h>
 
+#include <string>
+
 #include "shell/appstate.h"
 
 namespace {
 
-constexpr const char* section = "Tilfay";
+constexpr const wchar_t* section = L"Tilfay";
 // Named without a directory, the profile-file services find it in the Windows directory, which ordinary
-// users cannot write: it is only read, as the starting values of a user who has no file yet.
-constexpr const char* windowsFile = "Tilfay.ini";
-constexpr const char* userFolderName = "\\Tilfay";
-constexpr const char* userFileName = "\\Tilfay.ini";
-// Room for the whole section of the Windows directory's file, which the first save copies.
+// users cannot write: it is only read.
+constexpr const wchar_t* windowsFile = L"Tilfay.ini";
+constexpr const wchar_t* userFolderName = L"\\Tilfay";
+constexpr const wchar_t* fileName = L"\\Tilfay.ini";
+// Where Windows Vista and later redirected the saves of a build without a manifest.
+constexpr const wchar_t* virtualStoreFolder = L"\\VirtualStore";
+// Room for the whole section of the file of starting values, which the first save copies.
 constexpr DWORD sectionBufferSize = 32767;
-// The file that the reads and writes below go to, chosen by each operation before it starts.
-char file[MAX_PATH];
 constexpr int valueBufferSize = 11;
 // The parking value that stands for "not set", whatever the screen size.
 constexpr int parkingUnset = 3000;
+// No value of a profile file holds a line break: the default that tells a missing key from any value.
+constexpr const wchar_t* noValue = L"\n";
 
 constexpr const char* sizeNames[] = {"Tiny", "Small", "Medium", "Large", "Huge"};
 constexpr int mediumSize = 3;
 
-char asciiUpper(char c)
+// Key names and values are ASCII.
+std::wstring wide(const char* text)
 {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 0x20) : c;
+    return std::wstring(text, text + lstrlenA(text));
+}
+
+wchar_t asciiUpper(wchar_t c)
+{
+    return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 0x20) : c;
 }
 
 // Compares as a whole, folding only the ASCII letters a..z, so that no locale changes the result.
-bool equalsIgnoringAsciiCase(const char* value, const char* expected)
+bool equalsIgnoringAsciiCase(const wchar_t* value, const char* expected)
 {
     for (; *value && *expected; ++value, ++expected)
-        if (asciiUpper(*value) != asciiUpper(*expected))
+        if (asciiUpper(*value) != asciiUpper(static_cast<wchar_t>(*expected)))
             return false;
-    return *value == *expected;
+    return *value == 0 && *expected == 0;
 }
 
-bool readFlag(const char* key, const char* defaultValue)
+std::wstring readValue(const std::wstring& file, const char* key, const wchar_t* defaultValue)
 {
-    char value[valueBufferSize];
-    GetPrivateProfileStringA(section, key, defaultValue, value, valueBufferSize, file);
-    return equalsIgnoringAsciiCase(value, "Y");
+    wchar_t value[valueBufferSize];
+    GetPrivateProfileStringW(section, wide(key).c_str(), defaultValue, value, valueBufferSize, file.c_str());
+    return value;
 }
 
-int readParking(const char* key, int limit)
+bool readFlag(const std::wstring& file, const char* key, const char* defaultValue)
+{
+    return equalsIgnoringAsciiCase(readValue(file, key, wide(defaultValue).c_str()).c_str(), "Y");
+}
+
+int readParking(const std::wstring& file, const char* key, int limit)
 {
     const auto value =
-        static_cast<unsigned>(GetPrivateProfileIntA(section, key, parkingUnset, file)) & 0xFFFF;
+        static_cast<unsigned>(GetPrivateProfileIntW(section, wide(key).c_str(), parkingUnset, file.c_str())) &
+        0xFFFF;
     if (value == parkingUnset)
         return -1;
     return value <= (static_cast<unsigned>(limit) & 0xFFFF) ? static_cast<int>(value) : -1;
 }
 
-int readSize()
+int readSize(const std::wstring& file)
 {
-    char value[valueBufferSize];
-    GetPrivateProfileStringA(section, "Size", "Medium", value, valueBufferSize, file);
+    const std::wstring value = readValue(file, "Size", L"Medium");
     for (int size = 1; size <= 5; ++size)
-        if (equalsIgnoringAsciiCase(value, sizeNames[size - 1]))
+        if (equalsIgnoringAsciiCase(value.c_str(), sizeNames[size - 1]))
             return size;
     return mediumSize;
 }
 
-void writeValue(const char* key, const char* value)
+void writeValue(const std::wstring& file, const char* key, const char* value)
 {
-    WritePrivateProfileStringA(section, key, value, file);
+    WritePrivateProfileStringW(section, wide(key).c_str(), wide(value).c_str(), file.c_str());
 }
 
 const char* flagText(BYTE flag)
@@ -77,90 +93,119 @@ const char* flagText(BYTE flag)
     return flag ? "Y" : "N";
 }
 
-// "%APPDATA%\Tilfay\Tilfay.ini" into file; false when the user has no application-data folder.
-bool chooseUserFile(bool createFolder)
+// A folder of the user's profile by the wide call, so that a user name outside the ANSI code page is kept
+// whole; empty when the user has none.
+std::wstring userFolder(int folder)
 {
-    char appData[MAX_PATH];
-    const int folder = CSIDL_APPDATA | (createFolder ? CSIDL_FLAG_CREATE : 0);
-    if (SHGetFolderPathA(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, appData) != S_OK ||
-        lstrlenA(appData) + lstrlenA(userFolderName) + lstrlenA(userFileName) >= MAX_PATH)
-        return false;
-    lstrcpyA(file, appData);
-    lstrcatA(file, userFolderName);
+    wchar_t path[MAX_PATH];
+    return SHGetFolderPathW(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, path) == S_OK ? path : L"";
+}
+
+std::wstring userFile(bool createFolder)
+{
+    std::wstring folder = userFolder(CSIDL_APPDATA | (createFolder ? CSIDL_FLAG_CREATE : 0));
+    if (folder.empty())
+        return L"";
+    folder += userFolderName;
     if (createFolder)
-        CreateDirectoryA(file, nullptr);
-    lstrcatA(file, userFileName);
-    return true;
+        CreateDirectoryW(folder.c_str(), nullptr);
+    return folder + fileName;
 }
 
-bool fileExists(const char* path)
+// "%LOCALAPPDATA%\VirtualStore\Windows\Tilfay.ini" for a Windows directory of "C:\Windows".
+std::wstring virtualStoreFile()
 {
-    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+    const std::wstring localAppData = userFolder(CSIDL_LOCAL_APPDATA);
+    wchar_t windows[MAX_PATH];
+    const UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
+    if (localAppData.empty() || length < 3 || length >= MAX_PATH || windows[1] != L':')
+        return L"";
+    return localAppData + virtualStoreFolder + (windows + 2) + fileName;
 }
 
-// Reads come from the user's file once it exists, until then from the Windows directory's file; without an
-// application-data folder the settings stay in the Windows directory, as on the systems that have none.
-void chooseFileToRead()
+bool fileExists(const std::wstring& path)
 {
-    if (!chooseUserFile(false) || !fileExists(file))
-        lstrcpyA(file, windowsFile);
+    return !path.empty() && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// The first save carries the whole section of the Windows directory's file over, so that a parking value,
-// which a save never rewrites, keeps its text.
-void chooseFileToWrite()
+// Until the user has a file of their own, the one that a redirected save left in the VirtualStore, then
+// the Windows directory's.
+std::wstring startingFile()
 {
-    if (!chooseUserFile(true)) {
-        lstrcpyA(file, windowsFile);
-        return;
-    }
-    if (fileExists(file))
-        return;
-    char startingValues[sectionBufferSize];
-    if (GetPrivateProfileSectionA(section, startingValues, sectionBufferSize, windowsFile) > 0)
-        WritePrivateProfileSectionA(section, startingValues, file);
+    const std::wstring redirected = virtualStoreFile();
+    return fileExists(redirected) ? redirected : windowsFile;
+}
+
+// Reads come from the user's file once it exists; without an application-data folder the settings stay in
+// the Windows directory, as on the systems that have none.
+std::wstring fileToRead()
+{
+    const std::wstring user = userFile(false);
+    return fileExists(user) ? user : startingFile();
+}
+
+// The first save carries the whole section of the starting file over, so that a parking value, which a
+// save never rewrites, keeps its text.
+std::wstring fileToWrite()
+{
+    const std::wstring user = userFile(true);
+    if (user.empty() || fileExists(user))
+        return user.empty() ? windowsFile : user;
+    wchar_t startingValues[sectionBufferSize];
+    if (GetPrivateProfileSectionW(section, startingValues, sectionBufferSize, startingFile().c_str()) > 0)
+        WritePrivateProfileSectionW(section, startingValues, user.c_str());
+    return user;
+}
+
+// "Closing allowed" is the administrator's setting: where the Windows directory's file has it, that wins
+// over the user's file.
+bool readClosingAllowed(const std::wstring& file)
+{
+    const std::wstring administrators = readValue(windowsFile, "Closing allowed", noValue);
+    if (administrators != noValue)
+        return equalsIgnoringAsciiCase(administrators.c_str(), "Y");
+    return readFlag(file, "Closing allowed", "N");
 }
 
 } // namespace
 
 void loadSettings()
 {
-    chooseFileToRead();
-    app.showNumbers = readFlag("Numbers", "Y");
-    app.phoneLayout = readFlag("Phone", "N");
-    app.showFunctionKeys = readFlag("Function keys", "N");
-    app.hardwareKeyboard = readFlag("Hardware Keyboard", "N");
-    app.closingAllowed = readFlag("Closing allowed", "N");
-    app.switchAllowed = readFlag("Switch allowed", "N");
-    app.keyRepeat = readFlag("Key Repeat", "Y");
-    app.wordSuggestions = readFlag("Word Suggestions", "N");
-    app.parkingX = readParking("Parking X", app.screenWidth - GetSystemMetrics(SM_CXICON));
-    app.parkingY = readParking("Parking Y", app.screenHeight - GetSystemMetrics(SM_CYICON));
-    app.keySize = readSize();
+    const std::wstring file = fileToRead();
+    app.showNumbers = readFlag(file, "Numbers", "Y");
+    app.phoneLayout = readFlag(file, "Phone", "N");
+    app.showFunctionKeys = readFlag(file, "Function keys", "N");
+    app.hardwareKeyboard = readFlag(file, "Hardware Keyboard", "N");
+    app.closingAllowed = readClosingAllowed(file);
+    app.switchAllowed = readFlag(file, "Switch allowed", "N");
+    app.keyRepeat = readFlag(file, "Key Repeat", "Y");
+    app.wordSuggestions = readFlag(file, "Word Suggestions", "N");
+    app.parkingX = readParking(file, "Parking X", app.screenWidth - GetSystemMetrics(SM_CXICON));
+    app.parkingY = readParking(file, "Parking Y", app.screenHeight - GetSystemMetrics(SM_CYICON));
+    app.keySize = readSize(file);
 }
 
 // A parking value that was valid at load is never written, so a hand edit of it survives.
 void saveSettings()
 {
-    chooseFileToWrite();
+    const std::wstring file = fileToWrite();
     if (app.parkingX < 0)
-        writeValue("Parking X", "3000");
+        writeValue(file, "Parking X", "3000");
     if (app.parkingY < 0)
-        writeValue("Parking Y", "3000");
-    writeValue("Numbers", flagText(app.showNumbers));
-    writeValue("Phone", flagText(app.phoneLayout));
-    writeValue("Function keys", flagText(app.showFunctionKeys));
-    writeValue("Hardware Keyboard", flagText(app.hardwareKeyboard));
-    writeValue("Size", sizeNames[app.keySize - 1]);
-    writeValue("Closing allowed", flagText(app.closingAllowed));
-    writeValue("Switch allowed", flagText(app.switchAllowed));
-    writeValue("Key Repeat", flagText(app.keyRepeat));
-    writeValue("Word Suggestions", flagText(app.wordSuggestions));
+        writeValue(file, "Parking Y", "3000");
+    writeValue(file, "Numbers", flagText(app.showNumbers));
+    writeValue(file, "Phone", flagText(app.phoneLayout));
+    writeValue(file, "Function keys", flagText(app.showFunctionKeys));
+    writeValue(file, "Hardware Keyboard", flagText(app.hardwareKeyboard));
+    writeValue(file, "Size", sizeNames[app.keySize - 1]);
+    writeValue(file, "Closing allowed", flagText(app.closingAllowed));
+    writeValue(file, "Switch allowed", flagText(app.switchAllowed));
+    writeValue(file, "Key Repeat", flagText(app.keyRepeat));
+    writeValue(file, "Word Suggestions", flagText(app.wordSuggestions));
 }
 
 bool closingAllowedNow()
 {
-    chooseFileToRead();
-    app.closingAllowed = readFlag("Closing allowed", "N");
+    app.closingAllowed = readClosingAllowed(fileToRead());
     return app.closingAllowed;
 }

@@ -1,17 +1,14 @@
 // The frame window: creation and destruction order, placement at the work area's corner, the frame
-// menu's commands, the focus handed back after an activation and the warning shown when no application
-// holds the focus.
+// menu's commands and the warning shown when no application holds the focus.
 #include "shell/frame.h"
-
-#include <windowsx.h>
 
 #include "caption/captionbar.h"
 #include "hook/hookbinding.h"
 #include "options/showoptions.h"
 #include "panel/panel.h"
-#include "panel/target.h"
-#include "shell/appstate.h"
 #include "settings/settings.h"
+#include "shell/appstate.h"
+#include "shell/frameactivation.h"
 #include "shell/message.h"
 #include "shell/pengestures.h"
 #include "suggestions/strip.h"
@@ -69,38 +66,6 @@ LRESULT onFrameSize(HWND frame, const Message& msg)
     return defaultResult(frame, msg);
 }
 
-// The keyboard never keeps the focus. A click on the caption bar activates the frame for the frame menu or
-// a drag, whose handlers hand the focus back themselves; any other activation (a restore from the taskbar,
-// a second start, the end of a box the frame owns) is undone once the platform has completed it.
-LRESULT onFrameActivate(HWND frame, const Message& msg)
-{
-    if (LOWORD(msg.wParam) == WA_ACTIVE)
-        PostMessageA(frame, MSG_RETURN_FOCUS, static_cast<WPARAM>(msg.lParam), 0);
-    return defaultResult(frame, msg);
-}
-
-bool isOwnWindow(HWND window)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    return process == GetCurrentProcessId();
-}
-
-// wParam: the window that was active before the frame.
-LRESULT onReturnFocus(HWND frame, const Message& msg)
-{
-    if (GetActiveWindow() != frame)
-        return 0;
-    HWND previous = reinterpret_cast<HWND>(msg.wParam);
-    if (IsWindow(app.targetWindow)) {
-        SetForegroundWindow(GetAncestor(app.targetWindow, GA_ROOT));
-        focusTarget();
-    } else if (IsWindow(previous) && !isOwnWindow(previous)) {
-        SetForegroundWindow(previous);
-    }
-    return 0;
-}
-
 bool sitsAtCorner(HWND frame)
 {
     RECT place;
@@ -138,6 +103,18 @@ LRESULT onFrameCommand(HWND frame, const Message& msg)
     }
 }
 
+constexpr const char* elevatedTargetText = "This window runs as administrator.\r\n"
+                                           "To type into it, run the keyboard as administrator too.";
+
+// The keyboard stays where and as it is.
+LRESULT onElevatedTarget(HWND frame)
+{
+    DisableHook();
+    MessageBoxA(frame, elevatedTargetText, "Tilfay Keyboard", MB_OK | MB_ICONINFORMATION);
+    EnableHook();
+    return 0;
+}
+
 LRESULT onNoTarget(HWND frame)
 {
     DisableHook();
@@ -147,17 +124,6 @@ LRESULT onNoTarget(HWND frame)
     SetWindowPos(app.mainWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     EnableHook();
     return 0;
-}
-
-// A press over the panel never activates the keyboard; the caption bar keeps the platform's answer.
-LRESULT onFrameMouseActivate(HWND frame, const Message& msg)
-{
-    const DWORD position = GetMessagePos();
-    const POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-    RECT panel;
-    if (GetWindowRect(app.keyboardPanel, &panel) && PtInRect(&panel, point))
-        return MA_NOACTIVATE;
-    return defaultResult(frame, msg);
 }
 
 } // namespace
@@ -208,6 +174,7 @@ LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND: return onFrameCommand(frame, msg);
     case MSG_SHOW_OPTIONS: return onShowOptions(frame);
     case MSG_NO_TARGET: return onNoTarget(frame);
+    case MSG_ELEVATED_TARGET: return onElevatedTarget(frame);
     case MSG_RETURN_FOCUS: return onReturnFocus(frame, msg);
     case WM_MOUSEACTIVATE: return onFrameMouseActivate(frame, msg);
     default: return DefWindowProcA(frame, message, wParam, lParam);

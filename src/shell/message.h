@@ -16,3 +16,6 @@ constexpr UINT MSG_SHOW_OPTIONS = 0x0A04;
 constexpr UINT MSG_NO_TARGET = 0x0A05;
 // Posted by the frame to itself once it has been activated; wParam is the window active before it.
 constexpr UINT MSG_RETURN_FOCUS = 0x0A06;
+// Posted by the panel to the frame when a tap cannot type into the target, which runs at a higher integrity
+// level; wParam is the target window.
+constexpr UINT MSG_ELEVATED_TARGET = 0x0A20;

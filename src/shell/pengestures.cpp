@@ -8,14 +8,29 @@ constexpr const char* penServiceProperty = "MicrosoftTabletPenServiceProperty";
 constexpr ULONG_PTR disablePressAndHold = 0x00000001;
 constexpr ULONG_PTR disableFlicks = 0x00010000;
 
-} // namespace
-
-void turnOffPenGestures(HWND window)
+BOOL CALLBACK turnOffFor(HWND window, LPARAM)
 {
     SetPropA(window, penServiceProperty, reinterpret_cast<HANDLE>(disablePressAndHold | disableFlicks));
+    return TRUE;
+}
+
+BOOL CALLBACK forgetFor(HWND window, LPARAM)
+{
+    RemovePropA(window, penServiceProperty);
+    return TRUE;
+}
+
+} // namespace
+
+// The platform looks at the window under the pen, which is a key or a button more often than not.
+void turnOffPenGestures(HWND window)
+{
+    turnOffFor(window, 0);
+    EnumChildWindows(window, turnOffFor, 0);
 }
 
 void forgetPenGestures(HWND window)
 {
-    RemovePropA(window, penServiceProperty);
+    forgetFor(window, 0);
+    EnumChildWindows(window, forgetFor, 0);
 }

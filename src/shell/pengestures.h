@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+// On the window and every window inside it.
 void turnOffPenGestures(HWND window);
 // Before the window is destroyed: the property's name holds a reference to a global atom.
 void forgetPenGestures(HWND window);

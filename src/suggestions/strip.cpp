@@ -4,6 +4,7 @@
 #include "suggestions/strip.h"
 
 #include "hook/hookbinding.h"
+#include "panel/keypress.h"
 #include "panel/keytables.h"
 #include "settings/settings.h"
 #include "shell/appstate.h"
@@ -26,6 +27,8 @@ constexpr int noCell = -1;
 
 HWND strip;
 int pressedCell = noCell;
+// The time of the latest press taken, as on the panel.
+DWORD lastPressTime;
 
 RECT cellRect(const RECT& client, int cell)
 {
@@ -81,9 +84,12 @@ void showPressed(int cell)
     InvalidateRect(strip, nullptr, FALSE);
 }
 
-// lParam: x | (y << 16) from the strip's top-left corner.
-LRESULT onStripPress(LPARAM lParam)
+// wParam: the time of the press's input event; lParam: x | (y << 16) from the strip's top-left corner.
+LRESULT onStripPress(WPARAM pressTime, LPARAM lParam)
 {
+    if (isDuplicatePress(static_cast<DWORD>(pressTime), lastPressTime))
+        return 0;
+    lastPressTime = static_cast<DWORD>(pressTime);
     RECT client;
     GetClientRect(strip, &client);
     const int cell = client.right > 0 ? LOWORD(lParam) * int(suggestionCells) / client.right : noCell;
@@ -131,7 +137,7 @@ LRESULT CALLBACK stripProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_PAINT: return paintStrip(window);
     case WM_ERASEBKGND: return 1;
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
-    case MSG_KEY_PRESS: return onStripPress(msg.lParam);
+    case MSG_KEY_PRESS: return onStripPress(msg.wParam, msg.lParam);
     case MSG_KEY_RELEASE: return onStripRelease();
     case MSG_POINTER_ELSEWHERE:
     case MSG_HARDWARE_KEY: return onTypingElsewhere();
@@ -151,13 +157,12 @@ void registerStripClass()
     RegisterClassW(&stripClass);
 }
 
-void pressDirectly(POINT screen)
+void pressDirectly(const MSG& msg)
 {
     RECT rect;
     GetWindowRect(strip, &rect);
-    onStripPress(MAKELPARAM(screen.x - rect.left, screen.y - rect.top));
-    RemoveHook();
-    activateHook(app.mainWindow);
+    onStripPress(msg.time, MAKELPARAM(msg.pt.x - rect.left, msg.pt.y - rect.top));
+    renewHook();
 }
 
 } // namespace
@@ -217,7 +222,7 @@ bool takeStripPress(const MSG& msg)
         return false;
     switch (msg.message) {
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: pressDirectly(msg.pt); return true;
+    case WM_LBUTTONDBLCLK: pressDirectly(msg); return true;
     case WM_LBUTTONUP: onStripRelease(); return true;
     default: return false;
     }

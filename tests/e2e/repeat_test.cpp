@@ -47,6 +47,26 @@ std::string settledText(HWND edit)
     return text;
 }
 
+// A top-level window that comes forward without taking the focus, as another desktop's prompt does: nothing
+// tells the keyboard of a new target, and the release of the held key never comes.
+LRESULT CALLBACK curtainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_ACTIVATE)
+        return 0;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND createCurtain()
+{
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = curtainProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "Curtain";
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, "Curtain", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
 class HoldingKeys : public ::testing::Test {
 protected:
     void SetUp() override
@@ -171,4 +191,15 @@ TEST_F(HoldingKeys, ARepeatStopsWhenTheOptionsOpen)
         inject(leftPressAt(centreOf(GetDlgItem(panel, menuKey))));
         waitForWindow(session.keyboard.program->id(), "#32770", optionsTitle, shortWait);
     });
+}
+
+TEST_F(HoldingKeys, ARepeatStopsWhenAnotherWindowComesForward)
+{
+    HWND curtain = nullptr;
+    expectRepeatStops([&] {
+        curtain = createCurtain();
+        SetForegroundWindow(curtain);
+        waitUntil([&] { return GetForegroundWindow() == curtain; }, shortWait);
+    });
+    DestroyWindow(curtain);
 }

@@ -1,6 +1,8 @@
 // Start-up, the single-instance rule, fatal errors and closing, seen from outside the real program.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "support/keyboard.h"
 #include "support/tapping.h"
 #include "support/winprocess.h"
@@ -60,11 +62,21 @@ TEST(Frame, IsATopmostPopupAnchoredAtTheScreensBottomRightCorner)
     GetWindowRect(frame, &r);
     EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYSCREEN));
-    // A pen's tap arrives at once: no press-and-hold, no flicks, on the frame and on the panel.
-    for (HWND window : {frame, panelOf(frame)})
+    // A pen's tap arrives at once: no press-and-hold, no flicks, on the frame, the panel, the caption bar
+    // and every key and button, since the platform looks at the window under the pen.
+    std::vector<HWND> windows{frame};
+    EnumChildWindows(
+        frame,
+        [](HWND child, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    EXPECT_GT(windows.size(), 90u) << "the panel, the caption bar and their keys and buttons";
+    for (HWND window : windows)
         EXPECT_EQ(reinterpret_cast<ULONG_PTR>(GetPropA(window, "MicrosoftTabletPenServiceProperty")),
                   0x10001u)
-            << className(window);
+            << className(window) << " " << GetDlgCtrlID(window);
 }
 
 TEST(SingleInstance, ASecondStartExitsWithZeroAndCreatesNoWindow)

@@ -54,12 +54,12 @@ LRESULT CALLBACK countPress(int code, WPARAM wParam, LPARAM lParam)
 
 // Wine skips the low-level hook of a thread that has fetched no message for about 5 s, as Windows drops one
 // that took too long: the keyboard's thread is held still that long, the click comes, and it goes on.
-void clickPastTheHook(HWND frame, POINT screen)
+void pastTheHook(HWND frame, const Inputs& inputs)
 {
     HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(frame, nullptr));
     SuspendThread(thread);
     pumpFor(7000);
-    inject(leftClickAt(screen));
+    inject(inputs);
     ResumeThread(thread);
     CloseHandle(thread);
 }
@@ -221,7 +221,7 @@ TEST_F(TypingIntoNotepad, AKeyPressedPastTheHookStillTypesAndTheHookComesBack)
 {
     pressesPassed = 0;
     HHOOK watch = SetWindowsHookExA(WH_MOUSE_LL, countPress, GetModuleHandleA(nullptr), 0);
-    clickPastTheHook(keyboard.frame, centreOf(GetDlgItem(keyboard.panel, keyForCharacter('q'))));
+    pastTheHook(keyboard.frame, leftClickAt(centreOf(GetDlgItem(keyboard.panel, keyForCharacter('q')))));
     EXPECT_TRUE(waitForText(notepad.edit, "q")) << textOf(notepad.edit);
     EXPECT_EQ(pressesPassed, 1) << "the press went past the keyboard's hook";
     EXPECT_EQ(GetForegroundWindow(), notepad.window) << "the keyboard was activated";
@@ -230,4 +230,13 @@ TEST_F(TypingIntoNotepad, AKeyPressedPastTheHookStillTypesAndTheHookComesBack)
     EXPECT_EQ(pressesPassed, 1) << "a hook set afresh takes the next tap first";
     EXPECT_EQ(GetForegroundWindow(), notepad.window);
     UnhookWindowsHookEx(watch);
+
+    // A pen that slides off the key it pressed past the hook still releases it.
+    HWND shift = GetDlgItem(keyboard.panel, shiftKey);
+    const auto drawnPressed = [&] { return (SendMessageA(shift, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; };
+    pastTheHook(keyboard.frame, leftPressAt(centreOf(shift)));
+    ASSERT_TRUE(waitUntil(drawnPressed, shortWait));
+    inject(moveTo(centreOf(notepad.edit)) + leftRelease());
+    EXPECT_TRUE(waitUntil([&] { return !drawnPressed() && lightShows(shiftLight); }, shortWait))
+        << "the key is drawn released and its light shows the latch";
 }

@@ -24,6 +24,7 @@ void flushProfileCache()
 {
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, settingsFilePath().c_str());
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, settingsFileName);
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, virtualStoreSettingsFilePath().c_str());
 }
 
 void deleteFile(const std::string& path)
@@ -54,6 +55,15 @@ std::string windowsSettingsFilePath()
     return std::string(directory) + "\\" + settingsFileName;
 }
 
+std::string virtualStoreSettingsFilePath()
+{
+    char localAppData[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, localAppData);
+    char directory[MAX_PATH];
+    GetWindowsDirectoryA(directory, MAX_PATH);
+    return std::string(localAppData) + "\\VirtualStore" + (directory + 2) + "\\" + settingsFileName;
+}
+
 bool settingsFileExists(const std::string& path)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -67,12 +77,14 @@ void deleteSettingsFile()
     deleteFile(settingsFilePath());
     RemoveDirectoryA(settingsFolder().c_str());
     deleteFile(windowsSettingsFilePath());
+    deleteFile(virtualStoreSettingsFilePath());
     flushProfileCache();
 }
 
 void writeSettingsFile(const std::string& bytes, const std::string& path)
 {
-    CreateDirectoryA(path.substr(0, path.rfind('\\')).c_str(), nullptr);
+    for (auto end = path.find('\\', 3); end != std::string::npos; end = path.find('\\', end + 1))
+        CreateDirectoryA(path.substr(0, end).c_str(), nullptr);
     HANDLE file =
         CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;

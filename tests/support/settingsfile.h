@@ -14,9 +14,12 @@ std::string settingsFolder();
 // The Windows directory's "Tilfay.ini", which the keyboard reads as the starting values of a user who has
 // no file yet, and never writes.
 std::string windowsSettingsFilePath();
+// Where Windows Vista and later redirected the saves of a build without a manifest:
+// "%LOCALAPPDATA%\VirtualStore\Windows\Tilfay.ini" for a Windows directory of "C:\Windows".
+std::string virtualStoreSettingsFilePath();
 bool settingsFileExists(const std::string& path = settingsFilePath());
-// Removes the user's file and its folder, and the Windows directory's file, read-only or not, or
-// directories of their names.
+// Removes the user's file and its folder, the VirtualStore's and the Windows directory's file, read-only or
+// not, or directories of their names.
 void deleteSettingsFile();
 // Writes the bytes as an editor would, replacing the whole file (and making its folder).
 void writeSettingsFile(const std::string& bytes, const std::string& path = settingsFilePath());

@@ -5,12 +5,15 @@
 #include <string>
 
 #include "caption/bitmapcontrols.h"
+#include "panel/integrity.h"
+#include "panel/keypress.h"
 #include "panel/keyprocess.h"
 #include "panel/keyrepeat.h"
 #include "panel/keystate.h"
 #include "panel/keytables.h"
 #include "panel/panel.h"
 #include "shell/appstate.h"
+#include "shell/message.h"
 #include "support/keyrecord.h"
 #include "support/pointerinput.h"
 #include "support/testframe.h"
@@ -72,7 +75,7 @@ protected:
     KeyLines process(std::initializer_list<int> keys)
     {
         for (int keyId : keys)
-            processKey(static_cast<BYTE>(keyId));
+            processKey(static_cast<BYTE>(keyId), latches);
         pumpFor(deliveryTime);
         lastLines = takeRecordedKeys();
         return strokesOf(lastLines);
@@ -288,10 +291,96 @@ TEST_F(ProcessingKeys, ARepeatEndsWhenTheButtonIsFoundUpThoughNoReleaseCame)
     SystemParametersInfoA(SPI_SETKEYBOARDSPEED, 31, nullptr, 0);
     movePointerTo(centreOf(target));
     pressLeftButton();
-    processHeldKey(zKey);
+    const ModifierLatches none{};
+    processKey(zKey, none);
+    startKeyRepeat(zKey, none);
     pumpFor(600);
     releaseLeftButton();
     pumpFor(100);
     EXPECT_GE(process({}).size(), 3 * keystroke('Z').size()) << "the press and at least two repeats";
     EXPECT_EQ(process({}), KeyLines{});
+}
+
+// A held key goes on only while everything shows that the press lasts, and never past a minute.
+TEST(HoldingKeysGoOn, OnlyWhileThePressLastsInTheTargetInFrontAndForLessThanAMinute)
+{
+    const RepeatFacts lasting{false, true, true, true, true, 59999};
+    EXPECT_TRUE(repeatGoesOn(lasting));
+    RepeatFacts f = lasting;
+    f.buttonLetGo = true;
+    EXPECT_FALSE(repeatGoesOn(f)) << "the button is up";
+    f = lasting;
+    f.sameTarget = false;
+    EXPECT_FALSE(repeatGoesOn(f)) << "the focus moved";
+    f = lasting;
+    f.targetExists = false;
+    EXPECT_FALSE(repeatGoesOn(f)) << "the target is gone";
+    f = lasting;
+    f.keyboardShown = false;
+    EXPECT_FALSE(repeatGoesOn(f)) << "the keyboard is minimised";
+    f = lasting;
+    f.targetInForeground = false;
+    EXPECT_FALSE(repeatGoesOn(f)) << "another window or desktop is in front";
+    f = lasting;
+    f.heldFor = 60000;
+    EXPECT_FALSE(repeatGoesOn(f)) << "a minute has passed";
+}
+
+// Both paths of one click carry the time of its input event; 0 is a press whose time is not known.
+TEST(DuplicatePresses, OnlyAPressWithTheTimeOfTheOneBeforeIsTakenTwice)
+{
+    EXPECT_TRUE(isDuplicatePress(5000, 5000));
+    EXPECT_FALSE(isDuplicatePress(5001, 5000));
+    EXPECT_FALSE(isDuplicatePress(4999, 5000));
+    EXPECT_FALSE(isDuplicatePress(0, 0));
+    EXPECT_FALSE(isDuplicatePress(5000, 0));
+}
+
+TEST_F(ProcessingKeys, AClickReportedByTheHookAndDeliveredDirectlyTypesOnce)
+{
+    RECT panel;
+    GetWindowRect(app.keyboardPanel, &panel);
+    RECT key;
+    GetWindowRect(GetDlgItem(app.keyboardPanel, zKey), &key);
+    const LPARAM place =
+        MAKELPARAM((key.left + key.right) / 2 - panel.left, (key.top + key.bottom) / 2 - panel.top);
+    const DWORD time = GetTickCount();
+    for (WPARAM pressTime : {time, time, time + 1}) {
+        SendMessageA(app.keyboardPanel, MSG_KEY_PRESS, pressTime, place);
+        SendMessageA(app.keyboardPanel, MSG_KEY_RELEASE, 0, 0);
+    }
+    const KeyLines once = keystroke('Z');
+    KeyLines twice = once;
+    twice.insert(twice.end(), once.begin(), once.end());
+    EXPECT_EQ(process({}), twice);
+}
+
+// Windows drops keystrokes sent to a higher integrity level; a target that cannot be asked counts as higher,
+// and a keyboard that cannot ask runs where there are no levels.
+TEST(TypingIntegrity, OnlyATargetAtTheKeyboardsLevelOrBelowIsTypedInto)
+{
+    struct Case {
+        DWORD target;
+        DWORD own;
+        bool allowed;
+    };
+    const Case cases[] = {
+        {SECURITY_MANDATORY_MEDIUM_RID, SECURITY_MANDATORY_MEDIUM_RID, true},
+        {SECURITY_MANDATORY_LOW_RID, SECURITY_MANDATORY_MEDIUM_RID, true},
+        {SECURITY_MANDATORY_HIGH_RID, SECURITY_MANDATORY_MEDIUM_RID, false},
+        {SECURITY_MANDATORY_SYSTEM_RID, SECURITY_MANDATORY_HIGH_RID, false},
+        {SECURITY_MANDATORY_HIGH_RID, SECURITY_MANDATORY_HIGH_RID, true},
+        {SECURITY_MANDATORY_MEDIUM_RID + 0x100, SECURITY_MANDATORY_MEDIUM_RID, false},
+        {unknownIntegrity, SECURITY_MANDATORY_HIGH_RID, false},
+        {unknownIntegrity, unknownIntegrity, true},
+        {SECURITY_MANDATORY_HIGH_RID, unknownIntegrity, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(integrityAllowsTyping(c.target, c.own), c.allowed) << std::hex << c.target << " " << c.own;
+}
+
+TEST_F(ProcessingKeys, AWindowAtTheKeyboardsOwnLevelIsTypedIntoAndItsLevelIsKnown)
+{
+    EXPECT_NE(integrityOfProcess(GetCurrentProcess()), unknownIntegrity);
+    EXPECT_TRUE(mayTypeInto(target));
 }

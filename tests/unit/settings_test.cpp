@@ -631,8 +631,71 @@ TEST_F(SettingsPerUser, TheWindowsDirectorysFileGivesTheStartingValuesAndIsNever
 
 TEST_F(SettingsPerUser, OnceTheUsersFileExistsTheWindowsDirectorysIsNoLongerRead)
 {
-    writeSettingsFile("[Tilfay]\r\nSize=Huge\r\nClosing allowed=Y\r\n", windowsSettingsFilePath());
+    writeSettingsFile("[Tilfay]\r\nSize=Huge\r\nPhone=Y\r\n", windowsSettingsFilePath());
     loadFrom("Size=Small\r\n");
     EXPECT_EQ(app.keySize, 2);
-    EXPECT_FALSE(closingAllowedNow());
+    EXPECT_EQ(app.phoneLayout, 0);
+}
+
+// Which file gives the starting values: the user's own, else the one a redirected save left in the
+// VirtualStore, else the Windows directory's.
+TEST_F(SettingsPerUser, TheUsersFileThenTheVirtualStoresThenTheWindowsDirectorysGivesTheSize)
+{
+    struct Case {
+        bool user;
+        bool virtualStore;
+        bool windows;
+        int size;
+    };
+    const Case cases[] = {
+        {true, true, true, 2},   {false, true, true, 4},   {false, false, true, 5},
+        {false, true, false, 4}, {false, false, false, 3},
+    };
+    for (const Case& c : cases) {
+        deleteSettingsFile();
+        if (c.user)
+            writeSettingsFile("[Tilfay]\r\nSize=Small\r\n");
+        if (c.virtualStore)
+            writeSettingsFile("[Tilfay]\r\nSize=Large\r\n", virtualStoreSettingsFilePath());
+        if (c.windows)
+            writeSettingsFile("[Tilfay]\r\nSize=Huge\r\n", windowsSettingsFilePath());
+        loadSettings();
+        EXPECT_EQ(app.keySize, c.size) << c.user << c.virtualStore << c.windows;
+    }
+}
+
+TEST_F(SettingsPerUser, TheFirstSaveCarriesTheVirtualStoresValuesOver)
+{
+    writeSettingsFile("[Tilfay]\r\nSize=Large\r\nParking X=5\r\n", virtualStoreSettingsFilePath());
+    loadSettings();
+    saveSettings();
+    EXPECT_EQ(profileValue("Size"), "Large");
+    EXPECT_EQ(profileValue("Parking X"), "5");
+}
+
+// "Closing allowed" is the administrator's: where the Windows directory's file has it, the user's file
+// never overrides it.
+TEST_F(SettingsPerUser, TheWindowsDirectorysClosingAllowedWinsOverTheUsers)
+{
+    struct Case {
+        const char* windows;
+        const char* user;
+        bool allowed;
+    };
+    const Case cases[] = {
+        {"N", "Y", false},     {"Y", "N", true},     {nullptr, "Y", true},
+        {nullptr, "N", false}, {"y", nullptr, true},
+    };
+    for (const Case& c : cases) {
+        deleteSettingsFile();
+        if (c.windows)
+            writeSettingsFile(std::string("[Tilfay]\r\nClosing allowed=") + c.windows + "\r\n",
+                              windowsSettingsFilePath());
+        writeSettingsFile(std::string("[Tilfay]\r\nSize=Small\r\n") +
+                          (c.user ? std::string("Closing allowed=") + c.user + "\r\n" : ""));
+        loadSettings();
+        EXPECT_EQ(app.closingAllowed, c.allowed) << c.windows << " " << c.user;
+        app.closingAllowed = !c.allowed;
+        EXPECT_EQ(closingAllowedNow(), c.allowed) << c.windows << " " << c.user;
+    }
 }
