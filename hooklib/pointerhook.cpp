@@ -66,8 +66,8 @@ bool swallowPress(POINT point, DWORD time)
     return true;
 }
 
-// The word being typed ends where the user presses elsewhere: the caret may move with it.
-void reportPressElsewhere(POINT point)
+// The word being typed ends where the user presses outside the keyboard: the caret may move with it.
+void reportPressOutside(POINT point)
 {
     if (reportsWanted() && hook.stripWindow &&
         !(toKeyboardCoordinates(point) && contains(hook.mainWindow, point)))
@@ -107,16 +107,26 @@ bool swallowPressAfterAnyLostRelease(POINT point, DWORD time)
     return swallowPress(point, time);
 }
 
+// The keyboard closes what it shows over other windows, such as a held key's forms, when the user presses
+// anywhere else.
+void reportPressElsewhere(POINT point)
+{
+    if (reportsWanted())
+        PostMessageA(hook.keyboardWindow, MSG_PRESS_ELSEWHERE, 0, MAKELPARAM(point.x, point.y));
+}
+
 LRESULT CALLBACK pointerHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HC_ACTION) {
         const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
         if (wParam == WM_LBUTTONDOWN && swallowPressAfterAnyLostRelease(event->pt, event->time))
             return 1;
+        if (wParam == WM_LBUTTONDOWN)
+            reportPressElsewhere(event->pt);
         if (wParam == WM_LBUTTONUP && swallowRelease())
             return 1;
         if (wParam == WM_LBUTTONDOWN || wParam == WM_RBUTTONDOWN || wParam == WM_MBUTTONDOWN)
-            reportPressElsewhere(event->pt);
+            reportPressOutside(event->pt);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -15,6 +15,9 @@ constexpr UINT MSG_FOCUS_CHANGE = 0x0A03;
 // pressed on a hardware keyboard (wParam its virtual key; keys injected by any program are not reported).
 constexpr UINT MSG_POINTER_ELSEWHERE = 0x0A18;
 constexpr UINT MSG_HARDWARE_KEY = 0x0A19;
+// Posted to the keyboard window for a press that the hook lets through to another window: lParam = x | (y <<
+// 16), the screen point.
+constexpr UINT MSG_PRESS_ELSEWHERE = 0x0A10;
 
 enum HookOrdinal {
     ordinalInstallHook = 1,

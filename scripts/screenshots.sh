@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Takes a screenshot of the keyboard in each of its five sizes under Wine, into docs/size-NAME.png.
+# Takes a screenshot of the keyboard in each of its five sizes under Wine, into docs/size-NAME.png, and one of
+# the popup of a held a's forms, into docs/forms.png.
 # Usage: screenshots.sh BUILD_DIR
 set -eu
 build=$(realpath "$1")
@@ -20,4 +21,23 @@ export WINEPREFIX="$build/wine/screenshots"
         "$wineserver" -k
         wait $keyboard 2>/dev/null || true
     done
+' shots "$build" "$docs"
+
+# The medium keyboard types into notepad; a press held on its a key (170, 49 pixels from the frame's corner)
+# opens the forms, which are taken with the keyboard below them.
+"$(dirname "$0")/with-display.sh" bash -c '
+    printf "[Tilfay]\r\nSize=Medium\r\n" > "$WINEPREFIX/drive_c/windows/Tilfay.ini"
+    "$wine" notepad & notepad=$!
+    timeout 30 xdotool search --sync --onlyvisible --name "Notepad" >/dev/null
+    "$wine" "$1/bin/Tilfay.exe" & keyboard=$!
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Tilfay$" | head -1)
+    sleep 2
+    xdotool mousemove 100 100 click 1
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + 170)) $((Y + 49)) mousedown 1
+    sleep 2
+    xwd -root -silent | /usr/bin/convert xwd:- -crop "${WIDTH}x$((HEIGHT + 70))+${X}+$((Y - 70))" +repage "$2/forms.png"
+    xdotool mouseup 1
+    "$wineserver" -k
+    wait $keyboard $notepad 2>/dev/null || true
 ' shots "$build" "$docs"

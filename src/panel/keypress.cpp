@@ -2,6 +2,7 @@
 // reported it or the click reached a key directly.
 #include "panel/keypress.h"
 
+#include "panel/formshold.h"
 #include "panel/hittest.h"
 #include "panel/integrity.h"
 #include "panel/keyprocess.h"
@@ -47,7 +48,8 @@ void typeKey(BYTE keyId)
     attachToTarget();
     const ModifierLatches latchesOfPress = latches;
     processKey(keyId, latchesOfPress);
-    startKeyRepeat(keyId, latchesOfPress);
+    if (!startFormsHold(keyId, latchesOfPress))
+        startKeyRepeat(keyId, latchesOfPress);
 }
 
 // The time of the latest press taken.
@@ -68,6 +70,7 @@ INT_PTR onKeyPress(WPARAM pressTime, LPARAM lParam)
         return TRUE;
     lastPressTime = static_cast<DWORD>(pressTime);
     stopKeyRepeat();
+    endFormsHold();
     const int x = LOWORD(lParam);
     const int y = HIWORD(lParam);
     lastKeyId = keyAt(x, y);
@@ -87,6 +90,7 @@ INT_PTR onKeyPress(WPARAM pressTime, LPARAM lParam)
 INT_PTR onKeyRelease()
 {
     stopKeyRepeat();
+    endFormsPress();
     showKeyPressed(lastKeyId, false);
     if (lastKeyId == shiftKey)
         showShiftIndicator(latches.shiftLatch);

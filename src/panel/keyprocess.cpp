@@ -6,6 +6,7 @@
 #include "panel/fonts.h"
 #include "panel/keystate.h"
 #include "panel/keytables.h"
+#include "panel/targetlayout.h"
 #include "shell/appstate.h"
 #include "suggestions/typedword.h"
 
@@ -28,14 +29,14 @@ bool isExtendedKey(BYTE vk)
     case VK_DOWN:
     case VK_INSERT:
     case VK_DELETE: return true;
-    default: return HIBYTE(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC_EX)) == 0xE0;
+    default: return HIBYTE(MapVirtualKeyExA(vk, MAPVK_VK_TO_VSC_EX, targetLayout())) == 0xE0;
     }
 }
 
 // Applications that read scan codes (terminals, remote sessions, virtual machines) drop events without one.
 void keyEvent(BYTE vk, DWORD flags)
 {
-    const auto scanCode = static_cast<BYTE>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    const auto scanCode = static_cast<BYTE>(MapVirtualKeyExA(vk, MAPVK_VK_TO_VSC, targetLayout()));
     keybd_event(vk, scanCode, flags | (isExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0), 0);
 }
 
@@ -150,8 +151,8 @@ void processKey(BYTE keyId, ModifierLatches use)
     if (toggleLatch(vk))
         return;
     if (ch != noCharacter) {
-        const SHORT scan = VkKeyScanA(ch);
-        if (!typedByItsKey(scan, MapVirtualKeyA(LOBYTE(scan), MAPVK_VK_TO_CHAR))) {
+        const SHORT scan = keyTypingCharacter(ch);
+        if (scan == -1) {
             sendCharacter(ch, use.ctrlLatch, use.altLatch);
             endKeystroke(0, ch, use);
             return;
@@ -175,18 +176,15 @@ void sendKeystroke(BYTE vk, bool shift, bool ctrl, bool alt)
     EnableHook();
 }
 
-// Only shift may be needed: ctrl and alt would reach the application as shortcuts, and a dead key would
-// wait for the next character. -1, for a character the layout lacks, asks for every modifier.
-bool typedByItsKey(SHORT keyScan, UINT keyCharacter)
-{
-    constexpr UINT deadKey = 0x80000000;
-    return (HIBYTE(keyScan) & ~1) == 0 && !(keyCharacter & deadKey);
-}
-
 void sendCharacter(char ch, bool ctrl, bool alt)
 {
     wchar_t character = 0;
     MultiByteToWideChar(CP_ACP, 0, &ch, 1, &character, 1);
+    sendUnicodeCharacter(character, ctrl, alt);
+}
+
+void sendUnicodeCharacter(wchar_t character, bool ctrl, bool alt)
+{
     DisableHook();
     pressModifiers(false, ctrl, alt);
     unicodeEvent(character, 0);

@@ -9,6 +9,7 @@
 #include "panel/captions.h"
 #include "panel/directpress.h"
 #include "panel/fonts.h"
+#include "panel/formshold.h"
 #include "panel/hittest.h"
 #include "panel/keypress.h"
 #include "panel/keyrepeat.h"
@@ -141,6 +142,7 @@ INT_PTR initPanel(HWND panel)
 INT_PTR destroyPanel(HWND panel)
 {
     stopKeyRepeat();
+    endFormsHold();
     forgetPenGestures(panel);
     clearModifierState();
     SetMainWindow(nullptr);
@@ -209,7 +211,8 @@ INT_PTR CALLBACK panelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
     case WM_MOUSEACTIVATE: return refuseActivation(panel);
     case MSG_KEY_PRESS: return onKeyPress(msg.wParam, msg.lParam);
     case MSG_KEY_RELEASE: return onKeyRelease();
-    case WM_TIMER: return onRepeatTimer(msg.wParam);
+    case WM_TIMER: return onRepeatTimer(msg.wParam) || onHoldTimer(msg.wParam);
+    case MSG_PRESS_ELSEWHERE: return onPressElsewhere(msg.lParam);
     case WM_CAPTURECHANGED: return onPanelCaptureLost();
     case MSG_FOCUS_CHANGE: return onFocusChange(reinterpret_cast<HWND>(msg.wParam));
     default: return 0;

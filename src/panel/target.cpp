@@ -2,6 +2,7 @@
 // and one keyboard state, which lets the keyboard hand the focus back and edit the modifier state.
 #include "panel/target.h"
 
+#include "panel/formshold.h"
 #include "panel/keystate.h"
 #include "shell/appstate.h"
 #include "suggestions/typedword.h"
@@ -25,6 +26,7 @@ INT_PTR onFocusChange(HWND newWindow)
 {
     if (newWindow == app.targetWindow)
         return TRUE;
+    endFormsHold();
     detach();
     forgetTypedWord();
     app.targetWindow = newWindow;

@@ -2,10 +2,10 @@
 // Choosing a suggestion types the rest of the word and a space through the same keystrokes as the keys.
 #include "suggestions/typedword.h"
 
-#include "hook/hookbinding.h"
 #include "panel/keyprocess.h"
 #include "panel/keystate.h"
 #include "panel/target.h"
+#include "panel/targetlayout.h"
 #include "shell/appstate.h"
 #include "suggestions/strip.h"
 #include "suggestions/wordsource.h"
@@ -83,27 +83,12 @@ bool extendsWord(char32_t c)
     return isLetter(c) || isDigit(c) || (c == '\'' && !typed.letters.empty());
 }
 
-void sendUnicode(wchar_t character)
-{
-    INPUT input[2]{};
-    for (INPUT& event : input) {
-        event.type = INPUT_KEYBOARD;
-        event.ki.wScan = character;
-        event.ki.dwFlags = KEYEVENTF_UNICODE;
-    }
-    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-    DisableHook();
-    SendInput(2, input, sizeof(INPUT));
-    EnableHook();
-}
-
-// By its key where the layout types it with shift at most, else through the Unicode path.
+// By its key in the target's layout where it takes shift at most, else through the Unicode path.
 void typeCharacter(char32_t c)
 {
-    const auto character = static_cast<wchar_t>(c);
-    const SHORT scan = VkKeyScanW(character);
-    if (!typedByItsKey(scan, MapVirtualKeyW(LOBYTE(scan), MAPVK_VK_TO_CHAR))) {
-        sendUnicode(character);
+    const SHORT scan = c < 0x80 ? keyTypingCharacter(static_cast<char>(c)) : -1;
+    if (scan == -1) {
+        sendUnicodeCharacter(static_cast<wchar_t>(c), false, false);
         return;
     }
     const BYTE vk = LOBYTE(scan);

@@ -2,7 +2,9 @@
 // prefix; keys that change a latch or a mode never repeat, and a repeat whose release never comes stops.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
+#include <string>
 
 #include "panel/keytables.h"
 #include "support/keyboardparts.h"
@@ -10,6 +12,10 @@
 #include "support/session.h"
 
 namespace {
+
+constexpr const char* formsClass = "TilfayForms";
+// The pad's last key types "$" in either order.
+constexpr int padDollarKey = lastPadKey;
 
 // Delay 0 is 250 ms; speed 15 is about 15.8 repeats a second, one every 63 ms.
 constexpr UINT delaySetting = 0;
@@ -45,6 +51,28 @@ std::string settledText(HWND edit)
         text = textOf(edit);
     } while (text != previous);
     return text;
+}
+
+std::wstring wideText(HWND window)
+{
+    wchar_t text[256] = L"";
+    SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, shortWait,
+                        nullptr);
+    return text;
+}
+
+// The popup's cells fill it in one row, or in two when there are more than eight; its title names them.
+POINT cellCentre(HWND forms, wchar_t form)
+{
+    const std::wstring cells = wideText(forms);
+    const RECT place = screenRectOf(forms);
+    const int rows = cells.size() > 8 ? 2 : 1;
+    const int columns = (static_cast<int>(cells.size()) + rows - 1) / rows;
+    const int width = (place.right - place.left) / columns;
+    const int height = (place.bottom - place.top) / rows;
+    const int cell = static_cast<int>(cells.find(form));
+    return POINT{place.left + cell % columns * width + width / 2,
+                 place.top + cell / columns * height + height / 2};
 }
 
 // A top-level window that comes forward without taking the focus, as another desktop's prompt does: nothing
@@ -86,19 +114,35 @@ protected:
         return session.notepad.edit;
     }
 
-    // Holds "-" until it repeats, brings the event about with the button still down, and then, after one
-    // interval, sees no further dash go out.
+    // Holds "x", which has no forms, until it repeats, brings the event about with the button still down,
+    // and then, after one interval, sees no further x go out.
     void expectRepeatStops(const std::function<void()>& event)
     {
-        const KeyDownCount dashes(LOBYTE(VkKeyScanA('-')));
-        pressKeyDown(panel, keyForCharacter('-'));
-        ASSERT_TRUE(waitUntil([&] { return dashes.value() >= 3; }, shortWait)) << "the dash repeats";
+        const KeyDownCount xs('X');
+        pressKeyDown(panel, keyForCharacter('x'));
+        ASSERT_TRUE(waitUntil([&] { return xs.value() >= 3; }, shortWait)) << "the x repeats";
         event();
         pumpFor(static_cast<DWORD>(intervalMs));
-        const int afterEvent = dashes.value();
+        const int afterEvent = xs.value();
         pumpFor(1000);
-        EXPECT_EQ(dashes.value(), afterEvent);
+        EXPECT_EQ(xs.value(), afterEvent);
         releaseKey();
+    }
+
+    // Holds the key for a character past the delay and lifts the pen or button on it: the popup of its
+    // forms, which stays for a tap.
+    HWND holdForForms(int keyId)
+    {
+        pressKeyDown(panel, keyId);
+        HWND forms = waitForWindow(session.keyboard.program->id(), formsClass, nullptr, shortWait);
+        EXPECT_TRUE(hasTheFocus(session.notepad.window, edit())) << "the popup takes no focus";
+        releaseKey();
+        return forms;
+    }
+
+    void clearText()
+    {
+        SendMessageA(edit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
     }
 
     Session session;
@@ -116,10 +160,10 @@ class HoldingKeysWithRepeatOff : public HoldingKeys {
 
 TEST_F(HoldingKeys, HeldKeysRepeatWithinTheBoundsOfDelayAndSpeedAndATapTypesOnce)
 {
-    const DWORD dashHold = holdKey(panel, keyForCharacter('-'), holdMs);
-    const std::string dashes = settledText(edit());
-    EXPECT_EQ(dashes, std::string(dashes.size(), '-'));
-    EXPECT_TRUE(fitsTheHold(dashes.size(), dashHold));
+    const DWORD xHold = holdKey(panel, keyForCharacter('x'), holdMs);
+    const std::string xs = settledText(edit());
+    EXPECT_EQ(xs, std::string(xs.size(), 'x'));
+    EXPECT_TRUE(fitsTheHold(xs.size(), xHold));
 
     const std::string longLine(80, 'x');
     SendMessageA(edit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(longLine.c_str()));
@@ -136,11 +180,11 @@ TEST_F(HoldingKeys, ShiftLatchedThenAHeldLetterTypesCapitalsThroughoutAndTheLigh
 {
     tapKey(panel, shiftKey);
     ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(GetDlgItem(panel, shiftLight)); }, shortWait));
-    holdKey(panel, keyForCharacter('a'), 1000);
+    holdKey(panel, keyForCharacter('x'), 1000);
     tapKey(panel, keyForCharacter('b'));
     const std::string text = settledText(edit());
     EXPECT_GE(text.size(), 4u) << text;
-    EXPECT_EQ(text, std::string(text.size() - 1, 'A') + "b");
+    EXPECT_EQ(text, std::string(text.size() - 1, 'X') + "b");
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(panel, shiftLight)));
 }
 
@@ -159,10 +203,54 @@ TEST_F(HoldingKeys, HeldShiftAndNumRepeatNothing)
     EXPECT_EQ(settledText(edit()), "Ab");
 }
 
-TEST_F(HoldingKeysWithRepeatOff, AHeldKeyTypesOnce)
+TEST_F(HoldingKeysWithRepeatOff, AHeldKeyTypesOnceAndALetterStillOffersItsForms)
 {
-    holdKey(panel, keyForCharacter('-'), 1500);
-    EXPECT_EQ(settledText(edit()), "-");
+    holdKey(panel, keyForCharacter('x'), 1500);
+    EXPECT_EQ(settledText(edit()), "x");
+    EXPECT_NE(holdForForms(keyForCharacter('a')), nullptr);
+}
+
+// A letter or sign held past the delay offers its forms above the key while notepad keeps the focus; a
+// tap or a slide onto a form types it in place of the character, while a tap elsewhere or on the
+// key's own character leaves that alone.
+TEST_F(HoldingKeys, AHeldKeyWithFormsOffersThemAndATapOrASlideChoosesOne)
+{
+    HWND forms = holdForForms(keyForCharacter('a'));
+    ASSERT_NE(forms, nullptr) << "the popup of forms";
+    const RECT key = screenRectOf(GetDlgItem(panel, keyForCharacter('a')));
+    const RECT place = screenRectOf(forms);
+    EXPECT_LE(place.bottom, key.top) << "above the key";
+    EXPECT_LE(std::abs(place.left + place.right - key.left - key.right), 2) << "centred over the key";
+    EXPECT_EQ(wideText(forms), L"aàáâäæãåāąă");
+    clickAt(cellCentre(forms, L'ä'));
+    EXPECT_TRUE(waitUntil([&] { return wideText(edit()) == L"ä" && !IsWindow(forms); }, shortWait))
+        << "notepad holds \"" << textOf(edit()) << "\"";
+    EXPECT_TRUE(hasTheFocus(session.notepad.window, edit()));
+
+    clearText();
+    forms = holdForForms(keyForCharacter('e'));
+    focusByClick(edit());
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(forms); }, shortWait)) << "a tap on notepad dismisses";
+    EXPECT_EQ(settledText(edit()), "e");
+
+    clearText();
+    tapKey(panel, shiftKey);
+    pressKeyDown(panel, keyForCharacter('o'));
+    forms = waitForWindow(session.keyboard.program->id(), formsClass, nullptr, shortWait);
+    ASSERT_NE(forms, nullptr);
+    EXPECT_EQ(wideText(forms).substr(0, 5), L"OÓÒÔÖ");
+    inject(moveTo(cellCentre(forms, L'Ö')) + leftRelease());
+    EXPECT_TRUE(waitUntil([&] { return wideText(edit()) == L"Ö"; }, shortWait)) << textOf(edit());
+    typeOnKeyboard(panel, "b");
+    EXPECT_TRUE(waitUntil([&] { return wideText(edit()) == L"Öb"; }, shortWait)) << "the shift latch ended";
+
+    clearText();
+    forms = holdForForms(padDollarKey);
+    ASSERT_NE(forms, nullptr);
+    EXPECT_EQ(wideText(forms), L"$€£¥¢");
+    clickAt(cellCentre(forms, L'$'));
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(forms); }, shortWait)) << "the first cell dismisses";
+    EXPECT_EQ(settledText(edit()), "$");
 }
 
 TEST_F(HoldingKeys, ARepeatStopsWhenTheTargetChanges)

@@ -235,6 +235,7 @@ TEST(Release, TheZipHoldsTheProgramItsLibraryTheGuideTheWordListsAndTheLicenceBu
                                                "Tilfay.exe",
                                                "Tilmhk32.dll",
                                                "guide\\Tilfay.html",
+                                               "guide\\forms.png",
                                                "guide\\in-use.png",
                                                "guide\\options.png",
                                                "guide\\size-Huge.png",

@@ -1,0 +1,20 @@
+// Holding a key that has forms: past the system's keyboard delay the popup of its forms opens instead of
+// a repeat.
+#pragma once
+
+#include <windows.h>
+
+#include "shell/appstate.h"
+
+// Starts the hold of a key just processed, with the latches its press found; false when the key offers no
+// forms then, and may repeat.
+bool startFormsHold(BYTE keyId, const ModifierLatches& found);
+// WM_TIMER of the panel: the hold has lasted the delay.
+INT_PTR onHoldTimer(WPARAM timerId);
+// At the release of a press on the panel: a press that opened the popup and was slid onto a form chooses
+// it, onto the first cell dismisses it; lifted anywhere else, it leaves the popup for a tap.
+void endFormsPress();
+// Any key of the panel, a focus change or a new panel ends the hold and dismisses the popup.
+void endFormsHold();
+// MSG_PRESS_ELSEWHERE: a press anywhere but the popup dismisses it.
+INT_PTR onPressElsewhere(LPARAM point);

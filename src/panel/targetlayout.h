@@ -1,0 +1,11 @@
+// The target's keyboard layout: the one the user chose for the application being typed into.
+#pragma once
+
+#include <windows.h>
+
+// The layout of the target window's thread; the keyboard's own thread never comes to the front, so its
+// layout is not the one that matters.
+HKL targetLayout();
+// The target layout's key and shift state for a character (VkKeyScanExA's answer), or -1 when the character
+// must go out as a character.
+SHORT keyTypingCharacter(char ch);
