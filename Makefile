@@ -2,7 +2,7 @@
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test bench format clean soak
+.PHONY: all setup build run test bench format clean soak ksr
 
 all: build
 
@@ -51,3 +51,15 @@ clean:
 # Soak and fuzz, too long for make test (about twenty minutes). SOAK_DIVISOR=10 runs a tenth of each count.
 soak: build
 	scripts/with-display.sh scripts/wine-run.sh $(BUILD)/x64/wine $(BUILD)/x64/tests/soak.exe $(SOAK_DIVISOR)
+
+# The taps that word suggestions save on a UTF-8 text: make ksr TEXT=FILE [LANG=en]. A native build of the
+# keyboard's own suggestion sources.
+# LANG in the environment is the locale: only LANG given to make names a list.
+WORDS_LANG := $(if $(filter command line,$(origin LANG)),$(LANG),en)
+$(BUILD)/ksr: tools/ksr.cpp $(wildcard src/words/*.cpp src/words/*.h)
+	@mkdir -p $(BUILD)
+	g++ -std=c++17 -O2 -Wall -Wextra -Werror -Isrc -o $@ tools/ksr.cpp $(wildcard src/words/*.cpp)
+
+ksr: $(BUILD)/ksr
+	@test -n "$(TEXT)" || { echo "usage: make ksr TEXT=FILE [LANG=en]" >&2; exit 2; }
+	$(BUILD)/ksr "$(TEXT)" words/$(WORDS_LANG).txt

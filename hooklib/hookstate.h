@@ -11,9 +11,13 @@ struct HookState {
     bool enabled;
     HWND mainWindow;
     HWND keyboardWindow;
+    // The suggestion strip while suggestions are on, else 0.
+    HWND stripWindow;
 };
 
 extern HookState hook;
 
 // True while the keyboard wants presses and focus changes reported.
 bool reportsWanted();
+// The keyboard window or the strip, the two that take presses.
+bool takesPresses(HWND window);

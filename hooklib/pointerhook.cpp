@@ -1,4 +1,5 @@
-// Swallowing presses on the keyboard window and reporting them with their releases.
+// Swallowing presses on the keyboard window and the suggestion strip and reporting them with their releases;
+// reporting presses outside the keyboard to the strip.
 #include "hooklib/pointerhook.h"
 
 #include "hooklib/hookstate.h"
@@ -13,7 +14,7 @@ constexpr UINT keepAliveInterval = 1000;
 
 HHOOK pointerHook;
 UINT_PTR keepAliveTimer;
-// The keyboard window that took the latest swallowed press while its release is still to come.
+// The window (keyboard or strip) that took the latest swallowed press while its release is still to come.
 HWND pressedWindow;
 // The keyboard window whose release came while the hook was disabled; it hears of it at EnableHook.
 HWND owedRelease;
@@ -26,41 +27,51 @@ bool contains(HWND window, POINT point)
     return GetWindowRect(window, &rect) && PtInRect(&rect, point);
 }
 
-// The keyboard window as the screen shows it: inside it, inside the main window that clips it, and not
-// under any other window.
-bool showsKeyboardAt(POINT point)
+// The window as the screen shows it: inside it, inside the main window that clips it, and not under any other
+// window.
+bool showsAt(HWND window, POINT point)
 {
-    if (!contains(hook.keyboardWindow, point) || !contains(hook.mainWindow, point))
+    if (!window || !contains(window, point) || !contains(hook.mainWindow, point))
         return false;
     HWND hit = WindowFromPoint(point);
-    return hit == hook.keyboardWindow || IsChild(hook.keyboardWindow, hit);
+    return hit == window || IsChild(window, hit);
 }
 
 // The hook is given physical pixels, while the keyboard, aware of the system's scale only, sees a monitor
-// of another scale in scaled ones: the point is taken to the keyboard window's own coordinates where the
-// platform can (Windows 8.1 and later), and is used as it is elsewhere. False when the platform finds
-// the point outside the keyboard window.
+// of another scale in scaled ones: the point is taken to the keyboard's own coordinates where the platform
+// can (Windows 8.1 and later), and is used as it is elsewhere. False when the platform finds the point
+// outside the main window, which holds the keyboard window and the strip.
 bool toKeyboardCoordinates(POINT& point)
 {
     using Convert = BOOL(WINAPI*)(HWND, POINT*);
     static const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleA("user32.dll"), "PhysicalToLogicalPointForPerMonitorDPI")));
-    return !convert || convert(hook.keyboardWindow, &point);
+    return !convert || convert(hook.mainWindow, &point);
 }
 
 // The press carries the time of its input event, which ties it to the click the platform delivers to the
 // key directly when this hook was too slow: the keyboard takes each click once.
 bool swallowPress(POINT point, DWORD time)
 {
-    if (!reportsWanted() || !toKeyboardCoordinates(point) || !showsKeyboardAt(point))
+    if (!reportsWanted() || !toKeyboardCoordinates(point))
+        return false;
+    HWND window = showsAt(hook.stripWindow, point) ? hook.stripWindow : hook.keyboardWindow;
+    if (!showsAt(window, point))
         return false;
     RECT rect;
-    GetWindowRect(hook.keyboardWindow, &rect);
+    GetWindowRect(window, &rect);
     // Posted, not sent: the platform drops a low-level hook that does not return at once.
-    PostMessageA(hook.keyboardWindow, MSG_KEY_PRESS, time,
-                 MAKELPARAM(point.x - rect.left, point.y - rect.top));
-    pressedWindow = hook.keyboardWindow;
+    PostMessageA(window, MSG_KEY_PRESS, time, MAKELPARAM(point.x - rect.left, point.y - rect.top));
+    pressedWindow = window;
     return true;
+}
+
+// The word being typed ends where the user presses outside the keyboard: the caret may move with it.
+void reportPressOutside(POINT point)
+{
+    if (reportsWanted() && hook.stripWindow &&
+        !(toKeyboardCoordinates(point) && contains(hook.mainWindow, point)))
+        PostMessageA(hook.stripWindow, MSG_POINTER_ELSEWHERE, 0, 0);
 }
 
 // Ends the swallowed press. The keyboard, which shows the key pressed until the release, hears of it: at
@@ -70,7 +81,7 @@ void endPress()
 {
     HWND window = pressedWindow;
     pressedWindow = nullptr;
-    if (reportsWanted() && window == hook.keyboardWindow)
+    if (reportsWanted() && takesPresses(window))
         PostMessageA(window, MSG_KEY_RELEASE, 0, 0);
     else
         owedRelease = window;
@@ -114,6 +125,8 @@ LRESULT CALLBACK pointerHookProc(int code, WPARAM wParam, LPARAM lParam)
             reportPressElsewhere(event->pt);
         if (wParam == WM_LBUTTONUP && swallowRelease())
             return 1;
+        if (wParam == WM_LBUTTONDOWN || wParam == WM_RBUTTONDOWN || wParam == WM_MBUTTONDOWN)
+            reportPressOutside(event->pt);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -140,7 +153,7 @@ void removePointerHook()
 
 void reportOwedRelease()
 {
-    if (owedRelease && owedRelease == hook.keyboardWindow && reportsWanted())
+    if (takesPresses(owedRelease) && reportsWanted())
         PostMessageA(owedRelease, MSG_KEY_RELEASE, 0, 0);
     owedRelease = nullptr;
 }

@@ -1,7 +1,8 @@
-// Tilmhk32.dll: its seven entry points, which install, silence and aim the pointer and focus hooks.
+// Tilmhk32.dll: its entry points, which install, silence and aim the pointer, focus and hardware key hooks.
 #include "hooklib/tilmhk32.h"
 
 #include "hooklib/focushook.h"
+#include "hooklib/hardwarekeyhook.h"
 #include "hooklib/hookstate.h"
 #include "hooklib/pointerhook.h"
 
@@ -10,6 +11,11 @@ HookState hook;
 bool reportsWanted()
 {
     return hook.enabled && hook.mainWindow && hook.keyboardWindow;
+}
+
+bool takesPresses(HWND window)
+{
+    return window && (window == hook.keyboardWindow || window == hook.stripWindow);
 }
 
 extern "C" {
@@ -30,8 +36,10 @@ void WINAPI InstallHook()
     const bool pointerSet = installPointerHook();
     const bool focusSet = installFocusHooks();
     hook.installed = pointerSet && focusSet;
-    if (hook.installed)
+    if (hook.installed) {
+        watchHardwareKeys(hook.stripWindow != nullptr);
         return;
+    }
     removePointerHook();
     removeFocusHooks();
 }
@@ -42,6 +50,7 @@ void WINAPI RemoveHook()
         return;
     removePointerHook();
     removeFocusHooks();
+    watchHardwareKeys(false);
     hook.installed = false;
     hook.enabled = false;
 }
@@ -72,5 +81,13 @@ void WINAPI SetKeyboardWindow(HWND window)
     if (window != hook.keyboardWindow)
         forgetReportedFocus();
     hook.keyboardWindow = window;
+}
+
+// The hardware key hook costs every key typed on the desktop a trip into this process: it is set only while
+// a strip wants to hear of them.
+void WINAPI SetStripWindow(HWND window)
+{
+    hook.stripWindow = window;
+    watchHardwareKeys(hook.installed && window);
 }
 }

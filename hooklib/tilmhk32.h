@@ -1,5 +1,5 @@
-// The contract of Tilmhk32.dll: its seven entry points by ordinal and the messages it sends to the keyboard
-// window.
+// The contract of Tilmhk32.dll: its entry points by ordinal and the messages it sends to the keyboard's
+// windows.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +10,11 @@ constexpr UINT MSG_KEY_PRESS = 0x0A01;
 constexpr UINT MSG_KEY_RELEASE = 0x0A02;
 // wParam is the window that now holds the input focus.
 constexpr UINT MSG_FOCUS_CHANGE = 0x0A03;
+// Posted to the suggestion strip, which also takes MSG_KEY_PRESS and MSG_KEY_RELEASE for presses on it, while
+// one is set: a pointer press outside the keyboard (a left, right or middle button; no parameters), and a key
+// pressed on a hardware keyboard (wParam its virtual key; keys injected by any program are not reported).
+constexpr UINT MSG_POINTER_ELSEWHERE = 0x0A18;
+constexpr UINT MSG_HARDWARE_KEY = 0x0A19;
 // Posted to the keyboard window for a press that the hook lets through to another window: lParam = x | (y <<
 // 16), the screen point.
 constexpr UINT MSG_PRESS_ELSEWHERE = 0x0A10;
@@ -22,6 +27,8 @@ enum HookOrdinal {
     ordinalEnableHook = 5,
     ordinalSetMainWindow = 6,
     ordinalSetKeyboardWindow = 7,
+    // The suggestion strip, or 0: the hardware keys are watched only while a strip is set.
+    ordinalSetStripWindow = 8,
 };
 
 using VoidEntry = void(WINAPI*)();

@@ -9,11 +9,11 @@ version=$(sed -n 's/^#define TILFAY_VERSION_TEXT "\(.*\)"$/\1/p' "$tree/resource
 [ -n "$version" ] || { echo "no version in $tree/resources/version.h" >&2; exit 1; }
 
 # The release's folder as it is installed: the program, its hook library, the user guide page with its
-# pictures, and the licence.
+# pictures, the word lists with their licence, and the licence.
 stage="$out/stage"
 rm -rf "$stage"
 mkdir -p "$stage"
-cp -r "$tree/bin/Tilfay.exe" "$tree/bin/Tilmhk32.dll" "$tree/bin/guide" "$stage/"
+cp -r "$tree/bin/Tilfay.exe" "$tree/bin/Tilmhk32.dll" "$tree/bin/guide" "$tree/bin/words" "$stage/"
 cp "$source_dir/LICENSE" "$stage/LICENSE.txt"
 
 zip="$out/Tilfay-$version-win32.zip"

@@ -7,6 +7,7 @@
 #include "hooklib/tilmhk32.h"
 #include "shell/appstate.h"
 #include "shell/fatal.h"
+#include "suggestions/strip.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ struct HookEntries {
     VoidEntry enableHook;
     WindowEntry setMainWindow;
     WindowEntry setKeyboardWindow;
+    WindowEntry setStripWindow;
 };
 
 HMODULE hookLibrary;
@@ -40,6 +42,8 @@ bool bindEntries()
     entries.enableHook = entryAt<VoidEntry>(ordinalEnableHook);
     entries.setMainWindow = entryAt<WindowEntry>(ordinalSetMainWindow);
     entries.setKeyboardWindow = entryAt<WindowEntry>(ordinalSetKeyboardWindow);
+    // Optional: a library without it serves a keyboard without suggestions.
+    entries.setStripWindow = entryAt<WindowEntry>(ordinalSetStripWindow);
     return entries.installHook && entries.removeHook && entries.canInstallHook && entries.disableHook &&
            entries.enableHook && entries.setMainWindow && entries.setKeyboardWindow;
 }
@@ -86,6 +90,7 @@ void activateHook(HWND frame)
     InstallHook();
     SetMainWindow(frame);
     SetKeyboardWindow(app.keyboardPanel);
+    SetStripWindow(suggestionStrip());
     EnableHook();
 }
 
@@ -136,4 +141,10 @@ void SetKeyboardWindow(HWND window)
 {
     if (entries.setKeyboardWindow)
         entries.setKeyboardWindow(window);
+}
+
+void SetStripWindow(HWND window)
+{
+    if (entries.setStripWindow)
+        entries.setStripWindow(window);
 }

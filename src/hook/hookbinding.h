@@ -1,4 +1,4 @@
-// Binding to Tilmhk32.dll: loading and freeing it, and its seven entry points called by ordinal.
+// Binding to Tilmhk32.dll: loading and freeing it, and its entry points called by ordinal.
 #pragma once
 
 #include <windows.h>
@@ -17,3 +17,4 @@ void DisableHook();
 void EnableHook();
 void SetMainWindow(HWND window);
 void SetKeyboardWindow(HWND window);
+void SetStripWindow(HWND window);

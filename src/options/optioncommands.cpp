@@ -21,6 +21,12 @@ void changeKeySize(HWND frame, int size)
     placeFrame(frame);
 }
 
+void toggleKeyRepeat()
+{
+    app.keyRepeat = !app.keyRepeat;
+    saveSettings();
+}
+
 void toggleNumbers(HWND frame)
 {
     app.showNumbers = !app.showNumbers;

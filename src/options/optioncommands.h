@@ -12,6 +12,7 @@ void toggleFunctionKeys(HWND frame);
 // The click at each key press, and fading while the keyboard is not in use.
 void toggleClickSound();
 void toggleFade(HWND frame);
+void toggleKeyRepeat();
 // The pad order; offered only while the pad is not in navigation mode.
 void selectPhoneLayout();
 void selectCalculatorLayout();

@@ -41,6 +41,8 @@ INT_PTR onOptionsInit(HWND dialog)
     setLabel(dialog, IDC_PAD_ORDER, app.phoneLayout, "Calculator Layout", "Phone Layout");
     if (app.navModeMirror)
         EnableWindow(GetDlgItem(dialog, IDC_PAD_ORDER), FALSE);
+    setLabel(dialog, IDC_KEY_REPEAT, app.keyRepeat, "Key Repeat Off", "Key Repeat On");
+    setLabel(dialog, IDC_WORD_SUGGESTIONS, app.wordSuggestions, "Hide Suggestions", "Show Suggestions");
     MoveWindow(dialog, x, y, width, height, TRUE);
     // No button takes the focus, so none is a default that Enter would choose.
     return FALSE;

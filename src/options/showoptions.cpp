@@ -11,6 +11,8 @@
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "shell/appstate.h"
+#include "suggestions/strip.h"
+#include "suggestions/typedword.h"
 
 namespace {
 
@@ -47,6 +49,8 @@ void carryOut(HWND frame, int command)
     case IDC_SHOW_FUNCTION_KEYS: toggleFunctionKeys(frame); break;
     case IDC_SHOW_HELP: showHelp(frame); break;
     case IDC_CLOSE_KEYBOARD: closeIfAllowed(frame); break;
+    case IDC_KEY_REPEAT: toggleKeyRepeat(); break;
+    case IDC_WORD_SUGGESTIONS: toggleWordSuggestions(frame); break;
     case IDC_CLICK_SOUND: toggleClickSound(); break;
     case IDC_FADE: toggleFade(frame); break;
     default: break;
@@ -60,6 +64,7 @@ void carryOut(HWND frame, int command)
 LRESULT onShowOptions(HWND frame)
 {
     stopKeyRepeat();
+    forgetTypedWord();
     DisableHook();
     const int command = runOptionsDialog(frame);
     if (isSizeCommand(command))

@@ -8,6 +8,7 @@
 #include "panel/keytables.h"
 #include "panel/targetlayout.h"
 #include "shell/appstate.h"
+#include "suggestions/typedword.h"
 
 namespace {
 
@@ -123,8 +124,10 @@ char characterOf(int keyId, bool nav)
     return app.phoneLayout ? phonePadChars[i] : calculatorPadChars[i];
 }
 
-void endKeystroke()
+// The keystroke went out with the latches in use.
+void endKeystroke(BYTE vk, char ch, const ModifierLatches& use)
 {
+    trackKeystroke(vk, ch == noCharacter ? 0 : ch, use.shiftLatch, use.ctrlLatch, use.altLatch);
     latches.shiftLatch = 0;
     latches.ctrlLatch = 0;
     latches.altLatch = 0;
@@ -151,7 +154,7 @@ void processKey(BYTE keyId, ModifierLatches use)
         const SHORT scan = keyTypingCharacter(ch);
         if (scan == -1) {
             sendCharacter(ch, use.ctrlLatch, use.altLatch);
-            endKeystroke();
+            endKeystroke(0, ch, use);
             return;
         }
         vk = LOBYTE(scan);
@@ -160,7 +163,7 @@ void processKey(BYTE keyId, ModifierLatches use)
     if (!app.hardwareKeyboard && vk >= 'A' && vk <= 'Z')
         use.shiftLatch ^= use.capsLatch;
     sendKeystroke(vk, use.shiftLatch, use.ctrlLatch, use.altLatch);
-    endKeystroke();
+    endKeystroke(vk, ch, use);
 }
 
 void sendKeystroke(BYTE vk, bool shift, bool ctrl, bool alt)

@@ -5,6 +5,7 @@
 #include "panel/formshold.h"
 #include "panel/keystate.h"
 #include "shell/appstate.h"
+#include "suggestions/typedword.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ INT_PTR onFocusChange(HWND newWindow)
         return TRUE;
     endFormsHold();
     detach();
+    forgetTypedWord();
     app.targetWindow = newWindow;
     attachToTarget();
     return TRUE;

@@ -1,4 +1,4 @@
-// The settings file: fourteen keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini", kept
+// The settings file: fifteen keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini", kept
 // by the platform's profile-file services; a "Tilfay.ini" in the Windows directory gives the starting values
 // and the administrator's word on closing.
 #include "settings/settings.h"
@@ -212,6 +212,7 @@ void loadSettings()
     app.closingAllowed = readClosingAllowed(file);
     app.switchAllowed = readFlag(file, "Switch allowed", "N");
     app.keyRepeat = readFlag(file, "Key Repeat", "Y");
+    app.wordSuggestions = readFlag(file, "Word Suggestions", "N");
     app.clickSound = readFlag(file, "Click Sound", "N");
     app.fade = readFlag(file, "Fade", "N");
     app.framePosition = readPosition(file);
@@ -236,6 +237,7 @@ void saveSettings()
     writeValue(file, "Closing allowed", flagText(app.closingAllowed));
     writeValue(file, "Switch allowed", flagText(app.switchAllowed));
     writeValue(file, "Key Repeat", flagText(app.keyRepeat));
+    writeValue(file, "Word Suggestions", flagText(app.wordSuggestions));
     writeValue(file, "Click Sound", flagText(app.clickSound));
     writeValue(file, "Fade", flagText(app.fade));
     writePosition(file, app.framePosition);

@@ -39,6 +39,7 @@ struct AppState {
     BYTE fade;
     // Where the user left the frame's bottom-right corner; none while it is anchored at the work area's.
     std::optional<Point> framePosition;
+    BYTE wordSuggestions;
     int parkingX;
     int parkingY;
     Point indicatorAnchors[3];

@@ -8,11 +8,13 @@
 #include "panel/panel.h"
 #include "settings/settings.h"
 #include "shell/appstate.h"
+#include "shell/fade.h"
 #include "shell/frameactivation.h"
 #include "shell/message.h"
 #include "shell/pengestures.h"
 #include "shell/rememberedplace.h"
-#include "shell/fade.h"
+#include "suggestions/strip.h"
+#include "suggestions/typedword.h"
 
 namespace {
 
@@ -35,6 +37,7 @@ LRESULT onFrameCreate(HWND frame, const Message& msg)
     app.mainWindow = frame;
     app.keyboardPanel = createKeyboardPanel(frame);
     app.captionBar = createCaptionBar(frame);
+    createSuggestionStrip(frame);
     turnOffPenGestures(frame);
     placeFrame(frame);
     applyFade(frame);
@@ -61,6 +64,8 @@ LRESULT onFrameDestroy(HWND frame)
 
 LRESULT onFrameSize(HWND frame, const Message& msg)
 {
+    if (msg.wParam == SIZE_MINIMIZED)
+        forgetTypedWord();
     return defaultResult(frame, msg);
 }
 
@@ -185,12 +190,13 @@ void placeFrame(HWND frame)
     anchorFrame(frame);
     SetWindowPos(frame, HWND_TOPMOST, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
     layoutCaptionBar();
+    layoutStrip();
 }
 
 void anchorFrame(HWND frame)
 {
     const int width = visibleWidth();
-    const int height = visibleHeight() + captionBarHeight;
+    const int height = visibleHeight() + captionBarHeight + stripHeight();
     const POINT place = framePlace(SIZE{width, height});
     SetWindowPos(frame, nullptr, place.x, place.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -5,6 +5,7 @@
 #include "shell/appstate.h"
 #include "shell/fatal.h"
 #include "shell/frame.h"
+#include "suggestions/strip.h"
 
 int systemVersion;
 
@@ -23,7 +24,7 @@ void runMessageLoop()
 {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (takeDirectPress(msg))
+        if (takeDirectPress(msg) || takeStripPress(msg))
             continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);

@@ -5,7 +5,8 @@
 // goes: the input call returning (for a tap, once the low-level hooks have taken the press), the target's
 // WM_KEYDOWN, and its WM_CHAR. Then the keyboard's start-up time to a ready panel and its working set,
 // against the peer as a minimal window program built the same way. Each of the three stops at the first
-// character that does not arrive as tapped. An argument sets the taps of each kind (500 without).
+// character that does not arrive as tapped. Then word suggestions: a letter's press to the repainted strip,
+// the English list's load and the working set they add. An argument sets the taps of each kind (500 without).
 #include <windows.h>
 
 #include <psapi.h>
@@ -18,7 +19,9 @@
 
 #include "panel/keytables.h"
 #include "support/journalfollower.h"
+#include "support/settingsfile.h"
 #include "support/tapping.h"
+#include "words/wordlist.h"
 
 namespace {
 
@@ -171,6 +174,126 @@ std::string placeArguments(const RECT& r)
            ' ' + std::to_string(r.bottom - r.top);
 }
 
+// Word suggestions: the strip's cells are the window text of the strip, set right before it is repainted.
+std::string stripCells(HWND strip)
+{
+    char text[512] = "";
+    GetWindowTextA(strip, text, sizeof text);
+    return text;
+}
+
+// The counter when the strip's cells change from the text they held, or 0.
+long long stripChange(HWND strip, const std::string& before, double ticksPerMs)
+{
+    const long long deadline = now() + static_cast<long long>(arrivalWait * ticksPerMs);
+    while (now() < deadline)
+        if (stripCells(strip) != before)
+            return now();
+    return 0;
+}
+
+// The keyboard started with suggestions on or off and typing into the recorder, and its working set once
+// it has typed the same words and offered words for them.
+RunningKeyboard startTypingKeyboard(bool suggestions, const KeyRecorder& recorder, Journal& journal)
+{
+    writeSettingsFile(std::string("[Tilfay]\r\nWord Suggestions=") + (suggestions ? "Y" : "N") + "\r\n");
+    RunningKeyboard keyboard = startKeyboard();
+    if (keyboard.panel) {
+        focusRecorderByClick(recorder);
+        pumpFor(300);
+        journal.follower.newLines();
+    }
+    return keyboard;
+}
+
+double workingSetAfterTyping(const RunningKeyboard& keyboard, Journal& journal)
+{
+    std::string arrived;
+    for (const char* ch = "the this that which where when "; *ch; ++ch) {
+        tapKey(keyboard.panel, keyForCharacter(*ch));
+        journal.next(arrived);
+    }
+    pumpFor(500);
+    return workingSetMegabytes(keyboard.program->id());
+}
+
+struct SuggestionFigures {
+    std::vector<double> repainted;
+    std::vector<double> character;
+    int lost = 0;
+};
+
+// Letters alternate t and h, with a space after each h, so that every letter changes the offered words.
+SuggestionFigures measureStrip(const RunningKeyboard& keyboard, HWND strip, Journal& journal,
+                               double ticksPerMs)
+{
+    SuggestionFigures figures;
+    std::string arrived;
+    for (int i = 0; i < taps; ++i) {
+        const char letter = i % 2 ? 'h' : 't';
+        pointAt(centreOf(GetDlgItem(keyboard.panel, keyForCharacter(letter))));
+        const std::string before = stripCells(strip);
+        const long long sent = now();
+        pressLeftButton();
+        const long long changed = stripChange(strip, before, ticksPerMs);
+        releaseLeftButton();
+        const Arrival arrival = journal.next(arrived);
+        if (!changed || !arrival.character) {
+            ++figures.lost;
+            continue;
+        }
+        figures.repainted.push_back((changed - sent) / ticksPerMs);
+        figures.character.push_back((arrival.character - sent) / ticksPerMs);
+        if (letter == 'h') {
+            tapKey(keyboard.panel, keyForCharacter(' '));
+            journal.next(arrived);
+        }
+    }
+    return figures;
+}
+
+double medianListLoad(double ticksPerMs)
+{
+    std::vector<double> loads;
+    for (int i = 0; i < 5; ++i) {
+        const long long start = now();
+        const WordList list = loadWordList(binDirectory() + "\\words\\en.txt");
+        loads.push_back(wordCount(list) ? millisecondsSince(start, ticksPerMs) : 0);
+    }
+    return summarise(loads).median;
+}
+
+// Run with no other keyboard of ours running. True when every letter changed the strip and arrived.
+bool benchSuggestions(const KeyRecorder& recorder, Journal& journal, double ticksPerMs)
+{
+    const double load = medianListLoad(ticksPerMs);
+    RunningKeyboard plain = startTypingKeyboard(false, recorder, journal);
+    if (!plain.panel)
+        return false;
+    const double plainMemory = workingSetAfterTyping(plain, journal);
+    plain.program->end();
+    RunningKeyboard keyboard = startTypingKeyboard(true, recorder, journal);
+    HWND strip = keyboard.frame ? FindWindowExA(keyboard.frame, nullptr, "TilfayStrip", nullptr) : nullptr;
+    if (!strip) {
+        fprintf(stderr, "the keyboard started with no suggestion strip\n");
+        return false;
+    }
+    const double memory = workingSetAfterTyping(keyboard, journal);
+    const SuggestionFigures figures = measureStrip(keyboard, strip, journal, ticksPerMs);
+    const Figures repainted = summarise(figures.repainted);
+    const Figures character = summarise(figures.character);
+    printf("word suggestions, %d letters, milliseconds from the press, median and p99\n", taps);
+    printf("  strip repainted       : %6.2f %6.2f\n", repainted.median, repainted.p99);
+    printf("  the letter's WM_CHAR  : %6.2f %6.2f (goal: the strip's median within 5 ms of it)\n",
+           character.median, character.p99);
+    printf("  lost                  : %d\n", figures.lost);
+    printf("English list loaded     : %.1f ms, median of 5 (goal: 30 ms or less)\n", load);
+    printf("working set after typing: %.1f MB with suggestions, %.1f MB without, %.1f MB more (goal: 3 MB or "
+           "less)\n",
+           memory, plainMemory, memory - plainMemory);
+    return figures.lost == 0 && load > 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -252,5 +375,7 @@ int main(int argc, char** argv)
            peerStart, keyboardStart / peerStart);
     printf("working set when ready    : keyboard %.1f MB, peer %.1f MB, ratio %.2f\n", keyboardMemory,
            peerMemory, keyboardMemory / peerMemory);
-    return tapped.lost == 0 && peerTapped.lost == 0 && direct.lost == 0 ? 0 : 1;
+    keyboard.program->end();
+    const bool suggested = benchSuggestions(recorder, journal, ticksPerMs);
+    return tapped.lost == 0 && peerTapped.lost == 0 && direct.lost == 0 && suggested ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 #include "support/pointerinput.h"
 #include "support/winprocess.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -47,6 +48,8 @@ bool isWatched(UINT message)
     case MSG_KEY_PRESS:
     case MSG_KEY_RELEASE:
     case MSG_FOCUS_CHANGE:
+    case MSG_POINTER_ELSEWHERE:
+    case MSG_HARDWARE_KEY:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_RBUTTONDOWN:
@@ -294,6 +297,25 @@ using SwallowedPresses = HookTest;
 using UntouchedInput = HookTest;
 using HookLifecycle = HookTest;
 using FocusReports = HookTest;
+using StripReports = HookTest;
+
+// A key typed on the X server's keyboard, as a hardware key reaches Wine; xdotool ends before Wine has taken
+// it, so the caller waits for what it expects.
+void typeOnXServer(const char* key)
+{
+    Program(std::string("/usr/bin/xdotool key ") + key);
+}
+
+void typeInjected(WORD vk)
+{
+    INPUT inputs[2]{};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+    }
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
 
 } // namespace
 
@@ -589,4 +611,53 @@ TEST_F(FocusReports, NothingIsReportedWhileDisabled)
     EXPECT_TRUE(waitUntil([&] { return GetForegroundWindow() == other.window; }, shortWait));
     inject(leftClickAt(centreOf(notepad.edit)));
     EXPECT_TRUE(waitUntil([&] { return lastFocusReport(panel) == notepad.edit; }, shortWait));
+}
+
+// The strip stands in the test's frame above the panel, as the suggestion strip does in the keyboard's.
+TEST_F(StripReports, PressesOnTheStripArriveThereAndPressesElsewhereAreReported)
+{
+    library.setStripWindow(strip);
+    inject(leftClickAt(onPanel(40, -5)));
+    EXPECT_TRUE(waitUntil([&] { return count(strip, MSG_KEY_RELEASE) == 1; }, shortWait));
+    ASSERT_EQ(count(strip, MSG_KEY_PRESS), 1);
+    EXPECT_EQ(pressPositions(strip).back(), MAKELPARAM(40, stripHeight - 5)) << "from the strip's corner";
+    EXPECT_EQ(countAnywhere(WM_LBUTTONDOWN), 0);
+    EXPECT_TRUE(swallowedAndReported(40, 40));
+    RECT place;
+    GetWindowRect(frame, &place);
+    inject(leftClickAt(POINT{place.left, place.top + 30}));
+    pumpFor(300);
+    EXPECT_EQ(count(strip, MSG_POINTER_ELSEWHERE), 0)
+        << "presses on the keyboard, its border included, are not elsewhere";
+    ClickTarget other(besidePlace);
+    ASSERT_NE(other.window, nullptr);
+    inject(leftClickAt(other.clickArea()));
+    EXPECT_TRUE(waitUntil([&] { return other.hasSeen(1, 1); }, shortWait));
+    EXPECT_TRUE(waitUntil([&] { return count(strip, MSG_POINTER_ELSEWHERE) == 1; }, shortWait));
+    inject(rightClickAt(other.clickArea()));
+    EXPECT_TRUE(waitUntil([&] { return count(strip, MSG_POINTER_ELSEWHERE) == 2; }, shortWait));
+}
+
+// The X server sends its keys to the window with the X focus: another program's, once clicked.
+TEST_F(StripReports, HardwareKeysAreReportedOnlyWhileAStripIsSet)
+{
+    ClickTarget other(besidePlace);
+    ASSERT_NE(other.window, nullptr);
+    inject(leftClickAt(other.clickArea()));
+    ASSERT_TRUE(waitUntil([&] { return other.hasSeen(1, 1); }, shortWait));
+    typeOnXServer("q");
+    pumpFor(500);
+    library.setStripWindow(strip);
+    typeInjected('W');
+    typeOnXServer("e");
+    EXPECT_TRUE(waitUntil([&] { return countAnywhere(MSG_HARDWARE_KEY) >= 1; }, shortWait));
+    pumpFor(300);
+    ASSERT_EQ(count(strip, MSG_HARDWARE_KEY), 1) << "injected keys are passed over";
+    const auto report =
+        std::find_if(seen.begin(), seen.end(), [](const Seen& s) { return s.message == MSG_HARDWARE_KEY; });
+    EXPECT_EQ(report->wParam, static_cast<WPARAM>('E')) << "its virtual key";
+    library.setStripWindow(nullptr);
+    typeOnXServer("r");
+    pumpFor(500);
+    EXPECT_EQ(countAnywhere(MSG_HARDWARE_KEY), 1);
 }

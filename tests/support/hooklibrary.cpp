@@ -34,8 +34,9 @@ bool HookLibrary::load(const std::string& path)
     enableHook = entryAt<VoidEntry>(module_, ordinalEnableHook);
     setMainWindow = entryAt<WindowEntry>(module_, ordinalSetMainWindow);
     setKeyboardWindow = entryAt<WindowEntry>(module_, ordinalSetKeyboardWindow);
+    setStripWindow = entryAt<WindowEntry>(module_, ordinalSetStripWindow);
     return installHook && removeHook && canInstallHook && disableHook && enableHook && setMainWindow &&
-           setKeyboardWindow;
+           setKeyboardWindow && setStripWindow;
 }
 
 void* HookLibrary::replaceImport(const char* function, void* replacement)

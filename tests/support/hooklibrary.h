@@ -12,7 +12,7 @@ public:
     HookLibrary(const HookLibrary&) = delete;
     HookLibrary& operator=(const HookLibrary&) = delete;
 
-    // True when the library is loaded and all seven entry points are found.
+    // True when the library is loaded and all its entry points are found.
     bool load(const std::string& path);
 
     VoidEntry installHook = nullptr;
@@ -22,6 +22,7 @@ public:
     VoidEntry enableHook = nullptr;
     WindowEntry setMainWindow = nullptr;
     WindowEntry setKeyboardWindow = nullptr;
+    WindowEntry setStripWindow = nullptr;
 
     // Makes the library's calls of a platform function (imported by name) go to the replacement instead, as
     // if the platform answered that way; returns the function it called before, or null when it imports no

@@ -109,6 +109,7 @@ protected:
 struct Labels {
     std::string numbers, functionKeys, padOrder;
     bool closeEnabled, padOrderEnabled;
+    std::string keyRepeat, suggestions;
 };
 
 } // namespace
@@ -140,6 +141,7 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
         {106, "Phone Layout", 75, 3},    {107, "Minimize Keyboard", 75, 51},
         {108, "Show Numbers", 75, 19},   {109, "Show Function Keys", 75, 35},
         {111, "Help", 3, 119},           {112, "Close Keyboard", 75, 67},
+        {113, "Key Repeat Off", 3, 87},  {114, "Show Suggestions", 75, 87},
         {115, "Click Sound On", 3, 103}, {116, "Fade When Idle", 75, 103},
     };
     ASSERT_EQ(dialog.items.size(), std::size(expected));
@@ -192,6 +194,8 @@ TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
         app.showFunctionKeys = combination >> 1 & 1;
         app.phoneLayout = combination >> 2 & 1;
         app.navModeMirror = combination >> 3 & 1;
+        app.keyRepeat = combination & 1;
+        app.wordSuggestions = combination >> 2 & 1;
         const bool closing = combination >> 4 & 1;
         allowClosing(closing ? "Y" : "N");
         SCOPED_TRACE("numbers " + std::to_string(app.showNumbers) + ", function keys " +
@@ -201,9 +205,10 @@ TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
         Labels seen{};
         runAndClick(
             [&](HWND dialog) {
-                seen = Labels{itemText(dialog, IDC_SHOW_NUMBERS), itemText(dialog, IDC_SHOW_FUNCTION_KEYS),
-                              itemText(dialog, IDC_PAD_ORDER), itemEnabled(dialog, IDC_CLOSE_KEYBOARD),
-                              itemEnabled(dialog, IDC_PAD_ORDER)};
+                seen = Labels{itemText(dialog, IDC_SHOW_NUMBERS),    itemText(dialog, IDC_SHOW_FUNCTION_KEYS),
+                              itemText(dialog, IDC_PAD_ORDER),       itemEnabled(dialog, IDC_CLOSE_KEYBOARD),
+                              itemEnabled(dialog, IDC_PAD_ORDER),    itemText(dialog, IDC_KEY_REPEAT),
+                              itemText(dialog, IDC_WORD_SUGGESTIONS)};
             },
             IDC_CANCEL_OPTIONS);
         EXPECT_EQ(seen.numbers, app.showNumbers ? "Hide Numbers" : "Show Numbers");
@@ -211,6 +216,8 @@ TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
         EXPECT_EQ(seen.padOrder, app.phoneLayout ? "Calculator Layout" : "Phone Layout");
         EXPECT_EQ(seen.closeEnabled, closing);
         EXPECT_EQ(seen.padOrderEnabled, !app.navModeMirror);
+        EXPECT_EQ(seen.keyRepeat, app.keyRepeat ? "Key Repeat Off" : "Key Repeat On");
+        EXPECT_EQ(seen.suggestions, app.wordSuggestions ? "Hide Suggestions" : "Show Suggestions");
         EXPECT_EQ(app.closingAllowed, closing) << "the file was read afresh";
     }
 }
@@ -249,7 +256,7 @@ TEST_F(OptionsDialog, OtherButtonsKeepTheirTemplateTexts)
 
 TEST_F(OptionsDialog, EveryClickEndsTheDialogWithTheButtonsId)
 {
-    for (int id = IDC_TINY_SIZE; id <= IDC_CLOSE_KEYBOARD; ++id)
+    for (int id = IDC_TINY_SIZE; id <= IDC_WORD_SUGGESTIONS; ++id)
         EXPECT_EQ(runAndClick([](HWND) {}, id), id);
 }
 

@@ -88,10 +88,10 @@ void loadFrom(const std::string& lines)
 }
 
 const std::vector<SettingsEntry> defaultFile = {
-    {"Parking X", "3000"},   {"Parking Y", "3000"},      {"Numbers", "Y"},     {"Phone", "N"},
-    {"Function keys", "N"},  {"Hardware Keyboard", "N"}, {"Size", "Medium"},   {"Closing allowed", "N"},
-    {"Switch allowed", "N"}, {"Key Repeat", "Y"},        {"Click Sound", "N"}, {"Fade", "N"},
-    {"Position X", ""},      {"Position Y", ""},
+    {"Parking X", "3000"},   {"Parking Y", "3000"},      {"Numbers", "Y"},          {"Phone", "N"},
+    {"Function keys", "N"},  {"Hardware Keyboard", "N"}, {"Size", "Medium"},        {"Closing allowed", "N"},
+    {"Switch allowed", "N"}, {"Key Repeat", "Y"},        {"Word Suggestions", "N"}, {"Click Sound", "N"},
+    {"Fade", "N"},           {"Position X", ""},         {"Position Y", ""},
 };
 
 const char* const sizeNames[] = {"Tiny", "Small", "Medium", "Large", "Huge"};
@@ -208,17 +208,17 @@ TEST_F(SettingsFlags, LowerCaseNClearsTheNumberPad)
 TEST_F(SettingsFlags, EachKeyLoadsIntoItsOwnField)
 {
     const char* keys[] = {"Numbers",         "Phone",          "Function keys", "Hardware Keyboard",
-                          "Closing allowed", "Switch allowed", "Key Repeat"};
-    for (int i = 0; i < 7; ++i) {
+                          "Closing allowed", "Switch allowed", "Key Repeat",    "Word Suggestions"};
+    for (int i = 0; i < 8; ++i) {
         SCOPED_TRACE(keys[i]);
         std::string lines;
-        for (int j = 0; j < 7; ++j)
+        for (int j = 0; j < 8; ++j)
             lines += std::string(keys[j]) + (i == j ? "=Y\r\n" : "=N\r\n");
         loadFrom(lines);
         const Settings s = inMemory();
         const int flags[] = {s.showNumbers,    s.phoneLayout,   s.showFunctionKeys, s.hardwareKeyboard,
-                             s.closingAllowed, s.switchAllowed, s.keyRepeat};
-        for (int j = 0; j < 7; ++j)
+                             s.closingAllowed, s.switchAllowed, s.keyRepeat,        app.wordSuggestions};
+        for (int j = 0; j < 8; ++j)
             EXPECT_EQ(flags[j], i == j ? 1 : 0) << keys[j];
     }
 }
@@ -226,17 +226,17 @@ TEST_F(SettingsFlags, EachKeyLoadsIntoItsOwnField)
 TEST_F(SettingsFlags, EachFieldIsWrittenUnderItsOwnKey)
 {
     BYTE* fields[] = {&app.showNumbers,    &app.phoneLayout,   &app.showFunctionKeys, &app.hardwareKeyboard,
-                      &app.closingAllowed, &app.switchAllowed, &app.keyRepeat};
+                      &app.closingAllowed, &app.switchAllowed, &app.keyRepeat,        &app.wordSuggestions};
     const char* keys[] = {"Numbers",         "Phone",          "Function keys", "Hardware Keyboard",
-                          "Closing allowed", "Switch allowed", "Key Repeat"};
+                          "Closing allowed", "Switch allowed", "Key Repeat",    "Word Suggestions"};
     app.keySize = 3;
     app.parkingX = app.parkingY = -1;
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 8; ++i) {
         SCOPED_TRACE(keys[i]);
-        for (int j = 0; j < 7; ++j)
+        for (int j = 0; j < 8; ++j)
             *fields[j] = i == j;
         saveSettings();
-        for (int j = 0; j < 7; ++j)
+        for (int j = 0; j < 8; ++j)
             EXPECT_EQ(profileValue(keys[j]), i == j ? "Y" : "N") << keys[j];
     }
 }

@@ -1,0 +1,52 @@
+// Reporting keys typed on a hardware keyboard to the suggestion strip: the text changes without the
+// keyboard, so the word being typed is no longer known. Injected keys (the keyboard's own among them) are
+// passed over.
+#include "hooklib/hardwarekeyhook.h"
+
+#include "hooklib/hookstate.h"
+#include "hooklib/tilmhk32.h"
+
+namespace {
+
+HHOOK keyHook;
+
+// Modifiers alone type nothing.
+bool typesSomething(DWORD vk)
+{
+    switch (vk) {
+    case VK_SHIFT:
+    case VK_LSHIFT:
+    case VK_RSHIFT:
+    case VK_CONTROL:
+    case VK_LCONTROL:
+    case VK_RCONTROL:
+    case VK_MENU:
+    case VK_LMENU:
+    case VK_RMENU:
+    case VK_LWIN:
+    case VK_RWIN: return false;
+    default: return true;
+    }
+}
+
+LRESULT CALLBACK keyHookProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    if (code == HC_ACTION && (wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN) &&
+        !(event->flags & LLKHF_INJECTED) && typesSomething(event->vkCode) && reportsWanted() &&
+        hook.stripWindow)
+        PostMessageA(hook.stripWindow, MSG_HARDWARE_KEY, event->vkCode, 0);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+} // namespace
+
+void watchHardwareKeys(bool on)
+{
+    if (on && !keyHook)
+        keyHook = SetWindowsHookExA(WH_KEYBOARD_LL, keyHookProc, hook.module, 0);
+    if (!on && keyHook) {
+        UnhookWindowsHookEx(keyHook);
+        keyHook = nullptr;
+    }
+}

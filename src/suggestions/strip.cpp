@@ -1,0 +1,240 @@
+// The suggestion strip: a child of the frame with four cells drawn like the keys. Presses come from the hook
+// library as on the panel and never activate the keyboard; the library also tells it of presses elsewhere
+// and of hardware keys, which end the word being typed.
+#include "suggestions/strip.h"
+
+#include "hook/hookbinding.h"
+#include "panel/keypress.h"
+#include "panel/keytables.h"
+#include "settings/settings.h"
+#include "shell/appstate.h"
+#include "shell/frame.h"
+#include "shell/message.h"
+#include "suggestions/typedword.h"
+#include "suggestions/wordsource.h"
+#include "words/folding.h"
+#include "words/suggest.h"
+
+namespace {
+
+constexpr const wchar_t* stripClassName = L"TilfayStrip";
+constexpr COLORREF stripColour = RGB(0, 0, 64);
+constexpr COLORREF cellColour = RGB(232, 224, 224);
+constexpr UINT_PTR saveTimer = 1;
+// The counts are written at most once a minute, and when the strip goes.
+constexpr UINT saveInterval = 60 * 1000;
+constexpr int noCell = -1;
+
+HWND strip;
+int pressedCell = noCell;
+// The time of the latest press taken, as on the panel.
+DWORD lastPressTime;
+
+RECT cellRect(const RECT& client, int cell)
+{
+    const int width = client.right - client.left;
+    return RECT{width * cell / int(suggestionCells) + 1, 1, width * (cell + 1) / int(suggestionCells) - 1,
+                client.bottom - 1};
+}
+
+std::wstring wide(const std::string& utf8)
+{
+    std::wstring text;
+    for (char32_t c : decodeUtf8(utf8))
+        text += static_cast<wchar_t>(c);
+    return text;
+}
+
+void paintCell(HDC dc, const RECT& client, int cell)
+{
+    RECT rect = cellRect(client, cell);
+    SetBkColor(dc, cellColour);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    DrawEdge(dc, &rect, cell == pressedCell ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    const auto& words = offeredWords();
+    if (size_t(cell) >= words.size())
+        return;
+    std::wstring text = wide(words[cell]);
+    DrawTextW(dc, text.data(), int(text.size()), &rect,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
+// In the font of the letter keys of the current size.
+LRESULT paintStrip(HWND window)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    SetBkColor(dc, stripColour);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(app.keyHandles[firstLetterKey], WM_GETFONT, 0, 0));
+    HGDIOBJ oldFont = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    for (int cell = 0; cell < int(suggestionCells); ++cell)
+        paintCell(dc, client, cell);
+    SelectObject(dc, oldFont);
+    EndPaint(window, &paint);
+    return 0;
+}
+
+void showPressed(int cell)
+{
+    pressedCell = cell;
+    InvalidateRect(strip, nullptr, FALSE);
+}
+
+// wParam: the time of the press's input event; lParam: x | (y << 16) from the strip's top-left corner.
+LRESULT onStripPress(WPARAM pressTime, LPARAM lParam)
+{
+    if (isDuplicatePress(static_cast<DWORD>(pressTime), lastPressTime))
+        return 0;
+    lastPressTime = static_cast<DWORD>(pressTime);
+    RECT client;
+    GetClientRect(strip, &client);
+    const int cell = client.right > 0 ? LOWORD(lParam) * int(suggestionCells) / client.right : noCell;
+    if (cell < 0 || size_t(cell) >= offeredWords().size())
+        return 0;
+    showPressed(cell);
+    if (IsWindow(app.targetWindow))
+        chooseSuggestion(size_t(cell));
+    else
+        PostMessageA(app.mainWindow, MSG_NO_TARGET, 0, 0);
+    return 0;
+}
+
+LRESULT onStripRelease()
+{
+    showPressed(noCell);
+    return 0;
+}
+
+LRESULT onTypingElsewhere()
+{
+    forgetTypedWord();
+    return 0;
+}
+
+LRESULT onSaveTimer()
+{
+    saveLearnedWords();
+    return 0;
+}
+
+LRESULT onStripDestroy(HWND window)
+{
+    KillTimer(window, saveTimer);
+    saveLearnedWords();
+    SetStripWindow(nullptr);
+    strip = nullptr;
+    return 0;
+}
+
+LRESULT CALLBACK stripProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const Message msg{message, wParam, lParam};
+    switch (message) {
+    case WM_PAINT: return paintStrip(window);
+    case WM_ERASEBKGND: return 1;
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+    case MSG_KEY_PRESS: return onStripPress(msg.wParam, msg.lParam);
+    case MSG_KEY_RELEASE: return onStripRelease();
+    case MSG_POINTER_ELSEWHERE:
+    case MSG_HARDWARE_KEY: return onTypingElsewhere();
+    case WM_TIMER: return onSaveTimer();
+    case WM_DESTROY: return onStripDestroy(window);
+    default: return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void registerStripClass()
+{
+    WNDCLASSW stripClass{};
+    stripClass.lpfnWndProc = stripProc;
+    stripClass.hInstance = GetModuleHandleW(nullptr);
+    stripClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    stripClass.lpszClassName = stripClassName;
+    RegisterClassW(&stripClass);
+}
+
+void pressDirectly(const MSG& msg)
+{
+    RECT rect;
+    GetWindowRect(strip, &rect);
+    onStripPress(msg.time, MAKELPARAM(msg.pt.x - rect.left, msg.pt.y - rect.top));
+    renewHook();
+}
+
+} // namespace
+
+HWND suggestionStrip()
+{
+    return strip;
+}
+
+void createSuggestionStrip(HWND frame)
+{
+    if (!app.wordSuggestions || strip)
+        return;
+    static const bool registered = (registerStripClass(), true);
+    (void)registered;
+    strip = CreateWindowExW(0, stripClassName, L"", WS_CHILD | WS_VISIBLE, 0, captionBarHeight, 0, 0, frame,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetTimer(strip, saveTimer, saveInterval, nullptr);
+    SetStripWindow(strip);
+}
+
+int stripHeight()
+{
+    RECT key;
+    if (!strip || !GetWindowRect(app.keyHandles[firstLetterKey], &key))
+        return 0;
+    return key.bottom - key.top;
+}
+
+// A new size or a strip turned on or off: the word being typed is forgotten with the old layout.
+void layoutStrip()
+{
+    forgetTypedWord();
+    RECT frame;
+    GetClientRect(app.mainWindow, &frame);
+    if (strip)
+        MoveWindow(strip, 0, captionBarHeight, frame.right, stripHeight(), TRUE);
+    MoveWindow(app.keyboardPanel, 0, captionBarHeight + stripHeight(), app.fullWidth, app.fullHeight, TRUE);
+}
+
+// Painted at once, so that the words stand in the strip when the letter's keystroke has gone out.
+void showSuggestions(const std::vector<std::string>& words)
+{
+    if (!strip)
+        return;
+    std::wstring text;
+    for (const std::string& word : words)
+        text += (text.empty() ? L"" : L"\t") + wide(word);
+    SetWindowTextW(strip, text.c_str());
+    InvalidateRect(strip, nullptr, FALSE);
+    UpdateWindow(strip);
+}
+
+bool takeStripPress(const MSG& msg)
+{
+    if (!strip || msg.hwnd != strip)
+        return false;
+    switch (msg.message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: pressDirectly(msg); return true;
+    case WM_LBUTTONUP: onStripRelease(); return true;
+    default: return false;
+    }
+}
+
+void toggleWordSuggestions(HWND frame)
+{
+    app.wordSuggestions = !app.wordSuggestions;
+    if (app.wordSuggestions)
+        createSuggestionStrip(frame);
+    else if (strip)
+        DestroyWindow(strip);
+    placeFrame(frame);
+    saveSettings();
+}

@@ -1,0 +1,189 @@
+// Tracking the word being typed: letters and apostrophes extend it, back shortens it, any other key ends it.
+// Choosing a suggestion types the rest of the word and a space through the same keystrokes as the keys.
+#include "suggestions/typedword.h"
+
+#include "panel/keyprocess.h"
+#include "panel/keystate.h"
+#include "panel/target.h"
+#include "panel/targetlayout.h"
+#include "shell/appstate.h"
+#include "suggestions/strip.h"
+#include "suggestions/wordsource.h"
+#include "words/folding.h"
+#include "words/suggest.h"
+
+namespace {
+
+// The marks that take the space of a chosen word after them ("word. ").
+constexpr char marksBeforeTheSpace[] = ".,;:!?)";
+
+struct TypedWord {
+    std::u32string letters;
+    std::vector<std::string> offered;
+    // The latest keystroke was the space of a chosen word.
+    bool chosenSpace;
+    std::u32string chosen;
+};
+
+TypedWord typed;
+
+bool isDigit(char32_t c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool hasDigits(const std::u32string& letters)
+{
+    for (char32_t c : letters)
+        if (isDigit(c))
+            return true;
+    return false;
+}
+
+bool isPasswordField(HWND window)
+{
+    char className[16] = "";
+    GetClassNameA(window, className, sizeof className);
+    return lstrcmpiA(className, "Edit") == 0 && (GetWindowLongA(window, GWL_STYLE) & ES_PASSWORD);
+}
+
+void refreshSuggestions()
+{
+    typed.offered.clear();
+    if (!typed.letters.empty() && !hasDigits(typed.letters) && !isPasswordField(app.targetWindow)) {
+        const ActiveWords words = wordsForTarget();
+        typed.offered = suggestWords(*words.list, *words.learned, encodeUtf8(typed.letters));
+    }
+    showSuggestions(typed.offered);
+}
+
+// A word typed in full counts one use; nothing typed in a password field does.
+void endWord(bool counted)
+{
+    if (counted && !typed.letters.empty() && !isPasswordField(app.targetWindow)) {
+        const ActiveWords words = wordsForTarget();
+        learnWord(*words.learned, *words.list, encodeUtf8(typed.letters));
+    }
+    typed.letters.clear();
+}
+
+// The letter keys go out as virtual keys: their case is the shift they went with, inverted by caps lock.
+char32_t characterOf(BYTE vk, char ch, bool shift)
+{
+    if (ch)
+        return static_cast<unsigned char>(ch);
+    if (vk < 'A' || vk > 'Z')
+        return 0;
+    const bool capital = shift != ((GetKeyState(VK_CAPITAL) & 1) != 0);
+    return capital ? vk : vk + ('a' - 'A');
+}
+
+bool extendsWord(char32_t c)
+{
+    return isLetter(c) || isDigit(c) || (c == '\'' && !typed.letters.empty());
+}
+
+// By its key in the target's layout where it takes shift at most, else through the Unicode path.
+void typeCharacter(char32_t c)
+{
+    const SHORT scan = c < 0x80 ? keyTypingCharacter(static_cast<char>(c)) : -1;
+    if (scan == -1) {
+        sendUnicodeCharacter(static_cast<wchar_t>(c), false, false);
+        return;
+    }
+    const BYTE vk = LOBYTE(scan);
+    const bool capsLock = vk >= 'A' && vk <= 'Z' && (GetKeyState(VK_CAPITAL) & 1);
+    sendKeystroke(vk, (HIBYTE(scan) & 1) != capsLock, false, false);
+}
+
+void tap(BYTE vk)
+{
+    sendKeystroke(vk, false, false, false);
+}
+
+// "word |" and the mark typed after it: "word. ".
+void moveSpaceAfter(char32_t mark)
+{
+    tap(VK_BACK);
+    tap(VK_BACK);
+    typeCharacter(mark);
+    tap(VK_SPACE);
+}
+
+bool isMarkBeforeTheSpace(char32_t c)
+{
+    for (const char* mark = marksBeforeTheSpace; *mark; ++mark)
+        if (c == static_cast<char32_t>(*mark))
+            return true;
+    return false;
+}
+
+void clearOneShotLatches()
+{
+    latches.shiftLatch = 0;
+    latches.ctrlLatch = 0;
+    latches.altLatch = 0;
+    hideIndicators();
+    clearModifierState();
+}
+
+} // namespace
+
+void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt)
+{
+    if (!suggestionStrip())
+        return;
+    const bool afterChoice = typed.chosenSpace;
+    typed.chosenSpace = false;
+    const char32_t c = characterOf(vk, ch, shift);
+    if (ctrl || alt) {
+        endWord(false);
+    } else if (vk == VK_BACK) {
+        if (afterChoice)
+            typed.letters = typed.chosen;
+        else if (!typed.letters.empty())
+            typed.letters.pop_back();
+    } else if (extendsWord(c)) {
+        typed.letters += c;
+    } else if (afterChoice && isMarkBeforeTheSpace(c)) {
+        moveSpaceAfter(c);
+    } else {
+        // Space, enter, tab and punctuation end the word in full; esc, del, the navigation and function keys
+        // leave it unfinished.
+        endWord(c != 0 || vk == VK_SPACE || vk == VK_RETURN || vk == VK_TAB);
+    }
+    refreshSuggestions();
+}
+
+void forgetTypedWord()
+{
+    typed.letters.clear();
+    typed.chosenSpace = false;
+    if (suggestionStrip())
+        refreshSuggestions();
+}
+
+void chooseSuggestion(size_t cell)
+{
+    if (cell >= typed.offered.size() || !IsWindow(app.targetWindow))
+        return;
+    attachToTarget();
+    const std::string word = typed.offered[cell];
+    const Completion completion = completionOf(encodeUtf8(typed.letters), word);
+    for (size_t i = 0; i < completion.backs; ++i)
+        tap(VK_BACK);
+    for (char32_t c : decodeUtf8(completion.text))
+        typeCharacter(c);
+    tap(VK_SPACE);
+    clearOneShotLatches();
+    typed.letters = decodeUtf8(word);
+    endWord(true);
+    typed.chosen = decodeUtf8(word);
+    typed.chosenSpace = true;
+    refreshSuggestions();
+}
+
+const std::vector<std::string>& offeredWords()
+{
+    return typed.offered;
+}

@@ -1,0 +1,16 @@
+// The word being typed, built from the keyboard's own keystrokes, and choosing a suggestion for it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// After each keystroke of a key: its virtual key, the character it typed when it was one of the punctuation
+// or pad characters (else 0), and the modifiers it went out with.
+void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt);
+// The word is abandoned, not counted: the text or the caret changed without the keyboard.
+void forgetTypedWord();
+// Types what is missing of the offered word and a space, as the keys type.
+void chooseSuggestion(size_t cell);
+const std::vector<std::string>& offeredWords();

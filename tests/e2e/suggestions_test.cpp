@@ -1,0 +1,155 @@
+// Word suggestions as a user meets them: the strip above the keys, a word chosen into notepad, the word
+// forgotten at a click elsewhere, a mark after a chosen word, and a word learned by typing it twice.
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "resources/resource.h"
+#include "support/keyboardparts.h"
+#include "support/session.h"
+
+namespace {
+
+std::filesystem::path learnedFile()
+{
+    wchar_t folder[MAX_PATH] = L"";
+    SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, folder);
+    return std::filesystem::path(folder) / "Tilfay" / "Words-en.txt";
+}
+
+std::string cellsText(HWND strip)
+{
+    char text[512] = "";
+    GetWindowTextA(strip, text, sizeof text);
+    return text;
+}
+
+std::vector<std::string> offeredIn(HWND strip)
+{
+    std::vector<std::string> words;
+    std::istringstream cells(cellsText(strip));
+    for (std::string word; std::getline(cells, word, '\t');)
+        words.push_back(word);
+    return words;
+}
+
+bool allStartWith(const std::vector<std::string>& words, const std::string& start)
+{
+    for (const std::string& word : words)
+        if (word.compare(0, start.size(), start) != 0 || word == start)
+            return false;
+    return !words.empty();
+}
+
+POINT cellCentre(HWND strip, int cell)
+{
+    const RECT r = screenRectOf(strip);
+    return POINT{r.left + (2 * cell + 1) * (r.right - r.left) / 8, (r.top + r.bottom) / 2};
+}
+
+class WordSuggestions : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove(learnedFile(), ignored);
+        ASSERT_TRUE(startSession(session, "[Tilfay]\r\nWord Suggestions=Y\r\n"));
+        strip = FindWindowExA(session.keyboard.frame, nullptr, "TilfayStrip", nullptr);
+        ASSERT_NE(strip, nullptr);
+    }
+
+    void type(const std::string& text)
+    {
+        typeWithKeyboard(session, text);
+    }
+
+    // Waits until the strip offers words for the typed start.
+    std::vector<std::string> offeredFor(const std::string& start)
+    {
+        std::vector<std::string> words;
+        waitUntil([&] { return allStartWith(words = offeredIn(strip), start); }, shortWait);
+        return words;
+    }
+
+    std::string stripText()
+    {
+        return cellsText(strip);
+    }
+
+    void choose(int cell)
+    {
+        clickAt(cellCentre(strip, cell));
+        pumpFor(30);
+    }
+
+    Session session;
+    HWND strip = nullptr;
+};
+
+TEST_F(WordSuggestions, OfferedChosenForgottenAndLearnedInNotepad)
+{
+    HWND frame = session.keyboard.frame;
+    HWND panel = session.keyboard.panel;
+    const RECT stripPlace = screenRectOf(strip);
+    const RECT key = screenRectOf(GetDlgItem(panel, 11));
+    const RECT place = screenRectOf(frame);
+    RECT client;
+    GetClientRect(frame, &client);
+    EXPECT_EQ(stripPlace.bottom - stripPlace.top, key.bottom - key.top) << "as high as a key";
+    EXPECT_EQ(stripPlace.right - stripPlace.left, client.right) << "as wide as the visible panel";
+    EXPECT_EQ(screenRectOf(panel).top, stripPlace.bottom) << "the panel stands below the strip";
+    const int compactHeight = screenRectOf(GetDlgItem(panel, 121)).top - screenRectOf(panel).top;
+    EXPECT_EQ(place.bottom - place.top, 10 + (stripPlace.bottom - stripPlace.top) + compactHeight)
+        << "taller by the strip";
+    RECT workArea;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    EXPECT_EQ(place.right, workArea.right);
+    EXPECT_EQ(place.bottom, workArea.bottom) << "still at its corner";
+
+    type("th");
+    std::vector<std::string> words = offeredFor("th");
+    ASSERT_EQ(words.size(), 4u) << "words starting \"th\", never \"th\" itself";
+    choose(0);
+    std::string expected = words[0] + " ";
+    EXPECT_TRUE(waitForText(session.notepad.edit, expected)) << textOf(session.notepad.edit);
+    EXPECT_EQ(GetForegroundWindow(), session.notepad.window)
+        << "a tap on the strip never activates the keyboard";
+
+    type("wh");
+    words = offeredFor("wh");
+    ASSERT_FALSE(words.empty());
+    choose(0);
+    type(".");
+    expected += words[0] + ". ";
+    EXPECT_TRUE(waitForText(session.notepad.edit, expected)) << "the space moves after the mark";
+
+    type("q");
+    ASSERT_FALSE(offeredFor("q").empty());
+    const RECT edit = screenRectOf(session.notepad.edit);
+    clickAt(POINT{edit.left + 40, edit.bottom - 40});
+    pumpFor(50);
+    type("x");
+    EXPECT_TRUE(allStartWith(offeredFor("x"), "x"))
+        << "a click into notepad forgets the \"q\": " << stripText();
+
+    type(" zyxw zy");
+    EXPECT_TRUE(allStartWith(offeredFor("zy"), "zy"));
+    EXPECT_EQ(stripText().find("zyxw"), std::string::npos) << "typed once: not yet offered";
+    type("xw zy");
+    EXPECT_TRUE(
+        waitUntil([&] { return !offeredIn(strip).empty() && offeredIn(strip)[0] == "zyxw"; }, shortWait))
+        << "typed twice: offered first";
+
+    clickControl(captionBarOf(frame), IDC_CAPTION_CLOSE);
+    ASSERT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
+    std::ifstream counts(learnedFile());
+    std::stringstream text;
+    text << counts.rdbuf();
+    EXPECT_NE(text.str().find("zyxw 2\n"), std::string::npos) << text.str();
+}
+
+} // namespace

@@ -1,0 +1,185 @@
+// The suggestion logic: folding, the case of offered words, ranking, completion and the learned file.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "words/folding.h"
+#include "words/suggest.h"
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+TEST(WordFolding, ComparesWithoutCaseOrAccents)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"Très", "tres"},   {"STRAßE", "strasse"}, {"ŁÓDŹ", "lodz"},   {"Œuvre", "oeuvre"},
+        {"naïve", "naive"}, {"Ţară", "tara"},      {"ȘTIU", "stiu"},   {"İstanbul", "istanbul"},
+        {"Ærø", "aero"},    {"Þór", "thor"},       {"don't", "don't"},
+    };
+    for (const auto& [word, folded] : cases)
+        EXPECT_EQ(foldWord(word), folded) << word;
+}
+
+TEST(WordCase, OfferedWordsFollowTheTyping)
+{
+    struct Case {
+        const char* typed;
+        const char* word;
+        const char* offered;
+    };
+    const Case cases[] = {
+        {"th", "the", "the"},    {"Th", "the", "The"},     {"TH", "the", "THE"},
+        {"tH", "the", "the"},    {"h", "Haus", "Haus"},    {"e", "école", "école"},
+        {"E", "école", "École"}, {"EC", "école", "ÉCOLE"}, {"ST", "straße", "STRAßE"},
+        {"Ł", "łódź", "Łódź"},   {"ZA", "żółw", "ŻÓŁW"},   {"Y", "ÿes", "Ÿes"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(withCase(c.word, caseOfTyped(c.typed)), c.offered) << c.typed << " " << c.word;
+}
+
+class Suggestions : public ::testing::Test {
+protected:
+    Words offered(const std::string& typed)
+    {
+        return suggestWords(list, learned, typed);
+    }
+    void use(const std::string& word, int times)
+    {
+        for (int i = 0; i < times; ++i)
+            learnWord(learned, list, word);
+    }
+
+    WordList list = parseWordList("the\nthat\nthis\nthey\nthere\nthem\nthen\nx\nxylophone\ntrès\nwhich\n");
+    LearnedWords learned;
+};
+
+TEST_F(Suggestions, RankTheUsersWordsFirstThenTheList)
+{
+    EXPECT_EQ(offered("th"), (Words{"the", "that", "this", "they"}));
+    EXPECT_EQ(offered("the"), (Words{"they", "there", "them", "then"})) << "never the typed text itself";
+    use("them", 3);
+    use("this", 1);
+    EXPECT_EQ(offered("th"), (Words{"them", "this", "the", "that"}));
+    EXPECT_EQ(offered("x"), (Words{"xylophone"}));
+    EXPECT_EQ(offered("q"), (Words{}));
+}
+
+TEST_F(Suggestions, AWordNotInTheListIsOfferedOnceTypedTwice)
+{
+    use("thx", 1);
+    EXPECT_EQ(offered("th"), (Words{"the", "that", "this", "they"}));
+    use("thx", 1);
+    EXPECT_EQ(offered("th"), (Words{"thx", "the", "that", "this"}));
+    use("th3", 2);
+    use("thaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", 2);
+    EXPECT_EQ(learned.counts.size(), 1u) << "words with digits or longer than 32 characters are not learned";
+}
+
+TEST_F(Suggestions, AWordThatBeganASentenceIsCountedInSmallLetters)
+{
+    use("Which", 1);
+    use("Thx", 2);
+    EXPECT_EQ(useCount(learned, "which"), 1);
+    EXPECT_EQ(useCount(learned, "Thx"), 2) << "unknown in small letters: kept as typed";
+}
+
+TEST_F(Suggestions, AccentsAndCaseAreIgnoredInTheComparison)
+{
+    EXPECT_EQ(offered("tres"), (Words{"très"}));
+    EXPECT_EQ(offered("Tres"), (Words{"Très"}));
+    EXPECT_EQ(offered("TRÈ"), (Words{"TRÈS"}));
+    EXPECT_EQ(offered("Th"), (Words{"The", "That", "This", "They"}));
+}
+
+TEST(Completion, TypesTheRestOrReplacesWhatDiffersFromTheWordsStart)
+{
+    EXPECT_EQ(completionOf("th", "there").backs, 0u);
+    EXPECT_EQ(completionOf("th", "there").text, "ere");
+    EXPECT_EQ(completionOf("Tr", "Très").text, "ès");
+    EXPECT_EQ(completionOf("tres", "très").backs, 4u);
+    EXPECT_EQ(completionOf("tres", "très").text, "très");
+    EXPECT_EQ(completionOf("łó", "Łódź").backs, 2u) << "characters, not bytes";
+}
+
+TEST(WordListFile, PassesOverLinesThatHoldNoWordAndRefusesATextThatIsNotUtf8)
+{
+    const WordList list = parseWordList("the\r\n  of \n\nR2D2\ntwo words\n'quoted'\ncafé\n");
+    ASSERT_EQ(wordCount(list), 3u);
+    EXPECT_EQ(wordAt(list, 0), "the");
+    EXPECT_EQ(wordAt(list, 1), "of");
+    EXPECT_EQ(wordAt(list, 2), "café");
+    EXPECT_EQ(rankOf(list, "café"), 2);
+    EXPECT_EQ(rankOf(list, "cafe"), -1);
+    EXPECT_EQ(wordCount(parseWordList("the\nbad \xC3\x28 byte\n")), 0u);
+    EXPECT_EQ(wordCount(parseWordList("over\nlong \xC0\xAF\n")), 0u);
+    EXPECT_EQ(wordCount(loadWordList("no such folder\\en.txt")), 0u);
+}
+
+class LearnedFileOnDisk : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = std::filesystem::temp_directory_path() / "tilfay-words-test";
+        std::filesystem::remove_all(folder);
+        file = folder / "Tilfay" / "Words-en.txt";
+    }
+    void TearDown() override
+    {
+        std::filesystem::remove_all(folder);
+    }
+    static void write(const std::filesystem::path& path, const std::string& text)
+    {
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << text;
+    }
+
+    std::filesystem::path folder;
+    std::filesystem::path file;
+};
+
+TEST_F(LearnedFileOnDisk, RoundTripsThroughATemporaryFileAndARename)
+{
+    LearnedWords learned;
+    const WordList list = parseWordList("the\n");
+    for (const char* word : {"the", "naïve", "The", "don't", "the"})
+        learnWord(learned, list, word);
+    ASSERT_TRUE(saveLearned(file, learned));
+    EXPECT_FALSE(learned.changed);
+    bool readable = false;
+    EXPECT_EQ(readWholeFile(file, readable), "don't 1\nnaïve 1\nthe 3\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "Tilfay" / "Words-en.txt.new"));
+    learnWord(learned, list, "the");
+    ASSERT_TRUE(saveLearned(file, learned)) << "an existing file is replaced";
+    LearnedWords loaded;
+    EXPECT_EQ(loadLearned(file, loaded), LearnedFile::loaded);
+    EXPECT_EQ(loaded.counts, learned.counts);
+    EXPECT_EQ(useCount(loaded, "the"), 4);
+    EXPECT_EQ(suggestWords(parseWordList(""), loaded, "na"), (Words{}))
+        << "a word outside the list is offered only after two uses";
+}
+
+TEST_F(LearnedFileOnDisk, AnUntrustworthyFileIsSetAsideAndTheCountsStartEmpty)
+{
+    for (const char* text : {"the 3\ngarbage\n", "the 3\nof -1\n", "the 0\n", "two words 5\n",
+                             "the 99999999999\n", "the 3\n\xFF\xFE 2\n"}) {
+        SCOPED_TRACE(text);
+        std::filesystem::remove_all(folder);
+        write(file, text);
+        LearnedWords learned;
+        learnWord(learned, parseWordList(""), "left");
+        EXPECT_EQ(loadLearned(file, learned), LearnedFile::setAside);
+        EXPECT_TRUE(learned.counts.empty());
+        EXPECT_FALSE(std::filesystem::exists(file));
+        bool readable = false;
+        EXPECT_EQ(readWholeFile(folder / "Tilfay" / "Words-en.txt.bad", readable), text);
+    }
+    std::filesystem::remove_all(folder);
+    LearnedWords learned;
+    EXPECT_EQ(loadLearned(file, learned), LearnedFile::missing);
+    write(file, "the 3\r\n\r\nnaïve 12\n");
+    EXPECT_EQ(loadLearned(file, learned), LearnedFile::loaded);
+    EXPECT_EQ(useCount(learned, "naïve"), 12);
+}
+
+} // namespace
