@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake make python3 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
+    cmake make python3 g++ g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine wine64 wine32:i386 fonts-wine fonts-liberation libxrender1 libxi6 libxrandr2 libxcursor1 libxfixes3
     libxcomposite1 libxinerama1 libxxf86vm1 xvfb xdotool x11-apps x11-utils imagemagick googletest clang-format

@@ -37,10 +37,11 @@ std::vector<std::string> offeredIn(HWND strip)
     return words;
 }
 
+// Names keep their capital ("x" offers "Xerox"), so the start is compared without regard to case.
 bool allStartWith(const std::vector<std::string>& words, const std::string& start)
 {
     for (const std::string& word : words)
-        if (word.compare(0, start.size(), start) != 0 || word == start)
+        if (word.size() <= start.size() || _strnicmp(word.c_str(), start.c_str(), start.size()) != 0)
             return false;
     return !words.empty();
 }
