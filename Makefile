@@ -48,7 +48,7 @@ format:
 clean:
 	rm -rf $(BUILD)
 
-# Soak and fuzz, too long for make test (about twenty minutes). SOAK_DIVISOR=10 runs a tenth of each count.
+# Soak and fuzz, too long for make test (about fifteen to twenty minutes). SOAK_DIVISOR=10 runs a tenth of each count.
 soak: build
 	scripts/with-display.sh scripts/wine-run.sh $(BUILD)/x64/wine $(BUILD)/x64/tests/soak.exe $(SOAK_DIVISOR)
 
