@@ -34,13 +34,38 @@ install_packages() {
         $sudo dpkg --add-architecture i386
         changed+=("added the i386 package architecture")
     fi
-    [ -n "$updated" ] || $sudo apt-get update -qq
+    [ -n "$updated" ] || update_lists
     updated=1
-    local log
+    local log suite
     log=$(mktemp)
-    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
+    if ! $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >"$log" 2>&1; then
+        # An archive caught mid-sync can list newer 64-bit than 32-bit versions of a multi-arch library;
+        # the release's own suite lists both at one version.
+        suite=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+        [ -n "$suite" ] || { cat "$log" >&2; echo "setup: could not install ${missing[*]}" >&2; exit 1; }
+        echo "setup: ${missing[*]} could not be installed as listed; trying again from $suite alone"
+        if ! $sudo apt-get install -y -qq --no-install-recommends -t "$suite" "${missing[@]}" >"$log" 2>&1; then
+            grep -E '^(E:| )' "$log" >&2 || cat "$log" >&2
+            echo "setup: could not install ${missing[*]}, from $suite either" >&2
+            exit 1
+        fi
+    fi
     rm -f "$log"
     changed+=("installed ${missing[*]}")
+}
+
+# A failed update (an index that changed while it was fetched) is tried once more; after that the lists that
+# did arrive are used, and the install below falls back to the release's own suite where they disagree.
+update_lists() {
+    local log
+    log=$(mktemp)
+    if ! $sudo apt-get update -qq >"$log" 2>&1 && ! $sudo apt-get update -qq >"$log" 2>&1; then
+        local failed
+        failed=$(sed -n 's/^E: Failed to fetch \([^ ]*\).*/\1/p' "$log" | tr '\n' ' ')
+        failed=${failed% }
+        echo "setup: apt-get update could not fetch ${failed:-its lists ($(grep -m1 '^E:' "$log"))}; going on with the lists there are"
+    fi
+    rm -f "$log"
 }
 
 # Wine's 32-bit loader starts (exit 0 or 1, not 126 "Exec format error"), natively or through the emulator.
