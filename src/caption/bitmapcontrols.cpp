@@ -1,7 +1,7 @@
 // Bitmap controls: the platform's button and static, subclassed to paint one bitmap with one BitBlt.
 #include "caption/bitmapcontrols.h"
 
-#include "shell/message.h"
+#include "state/message.h"
 
 namespace {
 

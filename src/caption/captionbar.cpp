@@ -5,15 +5,13 @@
 #include <initializer_list>
 
 #include "caption/bitmapcontrols.h"
-#include "panel/target.h"
+#include "typing/target.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
-#include "shell/appstate.h"
-#include "shell/fatal.h"
-#include "shell/frame.h"
-#include "shell/message.h"
-#include "shell/pengestures.h"
-#include "shell/rememberedplace.h"
+#include "state/appstate.h"
+#include "state/fatal.h"
+#include "state/message.h"
+#include "state/pengestures.h"
 
 namespace {
 
@@ -72,7 +70,7 @@ INT_PTR onCaptionColor()
 INT_PTR onCaptionButtonDown()
 {
     SendMessageA(app.mainWindow, WM_SYSCOMMAND, dragByCaption, 0);
-    keepDroppedPlace(app.mainWindow);
+    SendMessageA(app.mainWindow, MSG_FRAME_DROPPED, 0, 0);
     returnFocus();
     return TRUE;
 }

@@ -5,9 +5,8 @@
 #include <string>
 
 #include "hooklib/tilmhk32.h"
-#include "shell/appstate.h"
-#include "shell/fatal.h"
-#include "suggestions/strip.h"
+#include "state/appstate.h"
+#include "state/fatal.h"
 
 namespace {
 
@@ -26,6 +25,8 @@ struct HookEntries {
 
 HMODULE hookLibrary;
 HookEntries entries;
+// Handed over by whoever makes the strip; the hook reports presses on it while it stands.
+HWND stripWindow;
 
 template <typename Entry> Entry entryAt(HookOrdinal ordinal)
 {
@@ -90,7 +91,7 @@ void activateHook(HWND frame)
     InstallHook();
     SetMainWindow(frame);
     SetKeyboardWindow(app.keyboardPanel);
-    SetStripWindow(suggestionStrip());
+    SetStripWindow(stripWindow);
     EnableHook();
 }
 
@@ -100,6 +101,12 @@ void renewHook()
 {
     RemoveHook();
     activateHook(app.mainWindow);
+}
+
+void handStripWindow(HWND strip)
+{
+    stripWindow = strip;
+    SetStripWindow(strip);
 }
 
 void InstallHook()

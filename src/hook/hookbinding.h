@@ -8,6 +8,8 @@ void freeHookLibrary();
 void activateHook(HWND frame);
 // Removes the hook and activates it again for the frame in app.mainWindow.
 void renewHook();
+// The suggestion strip, or 0 when there is none: presses on it are reported to it.
+void handStripWindow(HWND strip);
 
 // Each does nothing while the library is not loaded.
 void InstallHook();

@@ -4,8 +4,8 @@
 
 #include "resources/resource.h"
 #include "settings/settings.h"
-#include "shell/appstate.h"
-#include "shell/message.h"
+#include "state/appstate.h"
+#include "state/message.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "panel/keytables.h"
-#include "shell/appstate.h"
+#include "keys/keytables.h"
+#include "state/appstate.h"
 
 namespace {
 

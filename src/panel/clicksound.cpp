@@ -6,7 +6,7 @@
 #include <mmsystem.h>
 
 #include "resources/resource.h"
-#include "shell/appstate.h"
+#include "state/appstate.h"
 
 // Played asynchronously, and never waiting for the click before to end: the next tap must not wait for the
 // sound of this one. Without a sound device nothing plays, and nothing else changes.

@@ -4,8 +4,8 @@
 #include "panel/directpress.h"
 
 #include "hook/hookbinding.h"
-#include "shell/appstate.h"
-#include "shell/message.h"
+#include "state/appstate.h"
+#include "state/message.h"
 
 namespace {
 

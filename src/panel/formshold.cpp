@@ -8,8 +8,8 @@
 
 #include "letters/forms.h"
 #include "panel/formspopup.h"
-#include "panel/keytables.h"
-#include "panel/targetlayout.h"
+#include "keys/keytables.h"
+#include "typing/targetlayout.h"
 
 namespace {
 

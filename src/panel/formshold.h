@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "shell/appstate.h"
+#include "state/appstate.h"
 
 // Starts the hold of a key just processed, with the latches its press found; false when the key offers no
 // forms then, and may repeat.

@@ -8,10 +8,10 @@
 #include <algorithm>
 
 #include "panel/fonts.h"
-#include "panel/keyprocess.h"
-#include "panel/keystate.h"
-#include "shell/appstate.h"
-#include "shell/message.h"
+#include "typing/keystrokes.h"
+#include "typing/keystate.h"
+#include "state/appstate.h"
+#include "state/message.h"
 
 namespace {
 
@@ -220,8 +220,5 @@ void chooseForm(int cell)
         return;
     sendKeystroke(VK_BACK, false, false, false);
     sendUnicodeCharacter(form, false, false);
-    latches.shiftLatch = 0;
-    latches.ctrlLatch = 0;
-    latches.altLatch = 0;
-    hideIndicators();
+    clearOneShotLatches();
 }

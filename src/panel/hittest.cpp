@@ -2,8 +2,8 @@
 // a press costs two table reads and one grid read.
 #include "panel/hittest.h"
 
-#include "panel/keytables.h"
-#include "shell/appstate.h"
+#include "keys/keytables.h"
+#include "state/appstate.h"
 
 namespace {
 

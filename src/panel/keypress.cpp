@@ -2,18 +2,20 @@
 // reported it or the click reached a key directly.
 #include "panel/keypress.h"
 
+#include "hook/takenpresses.h"
 #include "panel/clicksound.h"
 #include "panel/formshold.h"
 #include "panel/hittest.h"
-#include "panel/integrity.h"
+#include "typing/integrity.h"
 #include "panel/keyprocess.h"
+#include "suggestions/typedword.h"
 #include "panel/keyrepeat.h"
-#include "panel/keystate.h"
-#include "panel/keytables.h"
-#include "panel/target.h"
-#include "shell/appstate.h"
-#include "shell/fade.h"
-#include "shell/message.h"
+#include "typing/keystate.h"
+#include "keys/keytables.h"
+#include "typing/target.h"
+#include "state/appstate.h"
+#include "fade/fade.h"
+#include "state/message.h"
 
 namespace {
 
@@ -54,23 +56,12 @@ void typeKey(BYTE keyId)
         startKeyRepeat(keyId, latchesOfPress);
 }
 
-// The time of the latest press taken.
-DWORD lastPressTime;
-
 } // namespace
-
-// A click that the hook was too slow for reaches the key directly while the hook's report of it may still
-// come: both carry the time of the one input event.
-bool isDuplicatePress(DWORD pressTime, DWORD lastTime)
-{
-    return pressTime != 0 && pressTime == lastTime;
-}
 
 INT_PTR onKeyPress(WPARAM pressTime, LPARAM lParam)
 {
-    if (isDuplicatePress(static_cast<DWORD>(pressTime), lastPressTime))
+    if (!takeNewPress(static_cast<DWORD>(pressTime)))
         return TRUE;
-    lastPressTime = static_cast<DWORD>(pressTime);
     stopKeyRepeat();
     endFormsHold();
     const int x = LOWORD(lParam);
@@ -102,5 +93,15 @@ INT_PTR onKeyRelease()
         showCtrlIndicator(latches.ctrlLatch);
     else if (lastKeyId == altKey)
         showAltIndicator(latches.altLatch);
+    return TRUE;
+}
+
+INT_PTR onFocusChange(HWND newWindow)
+{
+    if (newWindow == app.targetWindow)
+        return TRUE;
+    endFormsHold();
+    forgetTypedWord();
+    followFocus(newWindow);
     return TRUE;
 }

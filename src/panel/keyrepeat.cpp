@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "panel/keyprocess.h"
-#include "panel/keytables.h"
-#include "shell/appstate.h"
+#include "keys/keytables.h"
+#include "state/appstate.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "shell/appstate.h"
+#include "state/appstate.h"
 
 // After the press has been processed: when "Key Repeat" is on and the key is one that repeats, processes
 // it again with the latches of the press while the press lasts.

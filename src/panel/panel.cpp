@@ -13,14 +13,13 @@
 #include "panel/hittest.h"
 #include "panel/keypress.h"
 #include "panel/keyrepeat.h"
-#include "panel/keystate.h"
-#include "panel/keytables.h"
-#include "panel/target.h"
-#include "shell/appstate.h"
-#include "shell/fatal.h"
-#include "shell/frame.h"
-#include "shell/message.h"
-#include "shell/pengestures.h"
+#include "typing/keystate.h"
+#include "keys/keytables.h"
+#include "typing/target.h"
+#include "state/appstate.h"
+#include "state/fatal.h"
+#include "state/message.h"
+#include "state/pengestures.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "shell/appstate.h"
+#include "state/appstate.h"
 
 namespace {
 

@@ -4,14 +4,14 @@
 
 #include "caption/captionbar.h"
 #include "hook/hookbinding.h"
-#include "options/showoptions.h"
+#include "shell/showoptions.h"
 #include "panel/panel.h"
 #include "settings/settings.h"
-#include "shell/appstate.h"
-#include "shell/fade.h"
+#include "state/appstate.h"
+#include "fade/fade.h"
 #include "shell/frameactivation.h"
-#include "shell/message.h"
-#include "shell/pengestures.h"
+#include "state/message.h"
+#include "state/pengestures.h"
 #include "shell/rememberedplace.h"
 #include "suggestions/strip.h"
 #include "suggestions/typedword.h"
@@ -37,7 +37,7 @@ LRESULT onFrameCreate(HWND frame, const Message& msg)
     app.mainWindow = frame;
     app.keyboardPanel = createKeyboardPanel(frame);
     app.captionBar = createCaptionBar(frame);
-    createSuggestionStrip(frame);
+    handStripWindow(createSuggestionStrip(frame));
     turnOffPenGestures(frame);
     placeFrame(frame);
     applyFade(frame);
@@ -129,6 +129,24 @@ LRESULT onFrameSetCursor(HWND frame, const Message& msg)
     return defaultResult(frame, msg);
 }
 
+// A new size or a strip turned on or off: the word being typed is forgotten with the old layout. The strip
+// spans the frame below the caption bar, and the panel stands below it.
+void layoutStripAndPanel()
+{
+    forgetTypedWord();
+    RECT frame;
+    GetClientRect(app.mainWindow, &frame);
+    if (HWND strip = suggestionStrip())
+        MoveWindow(strip, 0, captionBarHeight, frame.right, stripHeight(), TRUE);
+    MoveWindow(app.keyboardPanel, 0, captionBarHeight + stripHeight(), app.fullWidth, app.fullHeight, TRUE);
+}
+
+LRESULT onFrameDropped(HWND frame)
+{
+    keepDroppedPlace(frame);
+    return 0;
+}
+
 } // namespace
 
 void measureScreen()
@@ -181,6 +199,7 @@ LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case MSG_RETURN_FOCUS: return onReturnFocus(frame, msg);
     case WM_MOUSEACTIVATE: return onFrameMouseActivate(frame, msg);
     case WM_SETCURSOR: return onFrameSetCursor(frame, msg);
+    case MSG_FRAME_DROPPED: return onFrameDropped(frame);
     default: return DefWindowProcA(frame, message, wParam, lParam);
     }
 }
@@ -190,7 +209,7 @@ void placeFrame(HWND frame)
     anchorFrame(frame);
     SetWindowPos(frame, HWND_TOPMOST, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
     layoutCaptionBar();
-    layoutStrip();
+    layoutStripAndPanel();
 }
 
 void anchorFrame(HWND frame)

@@ -5,7 +5,6 @@
 
 constexpr const char* frameClassName = "Tilfay32";
 constexpr const char* frameTitle = "Tilfay";
-constexpr int captionBarHeight = 10;
 
 // The screen's size and the work area.
 void measureScreen();

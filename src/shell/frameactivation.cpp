@@ -7,8 +7,8 @@
 #include <windowsx.h>
 
 #include "caption/captionbar.h"
-#include "panel/target.h"
-#include "shell/appstate.h"
+#include "typing/target.h"
+#include "state/appstate.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "shell/message.h"
+#include "state/message.h"
 
 // Only a left press on the caption bar's grip activates the frame.
 bool mouseActivatesFrame(UINT mouseMessage, bool onCaptionGrip);

@@ -1,6 +1,6 @@
 // The program's entry: start-up in its fixed order.
 #include "caption/bitmapcontrols.h"
-#include "shell/appstate.h"
+#include "state/appstate.h"
 #include "shell/frame.h"
 #include "shell/startup.h"
 

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "shell/appstate.h"
+#include "state/appstate.h"
 
 // A frame dropped this close to the corner of the work area, in both directions, is anchored there again.
 constexpr int cornerSnap = 16;

@@ -3,7 +3,7 @@
 #include "shell/rememberedplace.h"
 
 #include "settings/settings.h"
-#include "shell/appstate.h"
+#include "state/appstate.h"
 #include "shell/frame.h"
 #include "shell/placement.h"
 

@@ -2,8 +2,8 @@
 #include "shell/startup.h"
 
 #include "panel/directpress.h"
-#include "shell/appstate.h"
-#include "shell/fatal.h"
+#include "state/appstate.h"
+#include "state/fatal.h"
 #include "shell/frame.h"
 #include "suggestions/strip.h"
 

@@ -4,12 +4,11 @@
 #include "suggestions/strip.h"
 
 #include "hook/hookbinding.h"
-#include "panel/keypress.h"
-#include "panel/keytables.h"
-#include "settings/settings.h"
-#include "shell/appstate.h"
-#include "shell/frame.h"
-#include "shell/message.h"
+#include "hook/takenpresses.h"
+#include "keys/keytables.h"
+#include "state/appstate.h"
+#include "state/message.h"
+#include "state/pengestures.h"
 #include "suggestions/typedword.h"
 #include "suggestions/wordsource.h"
 #include "words/folding.h"
@@ -27,8 +26,6 @@ constexpr int noCell = -1;
 
 HWND strip;
 int pressedCell = noCell;
-// The time of the latest press taken, as on the panel.
-DWORD lastPressTime;
 
 RECT cellRect(const RECT& client, int cell)
 {
@@ -87,9 +84,8 @@ void showPressed(int cell)
 // wParam: the time of the press's input event; lParam: x | (y << 16) from the strip's top-left corner.
 LRESULT onStripPress(WPARAM pressTime, LPARAM lParam)
 {
-    if (isDuplicatePress(static_cast<DWORD>(pressTime), lastPressTime))
+    if (!takeNewPress(static_cast<DWORD>(pressTime)))
         return 0;
-    lastPressTime = static_cast<DWORD>(pressTime);
     RECT client;
     GetClientRect(strip, &client);
     const int cell = client.right > 0 ? LOWORD(lParam) * int(suggestionCells) / client.right : noCell;
@@ -125,7 +121,6 @@ LRESULT onStripDestroy(HWND window)
 {
     KillTimer(window, saveTimer);
     saveLearnedWords();
-    SetStripWindow(nullptr);
     strip = nullptr;
     return 0;
 }
@@ -172,16 +167,17 @@ HWND suggestionStrip()
     return strip;
 }
 
-void createSuggestionStrip(HWND frame)
+HWND createSuggestionStrip(HWND frame)
 {
     if (!app.wordSuggestions || strip)
-        return;
+        return strip;
     static const bool registered = (registerStripClass(), true);
     (void)registered;
     strip = CreateWindowExW(0, stripClassName, L"", WS_CHILD | WS_VISIBLE, 0, captionBarHeight, 0, 0, frame,
                             nullptr, GetModuleHandleW(nullptr), nullptr);
     SetTimer(strip, saveTimer, saveInterval, nullptr);
-    SetStripWindow(strip);
+    turnOffPenGestures(strip);
+    return strip;
 }
 
 int stripHeight()
@@ -190,17 +186,6 @@ int stripHeight()
     if (!strip || !GetWindowRect(app.keyHandles[firstLetterKey], &key))
         return 0;
     return key.bottom - key.top;
-}
-
-// A new size or a strip turned on or off: the word being typed is forgotten with the old layout.
-void layoutStrip()
-{
-    forgetTypedWord();
-    RECT frame;
-    GetClientRect(app.mainWindow, &frame);
-    if (strip)
-        MoveWindow(strip, 0, captionBarHeight, frame.right, stripHeight(), TRUE);
-    MoveWindow(app.keyboardPanel, 0, captionBarHeight + stripHeight(), app.fullWidth, app.fullHeight, TRUE);
 }
 
 // Painted at once, so that the words stand in the strip when the letter's keystroke has gone out.
@@ -226,15 +211,4 @@ bool takeStripPress(const MSG& msg)
     case WM_LBUTTONUP: onStripRelease(); return true;
     default: return false;
     }
-}
-
-void toggleWordSuggestions(HWND frame)
-{
-    app.wordSuggestions = !app.wordSuggestions;
-    if (app.wordSuggestions)
-        createSuggestionStrip(frame);
-    else if (strip)
-        DestroyWindow(strip);
-    placeFrame(frame);
-    saveSettings();
 }

@@ -9,15 +9,11 @@
 
 // The strip, or 0 while suggestions are off.
 HWND suggestionStrip();
-// Makes the strip when suggestions are on; the frame is then placed again.
-void createSuggestionStrip(HWND frame);
+// Makes the strip when suggestions are on and none stands yet; returns the strip, or 0.
+HWND createSuggestionStrip(HWND frame);
 // The height of a key of the current size while the strip stands, else 0.
 int stripHeight();
-// Sizes the strip to the visible panel and puts the panel below it.
-void layoutStrip();
 // The strip's text is the offered words separated by tabs, for screen readers and the tests.
 void showSuggestions(const std::vector<std::string>& words);
 // Takes a left press or release on the strip that came without the hook, as the panel's keys do.
 bool takeStripPress(const MSG& msg);
-// The options' "Word Suggestions" toggle: makes or destroys the strip, places the frame and saves.
-void toggleWordSuggestions(HWND frame);

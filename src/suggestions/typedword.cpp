@@ -2,11 +2,11 @@
 // Choosing a suggestion types the rest of the word and a space through the same keystrokes as the keys.
 #include "suggestions/typedword.h"
 
-#include "panel/keyprocess.h"
-#include "panel/keystate.h"
-#include "panel/target.h"
-#include "panel/targetlayout.h"
-#include "shell/appstate.h"
+#include "typing/keystrokes.h"
+#include "typing/keystate.h"
+#include "typing/target.h"
+#include "typing/targetlayout.h"
+#include "state/appstate.h"
 #include "suggestions/strip.h"
 #include "suggestions/wordsource.h"
 #include "words/folding.h"
@@ -118,15 +118,6 @@ bool isMarkBeforeTheSpace(char32_t c)
     return false;
 }
 
-void clearOneShotLatches()
-{
-    latches.shiftLatch = 0;
-    latches.ctrlLatch = 0;
-    latches.altLatch = 0;
-    hideIndicators();
-    clearModifierState();
-}
-
 } // namespace
 
 void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt)
@@ -176,6 +167,7 @@ void chooseSuggestion(size_t cell)
         typeCharacter(c);
     tap(VK_SPACE);
     clearOneShotLatches();
+    clearModifierState();
     typed.letters = decodeUtf8(word);
     endWord(true);
     typed.chosen = decodeUtf8(word);

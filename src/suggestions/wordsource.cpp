@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "shell/appstate.h"
+#include "state/appstate.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "panel/keytables.h"
+#include "keys/keytables.h"
 #include "support/journalfollower.h"
 #include "support/settingsfile.h"
 #include "support/tapping.h"

@@ -5,7 +5,7 @@
 
 #include <iostream>
 
-#include "panel/keytables.h"
+#include "keys/keytables.h"
 #include "support/keyboardparts.h"
 #include "support/session.h"
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "panel/keytables.h"
+#include "keys/keytables.h"
 #include "support/keyrecord.h"
 #include "support/tapping.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "panel/keytables.h"
+#include "keys/keytables.h"
 #include "support/keyrecord.h"
 #include "support/settingsfile.h"
 #include "support/tapping.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "panel/keytables.h"
+#include "keys/keytables.h"
 #include "resources/resource.h"
 #include "support/guicounts.h"
 #include "support/keyboardparts.h"

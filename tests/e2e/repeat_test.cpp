@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "panel/keytables.h"
+#include "keys/keytables.h"
 #include "support/keyboardparts.h"
 #include "support/keyinput.h"
 #include "support/session.h"

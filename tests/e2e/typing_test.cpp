@@ -1,7 +1,7 @@
 // Typing into Wine's notepad with real taps on the real keyboard.
 #include <gtest/gtest.h>
 
-#include "panel/keytables.h"
+#include "keys/keytables.h"
 #include "support/display.h"
 #include "support/session.h"
 #include "support/settingsfile.h"

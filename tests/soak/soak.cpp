@@ -16,7 +16,7 @@
 #include <string>
 #include <utility>
 
-#include "panel/keytables.h"
+#include "keys/keytables.h"
 #include "resources/resource.h"
 #include "support/guicounts.h"
 #include "support/journalfollower.h"

@@ -1,7 +1,7 @@
 // The running keyboard's caption bar, options dialog and frame menu, read from outside its process.
 #include "support/keyboardparts.h"
 
-#include "panel/keytables.h"
+#include "keys/keytables.h"
 #include "resources/resource.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "panel/keytables.h"
+#include "keys/keytables.h"
 #include "support/keyboard.h"
 
 namespace {

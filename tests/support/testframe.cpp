@@ -3,7 +3,7 @@
 
 #include "caption/bitmapcontrols.h"
 #include "panel/panel.h"
-#include "shell/appstate.h"
+#include "state/appstate.h"
 #include "support/winprocess.h"
 
 HWND createTestFrame(int width, int height)

@@ -5,7 +5,7 @@
 #include "caption/bitmapcontrols.h"
 #include "caption/captionbar.h"
 #include "resources/resource.h"
-#include "shell/appstate.h"
+#include "state/appstate.h"
 #include "shell/frame.h"
 #include "support/modalloop.h"
 #include "support/pointerinput.h"

@@ -1,7 +1,7 @@
 // The modifier and caps-lock entries of the thread keyboard state, and the indicator lights.
 #include <gtest/gtest.h>
 
-#include "panel/keystate.h"
+#include "typing/keystate.h"
 #include "support/testframe.h"
 
 namespace {

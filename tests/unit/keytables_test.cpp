@@ -5,7 +5,7 @@
 #include <cstring>
 #include <set>
 
-#include "panel/keytables.h"
+#include "keys/keytables.h"
 
 namespace {
 

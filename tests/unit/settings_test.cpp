@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "settings/settings.h"
-#include "shell/appstate.h"
+#include "state/appstate.h"
 #include "support/settingsfile.h"
 
 namespace {

@@ -5,11 +5,12 @@
 #include <vector>
 
 #include "caption/bitmapcontrols.h"
-#include "panel/keytables.h"
+#include "keys/keytables.h"
+#include "panel/keypress.h"
 #include "panel/panel.h"
-#include "panel/target.h"
-#include "shell/appstate.h"
-#include "shell/message.h"
+#include "typing/target.h"
+#include "state/appstate.h"
+#include "state/message.h"
 #include "support/testframe.h"
 #include "support/windowthread.h"
 #include "support/winprocess.h"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "panel/keytables.h"
+#include "keys/keytables.h"
 #include "resources/resource.h"
 #include "support/keyboardparts.h"
 #include "support/session.h"

@@ -1,5 +1,5 @@
 // Fatal errors end the process at once, without the keyboard's own shut-down.
-#include "shell/fatal.h"
+#include "state/fatal.h"
 
 #include <windows.h>
 

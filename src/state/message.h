@@ -19,3 +19,5 @@ constexpr UINT MSG_RETURN_FOCUS = 0x0A06;
 // Posted by the panel to the frame when a tap cannot type into the target, which runs at a higher integrity
 // level; wParam is the target window.
 constexpr UINT MSG_ELEVATED_TARGET = 0x0A20;
+// Sent by the caption bar to the frame when a drag of it has ended, both parameters 0.
+constexpr UINT MSG_FRAME_DROPPED = 0x0A21;

@@ -13,6 +13,8 @@ void toggleFunctionKeys(HWND frame);
 void toggleClickSound();
 void toggleFade(HWND frame);
 void toggleKeyRepeat();
+// Makes or destroys the suggestion strip, places the frame and saves.
+void toggleWordSuggestions(HWND frame);
 // The pad order; offered only while the pad is not in navigation mode.
 void selectPhoneLayout();
 void selectCalculatorLayout();

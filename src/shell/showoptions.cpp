@@ -1,16 +1,16 @@
 // The options dialog runs with the hook disabled, so that its buttons take real clicks; afterwards the
 // focus goes back to the application being typed into.
-#include "options/showoptions.h"
+#include "shell/showoptions.h"
 
 #include "hook/hookbinding.h"
 #include "options/help.h"
-#include "options/optioncommands.h"
+#include "shell/optioncommands.h"
 #include "options/optionsdialog.h"
 #include "panel/keyrepeat.h"
-#include "panel/target.h"
+#include "typing/target.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
-#include "shell/appstate.h"
+#include "state/appstate.h"
 #include "suggestions/strip.h"
 #include "suggestions/typedword.h"
 

@@ -1,6 +1,6 @@
 // Pen taps that arrive at once. With a pen the platform holds a press back until it knows whether it is a
 // press-and-hold (a right click), and may turn a stroke into a flick; the keyboard wants neither.
-#include "shell/pengestures.h"
+#include "state/pengestures.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Integrity levels of the keyboard and of the target, read from their process tokens.
-#include "panel/integrity.h"
+#include "typing/integrity.h"
 
 DWORD integrityOfProcess(HANDLE process)
 {

@@ -1,11 +1,9 @@
 // Target tracking. While this thread's input is attached to the target's thread the two share one focus
 // and one keyboard state, which lets the keyboard hand the focus back and edit the modifier state.
-#include "panel/target.h"
+#include "typing/target.h"
 
-#include "panel/formshold.h"
-#include "panel/keystate.h"
-#include "shell/appstate.h"
-#include "suggestions/typedword.h"
+#include "typing/keystate.h"
+#include "state/appstate.h"
 
 namespace {
 
@@ -22,16 +20,11 @@ void detach()
 
 } // namespace
 
-INT_PTR onFocusChange(HWND newWindow)
+void followFocus(HWND newWindow)
 {
-    if (newWindow == app.targetWindow)
-        return TRUE;
-    endFormsHold();
     detach();
-    forgetTypedWord();
     app.targetWindow = newWindow;
     attachToTarget();
-    return TRUE;
 }
 
 // Attaching to a thread that does not answer can block this one, and with it the pointer hook that every

@@ -7,6 +7,8 @@
 #include <vector>
 
 constexpr int lastKeyIdValue = 132;
+// The caption bar across the top of the frame, above the strip and the panel.
+constexpr int captionBarHeight = 10;
 
 struct Point {
     int x;

@@ -1,9 +1,9 @@
 // Fading: a layered frame that turns 40 % opaque after five seconds without a tap, and opaque again at once
 // when a key is tapped or the pointer moves over it. Taps land on a faded frame as on an opaque one, since
 // only its look changes.
-#include "shell/fade.h"
+#include "fade/fade.h"
 
-#include "shell/appstate.h"
+#include "state/appstate.h"
 
 namespace {
 

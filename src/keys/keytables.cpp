@@ -1,6 +1,6 @@
 // The constant key tables. The pad keys are numbered column by column: 100..105 are the first pad
 // column from top to bottom, 106..111 the second, 112..117 the third.
-#include "panel/keytables.h"
+#include "keys/keytables.h"
 
 const char letterLayout[letterCount + 1] = "ZVCHWKTILFAYNEGDORSBQJUMPX";
 

@@ -1,12 +1,14 @@
 // The options' setting commands: each takes effect at once and is saved at once.
-#include "options/optioncommands.h"
+#include "shell/optioncommands.h"
 
 #include "caption/captionbar.h"
+#include "hook/hookbinding.h"
+#include "suggestions/strip.h"
 #include "panel/captions.h"
 #include "panel/panel.h"
 #include "settings/settings.h"
-#include "shell/appstate.h"
-#include "shell/fade.h"
+#include "state/appstate.h"
+#include "fade/fade.h"
 #include "shell/frame.h"
 
 void changeKeySize(HWND frame, int size)
@@ -19,6 +21,19 @@ void changeKeySize(HWND frame, int size)
     DestroyWindow(app.captionBar);
     app.captionBar = createCaptionBar(frame);
     placeFrame(frame);
+}
+
+void toggleWordSuggestions(HWND frame)
+{
+    app.wordSuggestions = !app.wordSuggestions;
+    if (app.wordSuggestions)
+        handStripWindow(createSuggestionStrip(frame));
+    else if (HWND strip = suggestionStrip()) {
+        handStripWindow(nullptr);
+        DestroyWindow(strip);
+    }
+    placeFrame(frame);
+    saveSettings();
 }
 
 void toggleKeyRepeat()

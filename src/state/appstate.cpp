@@ -1,5 +1,5 @@
 // The application state record, the latches and the visible part of the panel.
-#include "shell/appstate.h"
+#include "state/appstate.h"
 
 AppState app;
 ModifierLatches latches;

@@ -1,6 +1,6 @@
 // The thread keyboard state is shared with the target's thread while the two are attached, so these
 // edits reach the application being typed into.
-#include "panel/keystate.h"
+#include "typing/keystate.h"
 
 HWND altIndicator;
 HWND ctrlIndicator;

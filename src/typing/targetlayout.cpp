@@ -1,8 +1,8 @@
 // The target's keyboard layout and what it answers for the characters the keyboard types.
-#include "panel/targetlayout.h"
+#include "typing/targetlayout.h"
 
 #include "letters/layoutanswers.h"
-#include "shell/appstate.h"
+#include "state/appstate.h"
 
 namespace {
 
