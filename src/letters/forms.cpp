@@ -115,3 +115,8 @@ std::wstring formsOf(wchar_t ch, bool capitals, LANGID language)
         cells += capitals ? capitalForms[smallForms.find(form)] : form;
     return cells;
 }
+
+bool letterTypedCapital(bool shift, bool cap, bool capsLock)
+{
+    return (shift != cap) != capsLock;
+}

@@ -1,17 +1,24 @@
-// Whether a keyboard layout types a character by its key, decided from the layout's own answers.
+// Which key and shift state of a keyboard layout types a character, decided from the layout's own answers.
 #pragma once
 
 #include <windows.h>
 
-// What a layout answers for a character: VkKeyScanExA's key and shift state, and ToUnicodeEx's count for
-// that key alone and with shift, negative where the key is a dead key in that state.
-struct LayoutAnswers {
-    SHORT keyScan;
-    int alone;
-    int shifted;
+// What ToUnicodeEx types with a key in one shift state: its count, negative for a dead key, and the first
+// character.
+struct KeyAnswer {
+    int count;
+    wchar_t typed;
 };
 
-// Only shift may be needed: ctrl and alt would reach the application as shortcuts, and a dead key, in the
-// shift state the character is typed with, would wait for the next character. Otherwise the character
+// What a layout answers for a character: VkKeyScanExA's key and shift state, and what that key types alone
+// and with shift in the Caps Lock state of the moment, which on some layouts shifts more than the letters.
+struct LayoutAnswers {
+    SHORT keyScan;
+    KeyAnswer alone;
+    KeyAnswer shifted;
+};
+
+// The key with shift or without that types ch at once, in VkKeyScanExA's form, or -1: ctrl and alt would
+// reach the application as shortcuts and a dead key would wait for the next character, so such a character
 // goes out as a character.
-bool typedByItsKey(const LayoutAnswers& answers);
+SHORT keyStrokeFor(wchar_t ch, const LayoutAnswers& answers);

@@ -6,6 +6,7 @@
 #include "settings/settings.h"
 #include "state/appstate.h"
 #include "state/message.h"
+#include "state/pengestures.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ void setLabel(HWND dialog, int id, bool condition, const char* whenSet, const ch
 INT_PTR onOptionsInit(HWND dialog)
 {
     optionsBrush = CreateSolidBrush(optionsBackground);
+    turnOffPenGestures(dialog);
     RECT r;
     GetWindowRect(dialog, &r);
     const int width = r.right - r.left;
@@ -48,8 +50,9 @@ INT_PTR onOptionsInit(HWND dialog)
     return FALSE;
 }
 
-INT_PTR onOptionsDestroy()
+INT_PTR onOptionsDestroy(HWND dialog)
 {
+    forgetPenGestures(dialog);
     DeleteObject(optionsBrush);
     return TRUE;
 }
@@ -96,7 +99,7 @@ INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 {
     const Message msg{message, wParam, lParam};
     switch (message) {
-    case WM_DESTROY: return onOptionsDestroy();
+    case WM_DESTROY: return onOptionsDestroy(dialog);
     case WM_INITDIALOG: return onOptionsInit(dialog);
     case WM_COMMAND: return onOptionsCommand(dialog, msg);
     case WM_CTLCOLORBTN: return onOptionsButtonColor(msg);

@@ -8,11 +8,11 @@
 #include "resources/resource.h"
 #include "state/appstate.h"
 
-// Played asynchronously, and never waiting for the click before to end: the next tap must not wait for the
-// sound of this one. Without a sound device nothing plays, and nothing else changes.
+// Played asynchronously, cutting short the click before it, so that every one of fast taps clicks and none
+// waits for the sound of the one before. Without a sound device nothing plays, and nothing else changes.
 void playClickSound()
 {
     if (app.clickSound)
         PlaySoundA(MAKEINTRESOURCEA(IDW_CLICK), GetModuleHandleA(nullptr),
-                   SND_RESOURCE | SND_ASYNC | SND_NOSTOP | SND_NODEFAULT);
+                   SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
 }

@@ -54,12 +54,14 @@ bool pressGoesOn()
 
 } // namespace
 
-// With ctrl or alt latched the press was a shortcut, which has no forms.
+// With ctrl or alt latched the press was a shortcut, which has no forms. The forms are in the case the
+// press typed; with "Hardware Keyboard" on, cap is the target's Caps Lock itself.
 bool startFormsHold(BYTE keyId, const ModifierLatches& found)
 {
     if (found.ctrlLatch || found.altLatch)
         return false;
-    const bool capitals = found.shiftLatch || found.capsLatch;
+    const bool capitals = letterTypedCapital(found.shiftLatch, found.capsLatch && !app.hardwareKeyboard,
+                                             GetKeyState(VK_CAPITAL) & 1);
     std::wstring forms = formsOf(characterOfKey(keyId, found.navLatch), capitals, LOWORD(targetLayout()));
     if (forms.empty())
         return false;

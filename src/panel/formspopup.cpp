@@ -12,6 +12,7 @@
 #include "typing/keystate.h"
 #include "state/appstate.h"
 #include "state/message.h"
+#include "state/pengestures.h"
 
 namespace {
 
@@ -184,13 +185,16 @@ void openFormsPopup(int keyId, const std::wstring& forms)
     popup.window =
         CreateWindowExW(popupExStyle, popupClass, forms.c_str(), WS_POPUP, place.x, place.y, size.cx, size.cy,
                         app.mainWindow, nullptr, GetModuleHandleW(nullptr), nullptr);
+    turnOffPenGestures(popup.window);
     ShowWindow(popup.window, SW_SHOWNOACTIVATE);
 }
 
 void closeFormsPopup()
 {
-    if (popup.window)
+    if (popup.window) {
+        forgetPenGestures(popup.window);
         DestroyWindow(popup.window);
+    }
     if (popup.font)
         DeleteObject(popup.font);
     popup.window = nullptr;

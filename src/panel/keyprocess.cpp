@@ -101,9 +101,9 @@ void processKey(BYTE keyId, ModifierLatches use)
         }
         vk = LOBYTE(scan);
         use.shiftLatch = HIBYTE(scan) & 1;
-    }
-    if (!app.hardwareKeyboard && vk >= 'A' && vk <= 'Z')
+    } else if (!app.hardwareKeyboard && vk >= 'A' && vk <= 'Z') {
         use.shiftLatch ^= use.capsLatch;
+    }
     sendKeystroke(vk, use.shiftLatch, use.ctrlLatch, use.altLatch);
     endKeystroke(vk, ch, use);
 }

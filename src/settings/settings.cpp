@@ -190,14 +190,19 @@ std::wstring fileToWrite()
     return user;
 }
 
+// The user's own "Closing allowed", which the saves write back; the Windows directory's file holds the
+// administrator's, never the user's.
+BYTE usersClosingAllowed;
+
 // "Closing allowed" is the administrator's setting: where the Windows directory's file has it, that wins
-// over the user's file.
+// over the user's file, whose own value is kept for the day the administrator's goes.
 bool readClosingAllowed(const std::wstring& file)
 {
+    usersClosingAllowed = file != windowsFile && readFlag(file, "Closing allowed", "N");
     const std::wstring administrators = readValue(windowsFile, "Closing allowed", noValue);
     if (administrators != noValue)
         return equalsIgnoringAsciiCase(administrators.c_str(), "Y");
-    return readFlag(file, "Closing allowed", "N");
+    return usersClosingAllowed;
 }
 
 } // namespace
@@ -234,7 +239,7 @@ void saveSettings()
     writeValue(file, "Function keys", flagText(app.showFunctionKeys));
     writeValue(file, "Hardware Keyboard", flagText(app.hardwareKeyboard));
     writeValue(file, "Size", sizeNames[app.keySize - 1]);
-    writeValue(file, "Closing allowed", flagText(app.closingAllowed));
+    writeValue(file, "Closing allowed", flagText(usersClosingAllowed));
     writeValue(file, "Switch allowed", flagText(app.switchAllowed));
     writeValue(file, "Key Repeat", flagText(app.keyRepeat));
     writeValue(file, "Word Suggestions", flagText(app.wordSuggestions));

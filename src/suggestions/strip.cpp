@@ -120,6 +120,7 @@ LRESULT onSaveTimer()
 LRESULT onStripDestroy(HWND window)
 {
     KillTimer(window, saveTimer);
+    forgetPenGestures(window);
     saveLearnedWords();
     strip = nullptr;
     return 0;

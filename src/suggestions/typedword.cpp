@@ -91,9 +91,7 @@ void typeCharacter(char32_t c)
         sendUnicodeCharacter(static_cast<wchar_t>(c), false, false);
         return;
     }
-    const BYTE vk = LOBYTE(scan);
-    const bool capsLock = vk >= 'A' && vk <= 'Z' && (GetKeyState(VK_CAPITAL) & 1);
-    sendKeystroke(vk, (HIBYTE(scan) & 1) != capsLock, false, false);
+    sendKeystroke(LOBYTE(scan), HIBYTE(scan) & 1, false, false);
 }
 
 void tap(BYTE vk)

@@ -7,10 +7,14 @@ DWORD integrityOfProcess(HANDLE process)
     if (!OpenProcessToken(process, TOKEN_QUERY, &token))
         return unknownIntegrity;
     DWORD level = unknownIntegrity;
-    BYTE label[SECURITY_MAX_SID_SIZE + sizeof(TOKEN_MANDATORY_LABEL)];
+    // The label and the SID after it, in storage aligned for the label's pointer.
+    union {
+        TOKEN_MANDATORY_LABEL label;
+        BYTE bytes[SECURITY_MAX_SID_SIZE + sizeof(TOKEN_MANDATORY_LABEL)];
+    } answer;
     DWORD size = 0;
-    if (GetTokenInformation(token, TokenIntegrityLevel, label, sizeof label, &size)) {
-        PSID sid = reinterpret_cast<TOKEN_MANDATORY_LABEL*>(label)->Label.Sid;
+    if (GetTokenInformation(token, TokenIntegrityLevel, &answer, sizeof answer, &size)) {
+        PSID sid = answer.label.Label.Sid;
         const UCHAR count = *GetSidSubAuthorityCount(sid);
         if (count > 0)
             level = *GetSidSubAuthority(sid, count - 1);
@@ -31,10 +35,11 @@ DWORD integrityOfWindow(HWND window)
     return level;
 }
 
-// unknownIntegrity is above every level, and a keyboard of unknown level reaches every target.
+// A target of another user, whose process this one may not open, is as likely below the keyboard as above
+// it: only a level known to be higher is refused. A keyboard of unknown level reaches every target.
 bool integrityAllowsTyping(DWORD targetLevel, DWORD ownLevel)
 {
-    return targetLevel <= ownLevel;
+    return targetLevel == unknownIntegrity || ownLevel == unknownIntegrity || targetLevel <= ownLevel;
 }
 
 bool mayTypeInto(HWND target)

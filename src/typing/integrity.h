@@ -10,6 +10,6 @@ constexpr DWORD unknownIntegrity = MAXDWORD;
 // A mandatory level (SECURITY_MANDATORY_MEDIUM_RID and so on), or unknownIntegrity.
 DWORD integrityOfProcess(HANDLE process);
 DWORD integrityOfWindow(HWND window);
-// A target of unknown level counts as higher; a keyboard of unknown level runs where there are no levels.
+// Refused only where the target's level is known and higher than the keyboard's.
 bool integrityAllowsTyping(DWORD targetLevel, DWORD ownLevel);
 bool mayTypeInto(HWND target);

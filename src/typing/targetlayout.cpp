@@ -9,18 +9,22 @@ namespace {
 // Asks ToUnicodeEx not to change the layout's dead-key state (Windows 10 1607 and later).
 constexpr UINT keepKeyState = 4;
 
-// ToUnicodeEx's count for the key, alone or with shift. Where flag 4 is unknown, a dead key stays pending in
-// the layout's state; asking once more types it twice and so ends it.
-int typedBy(BYTE vk, bool shift, HKL layout)
+// What ToUnicodeEx types with the key, alone or with shift, in the Caps Lock state that the target shares
+// with this thread. Where flag 4 is unknown, a dead key stays pending in the layout's state; asking once more
+// types it twice and so ends it.
+KeyAnswer typedBy(BYTE vk, bool shift, HKL layout)
 {
     BYTE keyState[256] = {};
     keyState[VK_SHIFT] = shift ? 0x80 : 0;
+    keyState[VK_CAPITAL] = GetKeyState(VK_CAPITAL) & 1;
     const UINT scanCode = MapVirtualKeyExA(vk, MAPVK_VK_TO_VSC, layout);
-    wchar_t typed[8];
+    wchar_t typed[8] = L"";
     const int count = ToUnicodeEx(vk, scanCode, keyState, typed, 8, keepKeyState, layout);
-    if (count < 0)
-        ToUnicodeEx(vk, scanCode, keyState, typed, 8, keepKeyState, layout);
-    return count;
+    if (count < 0) {
+        wchar_t ended[8];
+        ToUnicodeEx(vk, scanCode, keyState, ended, 8, keepKeyState, layout);
+    }
+    return KeyAnswer{count, typed[0]};
 }
 
 } // namespace
@@ -38,5 +42,5 @@ SHORT keyTypingCharacter(char ch)
         return -1;
     const BYTE vk = LOBYTE(keyScan);
     const LayoutAnswers answers{keyScan, typedBy(vk, false, layout), typedBy(vk, true, layout)};
-    return typedByItsKey(answers) ? keyScan : -1;
+    return keyStrokeFor(static_cast<unsigned char>(ch), answers);
 }

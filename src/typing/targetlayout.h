@@ -6,6 +6,6 @@
 // The layout of the target window's thread; the keyboard's own thread never comes to the front, so its
 // layout is not the one that matters.
 HKL targetLayout();
-// The target layout's key and shift state for a character (VkKeyScanExA's answer), or -1 when the character
-// must go out as a character.
+// The target layout's key and shift state that types a character in the present Caps Lock state (in
+// VkKeyScanExA's form), or -1 when the character must go out as a character.
 SHORT keyTypingCharacter(char ch);

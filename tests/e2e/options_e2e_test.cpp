@@ -352,6 +352,20 @@ TEST_F(Options, HelpOpensTheGuidePageWhenNoHelpFileStandsBesideTheProgram)
     EXPECT_TRUE(typingGoesOn(session));
 }
 
+// The pen's press-and-hold and flicks are off on every window of the keyboard, whenever it is made.
+TEST_F(Options, TheDialogAndAStripSwitchedOnInThemTakeNoPenGestures)
+{
+    ASSERT_TRUE(startSession(session));
+    HWND dialog = open();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(reinterpret_cast<ULONG_PTR>(GetPropA(dialog, "MicrosoftTabletPenServiceProperty")), 0x10001u);
+    HWND strip = nullptr;
+    ASSERT_TRUE(click(dialog, IDC_WORD_SUGGESTIONS, [&] {
+        return (strip = FindWindowExA(frame(), nullptr, "TilfayStrip", nullptr)) != nullptr;
+    }));
+    EXPECT_EQ(reinterpret_cast<ULONG_PTR>(GetPropA(strip, "MicrosoftTabletPenServiceProperty")), 0x10001u);
+}
+
 TEST_F(Options, CloseKeyboardClosesItWhenTheSettingsFileAllowsClosing)
 {
     ASSERT_TRUE(startSession(session, "[Tilfay]\r\nClosing allowed=Y\r\n"));

@@ -253,6 +253,31 @@ TEST_F(HoldingKeys, AHeldKeyWithFormsOffersThemAndATapOrASlideChoosesOne)
     EXPECT_EQ(settledText(edit()), "$");
 }
 
+// The forms come in the case the press typed: cap and shift together type a small letter, and the target's
+// Caps Lock a capital, which the form then replaces. The popup takes no pen gestures.
+TEST_F(HoldingKeys, AHeldLettersFormsAreInTheCaseItsPressTyped)
+{
+    tapKey(panel, capKey);
+    tapKey(panel, shiftKey);
+    HWND forms = holdForForms(keyForCharacter('a'));
+    ASSERT_NE(forms, nullptr);
+    EXPECT_EQ(wideText(forms), L"aàáâäæãåāąă");
+    EXPECT_EQ(reinterpret_cast<ULONG_PTR>(GetPropA(forms, "MicrosoftTabletPenServiceProperty")), 0x10001u);
+    clickAt(cellCentre(forms, L'à'));
+    EXPECT_TRUE(waitUntil([&] { return wideText(edit()) == L"à"; }, shortWait)) << textOf(edit());
+    tapKey(panel, capKey);
+
+    clearText();
+    pressKey(VK_CAPITAL);
+    forms = holdForForms(keyForCharacter('a'));
+    ASSERT_NE(forms, nullptr);
+    EXPECT_EQ(wideText(forms), L"AÀÁÂÄÆÃÅĀĄĂ");
+    EXPECT_EQ(textOf(edit()), "A");
+    clickAt(cellCentre(forms, L'Ä'));
+    EXPECT_TRUE(waitUntil([&] { return wideText(edit()) == L"Ä"; }, shortWait)) << textOf(edit());
+    pressKey(VK_CAPITAL);
+}
+
 TEST_F(HoldingKeys, ARepeatStopsWhenTheTargetChanges)
 {
     Notepad other;

@@ -100,7 +100,7 @@ TEST_F(SettingsPersistence, ASecondStartReadsWhatTheFirstWroteThoughTheWindowsDi
     EXPECT_EQ(valueOf(entries, "Phone"), "Y");
     EXPECT_EQ(valueOf(entries, "Function keys"), "Y");
     EXPECT_EQ(valueOf(entries, "Hardware Keyboard"), "Y");
-    EXPECT_EQ(valueOf(entries, "Closing allowed"), "Y");
+    EXPECT_EQ(valueOf(entries, "Closing allowed"), "N") << "the administrator's word is not copied";
     EXPECT_EQ(valueOf(entries, "Switch allowed"), "Y");
     EXPECT_EQ(valueOf(entries, "Parking X"), "3000");
     EXPECT_EQ(valueOf(entries, "Parking Y"), "7");

@@ -71,29 +71,78 @@ TEST(OfferingForms, EveryKeyOffersItsFormsInOrderInTheCaseOfThePressWithTheWrite
         EXPECT_EQ(formsOf(writer.key, writer.capitals, writer.language), writer.cells) << writer.key;
 }
 
-// Wine here offers only the US layout, so the answers of US-International and German are written out:
-// VkKeyScanExA's key with shift (bit 0 of the high byte) or AltGr (bits 1 and 2), and what ToUnicodeEx
-// counts for that key alone and with shift, -1 where it is a dead key.
+// Wine here offers only the US layout, so the answers of US-International, German and French are written
+// out: VkKeyScanExA's key with shift (bit 0 of the high byte) or AltGr (bits 1 and 2), and what ToUnicodeEx
+// types with that key alone and with shift (its count, -1 for a dead key, and the character).
 TEST(TypingThroughTheLayout, AltGrAndDeadKeysInTheShiftStateTypedGoOutAsCharacters)
 {
     struct Answer {
-        char ch;
+        wchar_t ch;
         LayoutAnswers answers;
-        bool typedByKey;
+        SHORT keyStroke;
     };
     const Answer usInternational[] = {
-        {'^', {0x0136, 1, -1}, false},  {'6', {0x0036, 1, -1}, true},   {'\'', {0x00DE, -1, -1}, false},
-        {'"', {0x01DE, -1, -1}, false}, {'~', {0x01C0, -1, -1}, false}, {'@', {0x0132, 1, 1}, true},
-        {'-', {0x00BD, 1, 1}, true},
+        {'^', {0x0136, {1, '6'}, {-1, '^'}}, -1},    {'6', {0x0036, {1, '6'}, {-1, '^'}}, 0x0036},
+        {'\'', {0x00DE, {-1, '\''}, {-1, '"'}}, -1}, {'"', {0x01DE, {-1, '\''}, {-1, '"'}}, -1},
+        {'~', {0x01C0, {-1, '`'}, {-1, '~'}}, -1},   {'@', {0x0132, {1, '2'}, {1, '@'}}, 0x0132},
+        {'-', {0x00BD, {1, '-'}, {1, '_'}}, 0x00BD},
     };
     const Answer german[] = {
-        {'^', {0x00DC, -1, 1}, false}, {'&', {0x0136, 1, 1}, true},  {'`', {0x01DD, -1, -1}, false},
-        {'@', {0x0651, 1, 1}, false},  {'~', {0x06BB, 1, 1}, false}, {'#', {0x00BF, 1, 1}, true},
-        {'"', {0x0132, 1, 1}, true},   {'z', {0x0059, 1, 1}, true},
+        {'^', {0x00DC, {-1, '^'}, {1, L'\u00B0'}}, -1},  {'&', {0x0136, {1, '6'}, {1, '&'}}, 0x0136},
+        {'`', {0x01DD, {-1, L'\u00B4'}, {-1, '`'}}, -1}, {'@', {0x0651, {1, 'q'}, {1, 'Q'}}, -1},
+        {'~', {0x06BB, {1, '+'}, {1, '*'}}, -1},         {'#', {0x00BF, {1, '#'}, {1, '\''}}, 0x00BF},
+        {'"', {0x0132, {1, '2'}, {1, '"'}}, 0x0132},     {'z', {0x0059, {1, 'z'}, {1, 'Z'}}, 0x0059},
     };
     for (const Answer& answer : usInternational)
-        EXPECT_EQ(typedByItsKey(answer.answers), answer.typedByKey) << "US-International " << answer.ch;
+        EXPECT_EQ(keyStrokeFor(answer.ch, answer.answers), answer.keyStroke)
+            << "US-International " << char(answer.ch);
     for (const Answer& answer : german)
-        EXPECT_EQ(typedByItsKey(answer.answers), answer.typedByKey) << "German " << answer.ch;
-    EXPECT_FALSE(typedByItsKey({-1, 0, 0})) << "a character the layout lacks";
+        EXPECT_EQ(keyStrokeFor(answer.ch, answer.answers), answer.keyStroke) << "German " << char(answer.ch);
+    EXPECT_EQ(keyStrokeFor('x', {-1, {0, 0}, {0, 0}}), -1) << "a character the layout lacks";
+}
+
+// French AZERTY with Caps Lock on: the number row's keys type their digits without shift and their signs
+// with it, the other way round from VkKeyScanExA's answer, which knows no Caps Lock; the comma's key is not
+// turned, and a small letter takes shift.
+TEST(TypingThroughTheLayout, CapsLockOnAzertyTurnsTheNumberRowAndTheKeyIsChosenByWhatItTypes)
+{
+    struct Answer {
+        wchar_t ch;
+        LayoutAnswers answers;
+        SHORT keyStroke;
+    };
+    const Answer capsLockOff[] = {
+        {'1', {0x0131, {1, '&'}, {1, '1'}}, 0x0131},
+        {'&', {0x0031, {1, '&'}, {1, '1'}}, 0x0031},
+        {',', {0x00BC, {1, ','}, {1, '?'}}, 0x00BC},
+    };
+    const Answer capsLockOn[] = {
+        {'1', {0x0131, {1, '1'}, {1, '&'}}, 0x0031},       {'&', {0x0031, {1, '1'}, {1, '&'}}, 0x0131},
+        {'2', {0x0132, {1, '2'}, {1, L'\u00E9'}}, 0x0032}, {',', {0x00BC, {1, ','}, {1, '?'}}, 0x00BC},
+        {'a', {0x0041, {1, 'A'}, {1, 'a'}}, 0x0141},
+    };
+    for (const Answer& answer : capsLockOff)
+        EXPECT_EQ(keyStrokeFor(answer.ch, answer.answers), answer.keyStroke) << "off " << char(answer.ch);
+    for (const Answer& answer : capsLockOn)
+        EXPECT_EQ(keyStrokeFor(answer.ch, answer.answers), answer.keyStroke) << "on " << char(answer.ch);
+}
+
+// The case a held letter's forms come in is the case its press typed: shift, cap and the target's Caps
+// Lock, each turning it once.
+TEST(TypingThroughTheLayout, AHeldLettersCaseFollowsShiftCapAndCapsLockEachTurningIt)
+{
+    struct Case {
+        bool shift;
+        bool cap;
+        bool capsLock;
+        bool capital;
+    };
+    const Case cases[] = {
+        {false, false, false, false}, {true, false, false, true}, {false, true, false, true},
+        {true, true, false, false},   {false, false, true, true}, {true, false, true, false},
+        {false, true, true, false},   {true, true, true, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(letterTypedCapital(c.shift, c.cap, c.capsLock), c.capital)
+            << c.shift << c.cap << c.capsLock;
 }

@@ -339,8 +339,8 @@ TEST_F(ProcessingKeys, AClickReportedByTheHookAndDeliveredDirectlyTypesOnce)
     EXPECT_EQ(process({}), twice);
 }
 
-// Windows drops keystrokes sent to a higher integrity level; a target that cannot be asked counts as higher,
-// and a keyboard that cannot ask runs where there are no levels.
+// Windows drops keystrokes sent to a higher integrity level; a target that cannot be asked (another user's)
+// is typed into, and a keyboard that cannot ask runs where there are no levels.
 TEST(TypingIntegrity, OnlyATargetAtTheKeyboardsLevelOrBelowIsTypedInto)
 {
     struct Case {
@@ -355,7 +355,7 @@ TEST(TypingIntegrity, OnlyATargetAtTheKeyboardsLevelOrBelowIsTypedInto)
         {SECURITY_MANDATORY_SYSTEM_RID, SECURITY_MANDATORY_HIGH_RID, false},
         {SECURITY_MANDATORY_HIGH_RID, SECURITY_MANDATORY_HIGH_RID, true},
         {SECURITY_MANDATORY_MEDIUM_RID + 0x100, SECURITY_MANDATORY_MEDIUM_RID, false},
-        {unknownIntegrity, SECURITY_MANDATORY_HIGH_RID, false},
+        {unknownIntegrity, SECURITY_MANDATORY_MEDIUM_RID, true},
         {unknownIntegrity, unknownIntegrity, true},
         {SECURITY_MANDATORY_HIGH_RID, unknownIntegrity, true},
     };

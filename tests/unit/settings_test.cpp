@@ -225,18 +225,18 @@ TEST_F(SettingsFlags, EachKeyLoadsIntoItsOwnField)
 
 TEST_F(SettingsFlags, EachFieldIsWrittenUnderItsOwnKey)
 {
-    BYTE* fields[] = {&app.showNumbers,    &app.phoneLayout,   &app.showFunctionKeys, &app.hardwareKeyboard,
-                      &app.closingAllowed, &app.switchAllowed, &app.keyRepeat,        &app.wordSuggestions};
-    const char* keys[] = {"Numbers",         "Phone",          "Function keys", "Hardware Keyboard",
-                          "Closing allowed", "Switch allowed", "Key Repeat",    "Word Suggestions"};
+    BYTE* fields[] = {&app.showNumbers,   &app.phoneLayout, &app.showFunctionKeys, &app.hardwareKeyboard,
+                      &app.switchAllowed, &app.keyRepeat,   &app.wordSuggestions};
+    const char* keys[] = {"Numbers",        "Phone",      "Function keys",   "Hardware Keyboard",
+                          "Switch allowed", "Key Repeat", "Word Suggestions"};
     app.keySize = 3;
     app.parkingX = app.parkingY = -1;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 7; ++i) {
         SCOPED_TRACE(keys[i]);
-        for (int j = 0; j < 8; ++j)
+        for (int j = 0; j < 7; ++j)
             *fields[j] = i == j;
         saveSettings();
-        for (int j = 0; j < 8; ++j)
+        for (int j = 0; j < 7; ++j)
             EXPECT_EQ(profileValue(keys[j]), i == j ? "Y" : "N") << keys[j];
     }
 }
@@ -675,17 +675,18 @@ TEST_F(SettingsPerUser, TheFirstSaveCarriesTheVirtualStoresValuesOver)
 }
 
 // "Closing allowed" is the administrator's: where the Windows directory's file has it, the user's file
-// never overrides it.
+// never overrides it, and a save keeps the user's own value in the user's file.
 TEST_F(SettingsPerUser, TheWindowsDirectorysClosingAllowedWinsOverTheUsers)
 {
     struct Case {
         const char* windows;
         const char* user;
         bool allowed;
+        const char* saved;
     };
     const Case cases[] = {
-        {"N", "Y", false},     {"Y", "N", true},     {nullptr, "Y", true},
-        {nullptr, "N", false}, {"y", nullptr, true},
+        {"N", "Y", false, "Y"},     {"Y", "N", true, "N"},     {nullptr, "Y", true, "Y"},
+        {nullptr, "N", false, "N"}, {"y", nullptr, true, "N"},
     };
     for (const Case& c : cases) {
         deleteSettingsFile();
@@ -698,6 +699,8 @@ TEST_F(SettingsPerUser, TheWindowsDirectorysClosingAllowedWinsOverTheUsers)
         EXPECT_EQ(app.closingAllowed, c.allowed) << c.windows << " " << c.user;
         app.closingAllowed = !c.allowed;
         EXPECT_EQ(closingAllowedNow(), c.allowed) << c.windows << " " << c.user;
+        saveSettings();
+        EXPECT_EQ(profileValue("Closing allowed"), c.saved) << c.windows << " " << c.user;
     }
 }
 
