@@ -4,12 +4,14 @@
 #include "hooklib/hookstate.h"
 #include "hooklib/tilmhk32.h"
 
+#include <atomic>
+
 namespace {
 
 HWINEVENTHOOK focusHook;
 HWINEVENTHOOK foregroundHook;
-// The window named in the latest report; a repeat is not sent again.
-HWND reportedFocus;
+// The window named in the latest report; a repeat is not sent again. A new keyboard window forgets it.
+std::atomic<HWND> reportedFocus;
 
 bool isOwnWindow(HWND window)
 {
@@ -25,13 +27,14 @@ HWND focusOfThreadOf(HWND window)
     return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
-// The keyboard's own windows are never named: whatever is reported becomes the window typed into.
+// The keyboard's own windows are never named: whatever is reported becomes the window typed into. Posted,
+// so that this thread never waits for the keyboard's.
 void reportFocus(HWND window)
 {
     if (!reportsWanted() || !window || window == reportedFocus || isOwnWindow(window))
         return;
     reportedFocus = window;
-    SendMessageA(hook.keyboardWindow, MSG_FOCUS_CHANGE, reinterpret_cast<WPARAM>(window), 0);
+    PostMessageA(hook.keyboardWindow, MSG_FOCUS_CHANGE, reinterpret_cast<WPARAM>(window), 0);
 }
 
 // The events arrive late, so a focus that has moved on since is not reported. An activation need not move
@@ -49,6 +52,17 @@ HWINEVENTHOOK watch(DWORD event)
     return SetWinEventHook(event, event, nullptr, onWinEvent, 0, 0, WINEVENT_OUTOFCONTEXT);
 }
 
+// The new hook is set before the old one goes, as the pointer hook is renewed.
+void renew(HWINEVENTHOOK& eventHook, DWORD event)
+{
+    HWINEVENTHOOK renewed = watch(event);
+    if (!renewed)
+        return;
+    if (eventHook)
+        UnhookWinEvent(eventHook);
+    eventHook = renewed;
+}
+
 } // namespace
 
 bool installFocusHooks()
@@ -56,6 +70,12 @@ bool installFocusHooks()
     focusHook = watch(EVENT_OBJECT_FOCUS);
     foregroundHook = watch(EVENT_SYSTEM_FOREGROUND);
     return focusHook && foregroundHook;
+}
+
+void renewFocusHooks()
+{
+    renew(focusHook, EVENT_OBJECT_FOCUS);
+    renew(foregroundHook, EVENT_SYSTEM_FOREGROUND);
 }
 
 void removeFocusHooks()

@@ -32,11 +32,16 @@ bool typesSomething(DWORD vk)
 LRESULT CALLBACK keyHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    HWND strip = hook.stripWindow;
     if (code == HC_ACTION && (wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN) &&
-        !(event->flags & LLKHF_INJECTED) && typesSomething(event->vkCode) && reportsWanted() &&
-        hook.stripWindow)
-        PostMessageA(hook.stripWindow, MSG_HARDWARE_KEY, event->vkCode, 0);
+        !(event->flags & LLKHF_INJECTED) && typesSomething(event->vkCode) && reportsWanted() && strip)
+        PostMessageA(strip, MSG_HARDWARE_KEY, event->vkCode, 0);
     return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+HHOOK setKeyHook()
+{
+    return SetWindowsHookExA(WH_KEYBOARD_LL, keyHookProc, hook.module, 0);
 }
 
 } // namespace
@@ -44,9 +49,19 @@ LRESULT CALLBACK keyHookProc(int code, WPARAM wParam, LPARAM lParam)
 void watchHardwareKeys(bool on)
 {
     if (on && !keyHook)
-        keyHook = SetWindowsHookExA(WH_KEYBOARD_LL, keyHookProc, hook.module, 0);
+        keyHook = setKeyHook();
     if (!on && keyHook) {
         UnhookWindowsHookEx(keyHook);
         keyHook = nullptr;
     }
+}
+
+// Only a hook that is watching is renewed, the new one set before the old one goes.
+void renewHardwareKeyHook()
+{
+    HHOOK renewed = keyHook ? setKeyHook() : nullptr;
+    if (!renewed)
+        return;
+    UnhookWindowsHookEx(keyHook);
+    keyHook = renewed;
 }

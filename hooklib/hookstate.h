@@ -1,18 +1,20 @@
-// What the seven entry points set and both hooks read: installed, enabled, the main and keyboard windows.
+// What the entry points set and the hooks read: installed, enabled, the main, keyboard and strip windows.
 #pragma once
 
 #include <windows.h>
 
-// The low-level hook and the event hooks call back on the thread that installed them, which is the
-// keyboard's user-interface thread, the same one that calls the entry points; the state needs no lock.
+#include <atomic>
+
+// The entry points run on the keyboard's user-interface thread and the hooks on the library's own thread:
+// what both touch is atomic. Only the entry points touch installed.
 struct HookState {
     HINSTANCE module;
     bool installed;
-    bool enabled;
-    HWND mainWindow;
-    HWND keyboardWindow;
+    std::atomic<bool> enabled;
+    std::atomic<HWND> mainWindow;
+    std::atomic<HWND> keyboardWindow;
     // The suggestion strip while suggestions are on, else 0.
-    HWND stripWindow;
+    std::atomic<HWND> stripWindow;
 };
 
 extern HookState hook;

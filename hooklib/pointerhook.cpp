@@ -7,19 +7,17 @@
 
 namespace {
 
-// Under Wine a thread that has fetched no message for about 5 s counts as hung, and its low-level hook is
-// skipped for the next click, which a tap on the keyboard's own window brings in through this very thread;
-// the timer keeps the idle keyboard thread fetching.
-constexpr UINT keepAliveInterval = 1000;
-
 HHOOK pointerHook;
-UINT_PTR keepAliveTimer;
 // The window (keyboard or strip) that took the latest swallowed press while its release is still to come.
 HWND pressedWindow;
 // The keyboard window whose release came while the hook was disabled; it hears of it at EnableHook.
 HWND owedRelease;
 
-void CALLBACK keepFetching(HWND, UINT, UINT_PTR, DWORD) {}
+template <typename Function> Function user32Function(const char* name)
+{
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+}
 
 bool contains(HWND window, POINT point)
 {
@@ -29,9 +27,9 @@ bool contains(HWND window, POINT point)
 
 // The window as the screen shows it: inside it, inside the main window that clips it, and not under any other
 // window.
-bool showsAt(HWND window, POINT point)
+bool showsAt(HWND window, HWND mainWindow, POINT point)
 {
-    if (!window || !contains(window, point) || !contains(hook.mainWindow, point))
+    if (!window || !contains(window, point) || !contains(mainWindow, point))
         return false;
     HWND hit = WindowFromPoint(point);
     return hit == window || IsChild(window, hit);
@@ -40,23 +38,37 @@ bool showsAt(HWND window, POINT point)
 // The hook is given physical pixels, while the keyboard, aware of the system's scale only, sees a monitor
 // of another scale in scaled ones: the point is taken to the keyboard's own coordinates where the platform
 // can (Windows 8.1 and later), and is used as it is elsewhere. False when the platform finds the point
-// outside the main window, which holds the keyboard window and the strip.
-bool toKeyboardCoordinates(POINT& point)
+// outside the window of the keyboard it is converted for.
+bool toKeyboardCoordinates(POINT& point, HWND window)
 {
     using Convert = BOOL(WINAPI*)(HWND, POINT*);
-    static const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("user32.dll"), "PhysicalToLogicalPointForPerMonitorDPI")));
-    return !convert || convert(hook.mainWindow, &point);
+    static const auto convert = user32Function<Convert>("PhysicalToLogicalPointForPerMonitorDPI");
+    return !convert || convert(window, &point);
+}
+
+// The keyboard's own top-level window under a physical point (the main window, or the forms popup, which
+// may stand outside it), or 0 over another program's window.
+HWND keyboardWindowAt(POINT physical)
+{
+    using Find = HWND(WINAPI*)(POINT);
+    static const auto find = user32Function<Find>("WindowFromPhysicalPoint");
+    HWND under = find ? find(physical) : WindowFromPoint(physical);
+    HWND root = under ? GetAncestor(under, GA_ROOT) : nullptr;
+    DWORD process = 0;
+    GetWindowThreadProcessId(root, &process);
+    return root && process == GetCurrentProcessId() ? root : nullptr;
 }
 
 // The press carries the time of its input event, which ties it to the click the platform delivers to the
 // key directly when this hook was too slow: the keyboard takes each click once.
 bool swallowPress(POINT point, DWORD time)
 {
-    if (!reportsWanted() || !toKeyboardCoordinates(point))
+    HWND mainWindow = hook.mainWindow;
+    HWND strip = hook.stripWindow;
+    if (!reportsWanted() || !toKeyboardCoordinates(point, mainWindow))
         return false;
-    HWND window = showsAt(hook.stripWindow, point) ? hook.stripWindow : hook.keyboardWindow;
-    if (!showsAt(window, point))
+    HWND window = showsAt(strip, mainWindow, point) ? strip : hook.keyboardWindow.load();
+    if (!showsAt(window, mainWindow, point))
         return false;
     RECT rect;
     GetWindowRect(window, &rect);
@@ -69,9 +81,11 @@ bool swallowPress(POINT point, DWORD time)
 // The word being typed ends where the user presses outside the keyboard: the caret may move with it.
 void reportPressOutside(POINT point)
 {
-    if (reportsWanted() && hook.stripWindow &&
-        !(toKeyboardCoordinates(point) && contains(hook.mainWindow, point)))
-        PostMessageA(hook.stripWindow, MSG_POINTER_ELSEWHERE, 0, 0);
+    HWND strip = hook.stripWindow;
+    HWND mainWindow = hook.mainWindow;
+    if (reportsWanted() && strip &&
+        !(toKeyboardCoordinates(point, mainWindow) && contains(mainWindow, point)))
+        PostMessageA(strip, MSG_POINTER_ELSEWHERE, 0, 0);
 }
 
 // Ends the swallowed press. The keyboard, which shows the key pressed until the release, hears of it: at
@@ -108,11 +122,15 @@ bool swallowPressAfterAnyLostRelease(POINT point, DWORD time)
 }
 
 // The keyboard closes what it shows over other windows, such as a held key's forms, when the user presses
-// anywhere else.
+// anywhere else. Its windows compare the point with their own rectangles, in the keyboard's coordinates; a
+// press over another program is beside them all.
 void reportPressElsewhere(POINT point)
 {
-    if (reportsWanted())
-        PostMessageA(hook.keyboardWindow, MSG_PRESS_ELSEWHERE, 0, MAKELPARAM(point.x, point.y));
+    if (!reportsWanted())
+        return;
+    HWND own = keyboardWindowAt(point);
+    const BOOL onKeyboard = own && toKeyboardCoordinates(point, own);
+    PostMessageA(hook.keyboardWindow, MSG_PRESS_ELSEWHERE, onKeyboard, MAKELPARAM(point.x, point.y));
 }
 
 LRESULT CALLBACK pointerHookProc(int code, WPARAM wParam, LPARAM lParam)
@@ -136,17 +154,26 @@ LRESULT CALLBACK pointerHookProc(int code, WPARAM wParam, LPARAM lParam)
 bool installPointerHook()
 {
     pointerHook = SetWindowsHookExA(WH_MOUSE_LL, pointerHookProc, hook.module, 0);
-    keepAliveTimer = SetTimer(nullptr, 0, keepAliveInterval, keepFetching);
     return pointerHook != nullptr;
+}
+
+// The new hook is set before the old one goes, so that no press finds neither. Both belong to this thread,
+// which answers neither until it fetches its next message, so none is answered twice.
+void renewPointerHook()
+{
+    HHOOK renewed = SetWindowsHookExA(WH_MOUSE_LL, pointerHookProc, hook.module, 0);
+    if (!renewed)
+        return;
+    if (pointerHook)
+        UnhookWindowsHookEx(pointerHook);
+    pointerHook = renewed;
 }
 
 void removePointerHook()
 {
     if (pointerHook)
         UnhookWindowsHookEx(pointerHook);
-    KillTimer(nullptr, keepAliveTimer);
     pointerHook = nullptr;
-    keepAliveTimer = 0;
     pressedWindow = nullptr;
     owedRelease = nullptr;
 }

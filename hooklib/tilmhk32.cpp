@@ -2,15 +2,14 @@
 #include "hooklib/tilmhk32.h"
 
 #include "hooklib/focushook.h"
-#include "hooklib/hardwarekeyhook.h"
 #include "hooklib/hookstate.h"
-#include "hooklib/pointerhook.h"
+#include "hooklib/hookthread.h"
 
 HookState hook;
 
 bool reportsWanted()
 {
-    return hook.enabled && hook.mainWindow && hook.keyboardWindow;
+    return hook.enabled && hook.mainWindow.load() && hook.keyboardWindow.load();
 }
 
 bool takesPresses(HWND window)
@@ -27,30 +26,23 @@ BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
     return TRUE;
 }
 
-// The hooks belong to the calling thread, which must fetch messages for them to be called. The library counts
-// as installed only when every hook exists; otherwise none is left behind and CanInstallHook stays true.
+// The hooks belong to the library's own thread, which InstallHook starts and RemoveHook ends. The library
+// counts as installed only when every hook exists; otherwise none is left behind and CanInstallHook stays
+// true.
 void WINAPI InstallHook()
 {
     if (hook.installed)
         return;
-    const bool pointerSet = installPointerHook();
-    const bool focusSet = installFocusHooks();
-    hook.installed = pointerSet && focusSet;
-    if (hook.installed) {
-        watchHardwareKeys(hook.stripWindow != nullptr);
-        return;
-    }
-    removePointerHook();
-    removeFocusHooks();
+    hook.installed = startHookThread();
+    if (hook.installed && hook.stripWindow)
+        askHookThreadToWatchHardwareKeys(true);
 }
 
 void WINAPI RemoveHook()
 {
     if (!hook.installed)
         return;
-    removePointerHook();
-    removeFocusHooks();
-    watchHardwareKeys(false);
+    stopHookThread();
     hook.installed = false;
     hook.enabled = false;
 }
@@ -68,7 +60,7 @@ void WINAPI DisableHook()
 void WINAPI EnableHook()
 {
     hook.enabled = true;
-    reportOwedRelease();
+    askHookThreadToReportOwedRelease();
 }
 
 void WINAPI SetMainWindow(HWND window)
@@ -88,6 +80,15 @@ void WINAPI SetKeyboardWindow(HWND window)
 void WINAPI SetStripWindow(HWND window)
 {
     hook.stripWindow = window;
-    watchHardwareKeys(hook.installed && window);
+    if (hook.installed)
+        askHookThreadToWatchHardwareKeys(window != nullptr);
+}
+
+// The platform drops a low-level hook that once took too long without telling anyone: every hook is set
+// afresh, each before its old one goes, so that no input passes between the two unhooked.
+void WINAPI RenewHook()
+{
+    if (hook.installed)
+        askHookThreadToRenewHooks();
 }
 }

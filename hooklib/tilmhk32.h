@@ -4,19 +4,20 @@
 
 #include <windows.h>
 
-// Sent to the keyboard window: lParam = x | (y << 16), pixels from the window's top-left corner; wParam of a
-// press is the time of its input event (0 when unknown).
+// Posted to the keyboard window: lParam = x | (y << 16), pixels from the window's top-left corner; wParam of
+// a press is the time of its input event (0 when unknown).
 constexpr UINT MSG_KEY_PRESS = 0x0A01;
 constexpr UINT MSG_KEY_RELEASE = 0x0A02;
-// wParam is the window that now holds the input focus.
+// Posted too; wParam is the window that now holds the input focus.
 constexpr UINT MSG_FOCUS_CHANGE = 0x0A03;
 // Posted to the suggestion strip, which also takes MSG_KEY_PRESS and MSG_KEY_RELEASE for presses on it, while
 // one is set: a pointer press outside the keyboard (a left, right or middle button; no parameters), and a key
 // pressed on a hardware keyboard (wParam its virtual key; keys injected by any program are not reported).
 constexpr UINT MSG_POINTER_ELSEWHERE = 0x0A18;
 constexpr UINT MSG_HARDWARE_KEY = 0x0A19;
-// Posted to the keyboard window for a press that the hook lets through to another window: lParam = x | (y <<
-// 16), the screen point.
+// Posted to the keyboard window for a press that the hook lets through to another window. wParam is TRUE for
+// a press on a window of the keyboard's own (such as a popup beside it), and lParam = x | (y << 16) is then
+// its screen point in the keyboard's coordinates; FALSE for a press on another program's window.
 constexpr UINT MSG_PRESS_ELSEWHERE = 0x0A10;
 
 enum HookOrdinal {
@@ -29,6 +30,8 @@ enum HookOrdinal {
     ordinalSetKeyboardWindow = 7,
     // The suggestion strip, or 0: the hardware keys are watched only while a strip is set.
     ordinalSetStripWindow = 8,
+    // Sets every hook afresh, in case the platform dropped one; optional.
+    ordinalRenewHook = 9,
 };
 
 using VoidEntry = void(WINAPI*)();

@@ -21,6 +21,7 @@ struct HookEntries {
     WindowEntry setMainWindow;
     WindowEntry setKeyboardWindow;
     WindowEntry setStripWindow;
+    VoidEntry renewHook;
 };
 
 HMODULE hookLibrary;
@@ -45,6 +46,7 @@ bool bindEntries()
     entries.setKeyboardWindow = entryAt<WindowEntry>(ordinalSetKeyboardWindow);
     // Optional: a library without it serves a keyboard without suggestions.
     entries.setStripWindow = entryAt<WindowEntry>(ordinalSetStripWindow);
+    entries.renewHook = entryAt<VoidEntry>(ordinalRenewHook);
     return entries.installHook && entries.removeHook && entries.canInstallHook && entries.disableHook &&
            entries.enableHook && entries.setMainWindow && entries.setKeyboardWindow;
 }
@@ -96,9 +98,14 @@ void activateHook(HWND frame)
 }
 
 // The platform removes a low-level hook that once took too long without telling anyone; setting it afresh
-// is harmless when it was still there.
+// is harmless when it was still there. A library that cannot renew its hooks in place has them removed and
+// installed again.
 void renewHook()
 {
+    if (entries.renewHook) {
+        entries.renewHook();
+        return;
+    }
     RemoveHook();
     activateHook(app.mainWindow);
 }

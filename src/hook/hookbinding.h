@@ -6,7 +6,7 @@
 void loadHookLibrary();
 void freeHookLibrary();
 void activateHook(HWND frame);
-// Removes the hook and activates it again for the frame in app.mainWindow.
+// Sets every hook afresh for the frame in app.mainWindow, in case the platform dropped one.
 void renewHook();
 // The suggestion strip, or 0 when there is none: presses on it are reported to it.
 void handStripWindow(HWND strip);

@@ -97,9 +97,9 @@ void endFormsHold()
     closeFormsPopup();
 }
 
-INT_PTR onPressElsewhere(LPARAM point)
+INT_PTR onPressElsewhere(WPARAM onKeyboard, LPARAM point)
 {
-    if (!formsPopupAt(POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)}))
+    if (!onKeyboard || !formsPopupAt(POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)}))
         endFormsHold();
     return TRUE;
 }

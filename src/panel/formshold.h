@@ -16,5 +16,6 @@ INT_PTR onHoldTimer(WPARAM timerId);
 void endFormsPress();
 // Any key of the panel, a focus change or a new panel ends the hold and dismisses the popup.
 void endFormsHold();
-// MSG_PRESS_ELSEWHERE: a press anywhere but the popup dismisses it.
-INT_PTR onPressElsewhere(LPARAM point);
+// MSG_PRESS_ELSEWHERE: a press anywhere but the popup dismisses it; the point counts only for a press on a
+// window of the keyboard.
+INT_PTR onPressElsewhere(WPARAM onKeyboard, LPARAM point);

@@ -211,7 +211,7 @@ INT_PTR CALLBACK panelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
     case MSG_KEY_PRESS: return onKeyPress(msg.wParam, msg.lParam);
     case MSG_KEY_RELEASE: return onKeyRelease();
     case WM_TIMER: return onRepeatTimer(msg.wParam) || onHoldTimer(msg.wParam);
-    case MSG_PRESS_ELSEWHERE: return onPressElsewhere(msg.lParam);
+    case MSG_PRESS_ELSEWHERE: return onPressElsewhere(msg.wParam, msg.lParam);
     case WM_CAPTURECHANGED: return onPanelCaptureLost();
     case MSG_FOCUS_CHANGE: return onFocusChange(reinterpret_cast<HWND>(msg.wParam));
     default: return 0;

@@ -8,6 +8,8 @@
 #include "support/winprocess.h"
 
 #include <algorithm>
+#include <map>
+#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -160,6 +162,36 @@ HHOOK WINAPI refuseWindowsHook(int, HOOKPROC, HINSTANCE, DWORD)
 HWINEVENTHOOK WINAPI refuseEventHook(DWORD, DWORD, HMODULE, WINEVENTPROC, DWORD, DWORD, DWORD)
 {
     return nullptr;
+}
+
+// The library's calls that set and remove low-level hooks, by the hook's kind ("set 14", "unhook 14"), in
+// order; the platform's own functions do the work. The hook thread makes them.
+std::mutex hookCallsLock;
+std::vector<std::string> hookCalls;
+std::map<HHOOK, int> kindOfHook;
+decltype(&SetWindowsHookExA) platformSetHook;
+decltype(&UnhookWindowsHookEx) platformUnhook;
+
+HHOOK WINAPI recordSetHook(int kind, HOOKPROC procedure, HINSTANCE module, DWORD thread)
+{
+    HHOOK set = platformSetHook(kind, procedure, module, thread);
+    std::lock_guard<std::mutex> lock(hookCallsLock);
+    hookCalls.push_back("set " + std::to_string(kind));
+    kindOfHook[set] = kind;
+    return set;
+}
+
+BOOL WINAPI recordUnhook(HHOOK hook)
+{
+    std::lock_guard<std::mutex> lock(hookCallsLock);
+    hookCalls.push_back("unhook " + std::to_string(kindOfHook[hook]));
+    return platformUnhook(hook);
+}
+
+std::vector<std::string> takeHookCalls()
+{
+    std::lock_guard<std::mutex> lock(hookCallsLock);
+    return std::exchange(hookCalls, {});
 }
 
 // Our small program of another process: a topmost window that counts the clicks reaching it.
@@ -660,4 +692,51 @@ TEST_F(StripReports, HardwareKeysAreReportedOnlyWhileAStripIsSet)
     typeOnXServer("r");
     pumpFor(500);
     EXPECT_EQ(countAnywhere(MSG_HARDWARE_KEY), 1);
+}
+
+// Windows drops a low-level hook that once took too long, without a word; the keyboard then asks for its
+// hooks afresh.
+TEST_F(StripReports, DroppedHooksAreSetAgainEachBeforeItsOldOneGoes)
+{
+    ASSERT_NE(library.renewHook, nullptr);
+    library.removeHook();
+    platformSetHook = reinterpret_cast<decltype(&SetWindowsHookExA)>(
+        library.replaceImport("SetWindowsHookExA", reinterpret_cast<void*>(recordSetHook)));
+    platformUnhook = reinterpret_cast<decltype(&UnhookWindowsHookEx)>(
+        library.replaceImport("UnhookWindowsHookEx", reinterpret_cast<void*>(recordUnhook)));
+    ASSERT_TRUE(platformSetHook && platformUnhook);
+    activateHook();
+    library.setStripWindow(strip);
+    ASSERT_TRUE(waitUntil(
+        [] {
+            std::lock_guard<std::mutex> lock(hookCallsLock);
+            return kindOfHook.size() == 2;
+        },
+        shortWait));
+    takeHookCalls();
+    for (const auto& [dropped, kind] : kindOfHook)
+        platformUnhook(dropped);
+    EXPECT_TRUE(reachedThePanel(40, 40)) << "the platform dropped the hooks";
+    library.renewHook();
+    std::vector<std::string> calls;
+    waitUntil(
+        [&] {
+            for (const std::string& call : takeHookCalls())
+                calls.push_back(call);
+            return calls.size() >= 4;
+        },
+        shortWait);
+    const std::vector<std::string> expected{"set 14", "unhook 14", "set 13", "unhook 13"};
+    EXPECT_EQ(calls, expected) << "the pointer hook and the hardware key hook";
+    seen.clear();
+    EXPECT_TRUE(swallowedAndReported(41, 41));
+    ClickTarget other(besidePlace);
+    ASSERT_NE(other.window, nullptr);
+    inject(leftClickAt(other.clickArea()));
+    ASSERT_TRUE(waitUntil([&] { return other.hasSeen(1, 1); }, shortWait));
+    typeOnXServer("e");
+    EXPECT_TRUE(waitUntil([&] { return count(strip, MSG_HARDWARE_KEY) == 1; }, shortWait));
+    library.removeHook();
+    library.replaceImport("SetWindowsHookExA", reinterpret_cast<void*>(platformSetHook));
+    library.replaceImport("UnhookWindowsHookEx", reinterpret_cast<void*>(platformUnhook));
 }

@@ -3,6 +3,7 @@
 
 #include "keys/keytables.h"
 #include "support/display.h"
+#include "support/heldstill.h"
 #include "support/session.h"
 #include "support/settingsfile.h"
 #include "support/tapping.h"
@@ -52,16 +53,13 @@ LRESULT CALLBACK countPress(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// Wine skips the low-level hook of a thread that has fetched no message for about 5 s, as Windows drops one
-// that took too long: the keyboard's thread is held still that long, the click comes, and it goes on.
-void pastTheHook(HWND frame, const Inputs& inputs)
+// Windows drops a low-level hook that took too long, and Wine passes input on without a hook that has not
+// answered for 2 s: every thread of the keyboard, its hook thread among them, is held still while the
+// click's press and release each wait that long, and then they go on.
+void pastTheHook(const Program& keyboard, const Inputs& inputs)
 {
-    HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(frame, nullptr));
-    SuspendThread(thread);
-    pumpFor(7000);
+    HeldStill still(threadsOf(keyboard.id()), 5000);
     inject(inputs);
-    ResumeThread(thread);
-    CloseHandle(thread);
 }
 
 // The medium panel's lights carry the ids of the 6-pixel bitmaps.
@@ -221,7 +219,7 @@ TEST_F(TypingIntoNotepad, AKeyPressedPastTheHookStillTypesAndTheHookComesBack)
 {
     pressesPassed = 0;
     HHOOK watch = SetWindowsHookExA(WH_MOUSE_LL, countPress, GetModuleHandleA(nullptr), 0);
-    pastTheHook(keyboard.frame, leftClickAt(centreOf(GetDlgItem(keyboard.panel, keyForCharacter('q')))));
+    pastTheHook(*keyboard.program, leftClickAt(centreOf(GetDlgItem(keyboard.panel, keyForCharacter('q')))));
     EXPECT_TRUE(waitForText(notepad.edit, "q")) << textOf(notepad.edit);
     EXPECT_EQ(pressesPassed, 1) << "the press went past the keyboard's hook";
     EXPECT_EQ(GetForegroundWindow(), notepad.window) << "the keyboard was activated";
@@ -234,7 +232,7 @@ TEST_F(TypingIntoNotepad, AKeyPressedPastTheHookStillTypesAndTheHookComesBack)
     // A pen that slides off the key it pressed past the hook still releases it.
     HWND shift = GetDlgItem(keyboard.panel, shiftKey);
     const auto drawnPressed = [&] { return (SendMessageA(shift, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; };
-    pastTheHook(keyboard.frame, leftPressAt(centreOf(shift)));
+    pastTheHook(*keyboard.program, leftPressAt(centreOf(shift)));
     ASSERT_TRUE(waitUntil(drawnPressed, shortWait));
     inject(moveTo(centreOf(notepad.edit)) + leftRelease());
     EXPECT_TRUE(waitUntil([&] { return !drawnPressed() && lightShows(shiftLight); }, shortWait))

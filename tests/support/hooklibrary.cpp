@@ -35,6 +35,7 @@ bool HookLibrary::load(const std::string& path)
     setMainWindow = entryAt<WindowEntry>(module_, ordinalSetMainWindow);
     setKeyboardWindow = entryAt<WindowEntry>(module_, ordinalSetKeyboardWindow);
     setStripWindow = entryAt<WindowEntry>(module_, ordinalSetStripWindow);
+    renewHook = entryAt<VoidEntry>(module_, ordinalRenewHook);
     return installHook && removeHook && canInstallHook && disableHook && enableHook && setMainWindow &&
            setKeyboardWindow && setStripWindow;
 }

@@ -23,6 +23,8 @@ public:
     WindowEntry setMainWindow = nullptr;
     WindowEntry setKeyboardWindow = nullptr;
     WindowEntry setStripWindow = nullptr;
+    // Optional, as for the keyboard.
+    VoidEntry renewHook = nullptr;
 
     // Makes the library's calls of a platform function (imported by name) go to the replacement instead, as
     // if the platform answered that way; returns the function it called before, or null when it imports no
