@@ -96,6 +96,23 @@ ActiveWords wordsForTarget()
     return {&words.list, &words.learned, &words.pairs};
 }
 
+void forgetLearnedWords()
+{
+    for (auto& [code, words] : languages) {
+        words.learned = LearnedWords{};
+        words.unread = false;
+    }
+    const std::filesystem::path folder = learnedFile("en").parent_path();
+    std::error_code failed;
+    if (folder.empty() || !std::filesystem::is_directory(folder, failed))
+        return;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, failed)) {
+        const std::wstring name = entry.path().filename().wstring();
+        if (name.rfind(L"Words-", 0) == 0)
+            std::filesystem::remove(entry.path(), failed);
+    }
+}
+
 void saveLearnedWords()
 {
     for (auto& [code, words] : languages) {

@@ -18,3 +18,5 @@ struct ActiveWords {
 ActiveWords wordsForTarget();
 // Writes the counts of every language that changed since its last save.
 void saveLearnedWords();
+// Empties the counts of every language and removes their files.
+void forgetLearnedWords();

@@ -1,6 +1,7 @@
 // Word suggestions as a user meets them: the strip above the keys, a word chosen into notepad, the word
 // forgotten at a click elsewhere, a mark after a chosen word, a word learned by typing it twice, the next
-// word offered before its first letter, and nothing offered or learned in a password box.
+// word offered before its first letter, nothing offered or learned in a password box, and learned words
+// forgotten from the options.
 #include <gtest/gtest.h>
 
 #include <shlobj.h>
@@ -224,6 +225,40 @@ TEST_F(WordSuggestions, NothingIsOfferedTrackedOrLearnedInAPasswordBoxOfAClassOf
     std::stringstream text;
     text << counts.rdbuf();
     EXPECT_EQ(text.str().find("qzqk"), std::string::npos) << text.str();
+}
+
+TEST_F(WordSuggestions, ForgetLearnedWordsAsksThenRemovesTheWordsAndTheirFile)
+{
+    std::filesystem::create_directories(learnedFile().parent_path());
+    std::ofstream(learnedFile(), std::ios::binary) << "\xEF\xBB\xBFzyxw 5\n";
+    type("zy");
+    ASSERT_TRUE(
+        waitUntil([&] { return !offeredIn(strip).empty() && offeredIn(strip)[0] == "zyxw"; }, shortWait))
+        << "read at the first suggestion, past its byte-order mark";
+    type(" zyxw ");
+    HWND dialog = openOptions(session.keyboard);
+    ASSERT_NE(dialog, nullptr);
+    clickControl(dialog, IDC_FORGET_WORDS);
+    HWND question = nullptr;
+    ASSERT_TRUE(
+        waitUntil([&] { return (question = FindWindowExA(nullptr, nullptr, "#32770", "Tilfay")) != nullptr; },
+                  shortWait))
+        << "a box asks first";
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(GetDlgItem(question, IDYES)); }, shortWait));
+    waitUntilIdle(question);
+    pumpFor(200);
+    clickControl(question, IDYES);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(question); }, shortWait));
+    ASSERT_TRUE(typingGoesOn(session));
+    type("zy");
+    pumpFor(300);
+    EXPECT_EQ(stripText().find("zyxw"), std::string::npos) << stripText();
+    clickControl(captionBarOf(session.keyboard.frame), IDC_CAPTION_CLOSE);
+    ASSERT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
+    std::ifstream counts(learnedFile());
+    std::stringstream text;
+    text << counts.rdbuf();
+    EXPECT_EQ(text.str().find("zyxw"), std::string::npos) << "gone from memory too: " << text.str();
 }
 
 } // namespace
