@@ -12,6 +12,7 @@
 #include "typing/keystate.h"
 #include "state/appstate.h"
 #include "state/message.h"
+#include "suggestions/typedword.h"
 
 namespace {
 
@@ -220,5 +221,6 @@ void chooseForm(int cell)
         return;
     sendKeystroke(VK_BACK, false, false, false);
     sendUnicodeCharacter(form, false, false);
+    replaceTypedLetter(form);
     clearOneShotLatches();
 }

@@ -5,6 +5,7 @@
 #include "caption/captionbar.h"
 #include "hook/hookbinding.h"
 #include "shell/showoptions.h"
+#include "panel/formspopup.h"
 #include "panel/panel.h"
 #include "settings/settings.h"
 #include "state/appstate.h"
@@ -209,6 +210,7 @@ LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSEACTIVATE: return onFrameMouseActivate(frame, msg);
     case WM_SETCURSOR: return onFrameSetCursor(frame, msg);
     case WM_ENDSESSION: return onFrameEndSession(msg);
+    case MSG_STRIP_TAPPED: closeFormsPopup(); return 0;
     case MSG_FRAME_DROPPED: return onFrameDropped(frame);
     default: return DefWindowProcA(frame, message, wParam, lParam);
     }

@@ -7,6 +7,7 @@
 #include "typing/keystrokes.h"
 #include "typing/keystate.h"
 #include "typing/target.h"
+#include "typing/keycharacter.h"
 #include "typing/targetlayout.h"
 #include "state/appstate.h"
 #include "suggestions/passwordfield.h"
@@ -71,15 +72,15 @@ void endWord(bool counted)
     typed.letters.clear();
 }
 
-// The letter keys go out as virtual keys: their case is the shift they went with, inverted by caps lock.
+// The letter keys go out as virtual keys: what they typed is the target layout's character for the key with
+// the shift they went with and caps lock.
 char32_t characterOf(BYTE vk, char ch, bool shift)
 {
     if (ch)
         return static_cast<unsigned char>(ch);
     if (vk < 'A' || vk > 'Z')
         return 0;
-    const bool capital = shift != ((GetKeyState(VK_CAPITAL) & 1) != 0);
-    return capital ? vk : vk + ('a' - 'A');
+    return characterOfKey(vk, shift, (GetKeyState(VK_CAPITAL) & 1) != 0);
 }
 
 bool extendsWord(char32_t c)
@@ -167,6 +168,15 @@ void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt)
         endWord(c != 0 || vk == VK_SPACE || vk == VK_RETURN || vk == VK_TAB);
         typed.previous = previousAfter(vk, c, word);
     }
+    refreshSuggestions();
+}
+
+void replaceTypedLetter(wchar_t form)
+{
+    if (!suggestionStrip())
+        return;
+    if (!typed.letters.empty())
+        typed.letters.back() = form;
     refreshSuggestions();
 }
 

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr const char* fallbackLanguage = "en";
-
 struct Language {
     WordList list;
     PairTable pairs;
@@ -86,12 +84,16 @@ Language& language(const std::string& code)
 
 } // namespace
 
+// A language without a list is offered nothing, and what is typed in it is not kept.
 ActiveWords wordsForTarget()
 {
-    std::string code = layoutLanguage();
+    static Language none;
+    const std::string code = layoutLanguage();
     std::error_code missing;
-    if (code.empty() || !std::filesystem::exists(listFile(code), missing))
-        code = fallbackLanguage;
+    if (code.empty() || !std::filesystem::exists(listFile(code), missing)) {
+        none.learned = LearnedWords{};
+        return {&none.list, &none.learned, &none.pairs};
+    }
     Language& words = language(code);
     return {&words.list, &words.learned, &words.pairs};
 }

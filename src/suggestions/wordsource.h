@@ -13,7 +13,7 @@ struct ActiveWords {
     const PairTable* pairs;
 };
 
-// Loads the language's list, pair table and counts at their first use. English where the words folder has
+// Loads the language's list, pair table and counts at their first use. Nothing where the words folder has
 // no list for the language. A counts file that could not be read is read again at a later use.
 ActiveWords wordsForTarget();
 // Writes the counts of every language that changed since its last save.
