@@ -231,6 +231,8 @@ SuggestionFigures measureStrip(const RunningKeyboard& keyboard, HWND strip, Jour
 {
     SuggestionFigures figures;
     std::string arrived;
+    tapKey(keyboard.panel, keyForCharacter(','));
+    journal.next(arrived);
     for (int i = 0; i < taps; ++i) {
         const char letter = i % 2 ? 'h' : 't';
         pointAt(centreOf(GetDlgItem(keyboard.panel, keyForCharacter(letter))));
