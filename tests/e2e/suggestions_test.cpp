@@ -1,7 +1,7 @@
 // Word suggestions as a user meets them: the strip above the keys, a word chosen into notepad, the word
 // forgotten at a click elsewhere, a mark after a chosen word, a word learned by typing it twice, the next
 // word offered before its first letter, nothing offered or learned in a password box, and learned words
-// forgotten from the options.
+// forgotten from the options, and a learned file that cannot be read kept and read again later.
 #include <gtest/gtest.h>
 
 #include <shlobj.h>
@@ -259,6 +259,31 @@ TEST_F(WordSuggestions, ForgetLearnedWordsAsksThenRemovesTheWordsAndTheirFile)
     std::stringstream text;
     text << counts.rdbuf();
     EXPECT_EQ(text.str().find("zyxw"), std::string::npos) << "gone from memory too: " << text.str();
+}
+
+TEST_F(WordSuggestions, ALearnedFileHeldByAnotherProgramIsReadLaterAndNeverSavedOver)
+{
+    std::filesystem::create_directories(learnedFile().parent_path());
+    std::ofstream(learnedFile(), std::ios::binary) << "zyxw 5\nthe zyxw 2\n";
+    HANDLE held = CreateFileW(learnedFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    type("qvqv qvqv zy");
+    pumpFor(300);
+    EXPECT_EQ(stripText().find("zyxw"), std::string::npos) << "not read while held: " << stripText();
+    CloseHandle(held);
+    type("x");
+    EXPECT_TRUE(
+        waitUntil([&] { return !offeredIn(strip).empty() && offeredIn(strip)[0] == "zyxw"; }, shortWait))
+        << "read at a later use: " << stripText();
+    clickControl(captionBarOf(session.keyboard.frame), IDC_CAPTION_CLOSE);
+    ASSERT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
+    std::ifstream counts(learnedFile());
+    std::stringstream text;
+    text << counts.rdbuf();
+    EXPECT_NE(text.str().find("zyxw 5\n"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("the zyxw 2\n"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("qvqv 2\n"), std::string::npos)
+        << "what was learned meanwhile is kept: " << text.str();
 }
 
 } // namespace
