@@ -62,4 +62,4 @@ $(BUILD)/ksr: tools/ksr.cpp $(wildcard src/words/*.cpp src/words/*.h)
 
 ksr: $(BUILD)/ksr
 	@test -n "$(TEXT)" || { echo "usage: make ksr TEXT=FILE [LANG=en]" >&2; exit 2; }
-	$(BUILD)/ksr "$(TEXT)" words/$(WORDS_LANG).txt
+	$(BUILD)/ksr "$(TEXT)" words/$(WORDS_LANG).txt $(wildcard words/$(WORDS_LANG)-pairs.txt)

@@ -43,5 +43,6 @@
 #define IDC_WORD_SUGGESTIONS 114
 #define IDC_CLICK_SOUND 115
 #define IDC_FADE 116
+#define IDC_FORGET_WORDS 120
 
 #endif

@@ -1,7 +1,8 @@
 // Measures the taps that word suggestions save on a UTF-8 text, with the keyboard's own suggestion code.
 // One tap per character typed on the panel, two for a capital (shift and the letter); with suggestions the
 // intended word is chosen as soon as it stands among the cells (one tap, which also types its space).
-// Learning is on and starts empty. Usage: ksr TEXT WORDLIST
+// Before a word's first letter the cells offer the words that follow the previous one (after a space, or a
+// sentence's end). Learning is on and starts empty. Usage: ksr TEXT WORDLIST [PAIRTABLE]
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -13,6 +14,7 @@ namespace {
 
 constexpr char32_t apostrophe = '\'';
 const std::u32string marksBeforeTheSpace = U".,;:!?)";
+const std::u32string sentenceEnds = U".!?";
 
 // Paragraphs (blank lines between) end with one enter; every other run of white space is one space.
 std::u32string asTyped(const std::u32string& text)
@@ -53,36 +55,55 @@ bool inWord(const std::u32string& text, size_t i)
 struct Tally {
     long all = 0;
     long withSuggestions = 0;
+    long nextWords = 0;
 };
 
-// Types one word from text[start]; returns true when it was chosen from the cells.
-bool typeWord(const std::u32string& word, const WordList& list, LearnedWords& learned, Tally& tally)
+struct Words {
+    const WordList& list;
+    const PairTable& pairs;
+    LearnedWords learned;
+};
+
+// What a character between words leaves as the previous word: a space keeps it, a sentence's end (and the
+// enter after it) makes it the start of a sentence, anything else leaves none.
+std::string previousAfter(char32_t c, const std::string& previous)
+{
+    if (c == ' ' || (c == '\n' && previous == sentenceStart))
+        return previous;
+    return sentenceEnds.find(c) != std::u32string::npos ? sentenceStart : "";
+}
+
+// Types one word; returns true when it was chosen from the cells.
+bool typeWord(const std::u32string& word, Words& words, const std::string& previous, Tally& tally)
 {
     const std::string whole = encodeUtf8(word);
     std::u32string typed;
     for (char32_t c : word) {
         tally.all += tapsFor(c);
-        if (!typed.empty() && isWord(whole)) {
-            const auto offered = suggestWords(list, learned, encodeUtf8(typed));
+        if ((!typed.empty() || !previous.empty()) && isWord(whole)) {
+            const auto offered =
+                suggestWords(words.list, words.learned, words.pairs, previous, encodeUtf8(typed));
             if (std::find(offered.begin(), offered.end(), whole) != offered.end()) {
                 tally.withSuggestions += 1;
+                tally.nextWords += typed.empty();
                 for (size_t k = typed.size() + 1; k < word.size(); ++k)
                     tally.all += tapsFor(word[k]);
-                learnWord(learned, list, whole);
+                learnWord(words.learned, words.list, whole, previous);
                 return true;
             }
         }
         typed += c;
         tally.withSuggestions += tapsFor(c);
     }
-    learnWord(learned, list, whole);
+    learnWord(words.learned, words.list, whole, previous);
     return false;
 }
 
-Tally measure(const std::u32string& text, const WordList& list)
+Tally measure(const std::u32string& text, const WordList& list, const PairTable& pairs)
 {
-    LearnedWords learned;
+    Words words{list, pairs, {}};
     Tally tally;
+    std::string previous = sentenceStart;
     // A chosen word's space stands in the text until the next character shows whether it belongs there.
     bool chosenSpace = false;
     size_t i = 0;
@@ -91,11 +112,13 @@ Tally measure(const std::u32string& text, const WordList& list)
             size_t end = i;
             while (end < text.size() && inWord(text, end))
                 ++end;
-            chosenSpace = typeWord(text.substr(i, end - i), list, learned, tally);
+            chosenSpace = typeWord(text.substr(i, end - i), words, previous, tally);
+            previous = encodeUtf8(text.substr(i, end - i));
             i = end;
             continue;
         }
         const char32_t c = text[i++];
+        previous = previousAfter(c, previous);
         tally.all += tapsFor(c);
         if (chosenSpace && c == ' ') {
             chosenSpace = false;
@@ -116,8 +139,8 @@ Tally measure(const std::u32string& text, const WordList& list)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: ksr TEXT WORDLIST\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: ksr TEXT WORDLIST [PAIRTABLE]\n");
         return 2;
     }
     bool readable = false;
@@ -128,8 +151,10 @@ int main(int argc, char** argv)
         return 1;
     }
     const WordList list = loadWordList(argv[2]);
-    const Tally tally = measure(text, list);
-    std::printf("%zu words in the list\n", wordCount(list));
+    const PairTable pairs = argc == 4 ? loadPairTable(argv[3]) : PairTable{};
+    const Tally tally = measure(text, list, pairs);
+    std::printf("%zu words in the list, %zu in the pair table\n", wordCount(list), pairs.lineStart.size());
+    std::printf("%ld words chosen before their first letter\n", tally.nextWords);
     std::printf("keystroke saving %.1f%% (%ld of %ld taps)\n",
                 100.0 * static_cast<double>(tally.all - tally.withSuggestions) /
                     static_cast<double>(tally.all),

@@ -13,6 +13,7 @@
 #include "state/appstate.h"
 #include "state/message.h"
 #include "state/pengestures.h"
+#include "suggestions/typedword.h"
 
 namespace {
 
@@ -224,5 +225,6 @@ void chooseForm(int cell)
         return;
     sendKeystroke(VK_BACK, false, false, false);
     sendUnicodeCharacter(form, false, false);
+    replaceTypedLetter(form);
     clearOneShotLatches();
 }

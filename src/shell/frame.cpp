@@ -5,6 +5,7 @@
 #include "caption/captionbar.h"
 #include "hook/hookbinding.h"
 #include "shell/showoptions.h"
+#include "panel/formspopup.h"
 #include "panel/panel.h"
 #include "settings/settings.h"
 #include "state/appstate.h"
@@ -15,6 +16,7 @@
 #include "shell/rememberedplace.h"
 #include "suggestions/strip.h"
 #include "suggestions/typedword.h"
+#include "suggestions/wordsource.h"
 
 namespace {
 
@@ -147,6 +149,14 @@ LRESULT onFrameDropped(HWND frame)
     return 0;
 }
 
+// Windows may end the process without a WM_DESTROY once the session ends.
+LRESULT onFrameEndSession(const Message& msg)
+{
+    if (msg.wParam)
+        saveLearnedWords();
+    return 0;
+}
+
 } // namespace
 
 void measureScreen()
@@ -199,6 +209,8 @@ LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case MSG_RETURN_FOCUS: return onReturnFocus(frame, msg);
     case WM_MOUSEACTIVATE: return onFrameMouseActivate(frame, msg);
     case WM_SETCURSOR: return onFrameSetCursor(frame, msg);
+    case WM_ENDSESSION: return onFrameEndSession(msg);
+    case MSG_STRIP_TAPPED: closeFormsPopup(); return 0;
     case MSG_FRAME_DROPPED: return onFrameDropped(frame);
     default: return DefWindowProcA(frame, message, wParam, lParam);
     }

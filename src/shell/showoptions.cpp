@@ -14,6 +14,7 @@
 #include "state/message.h"
 #include "suggestions/strip.h"
 #include "suggestions/typedword.h"
+#include "suggestions/wordsource.h"
 
 namespace {
 
@@ -36,6 +37,13 @@ void closeIfAllowed(HWND frame)
         DestroyWindow(frame);
 }
 
+void forgetIfConfirmed(HWND frame)
+{
+    if (MessageBoxW(frame, L"Forget every word and word pair learned from your typing?", L"Tilfay",
+                    MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES)
+        forgetLearnedWords();
+}
+
 void carryOut(HWND frame, int command)
 {
     switch (command) {
@@ -54,6 +62,7 @@ void carryOut(HWND frame, int command)
     case IDC_WORD_SUGGESTIONS: toggleWordSuggestions(frame); break;
     case IDC_CLICK_SOUND: toggleClickSound(); break;
     case IDC_FADE: toggleFade(frame); break;
+    case IDC_FORGET_WORDS: forgetIfConfirmed(frame); break;
     default: break;
     }
 }

@@ -21,3 +21,5 @@ constexpr UINT MSG_RETURN_FOCUS = 0x0A06;
 constexpr UINT MSG_ELEVATED_TARGET = 0x0A20;
 // Sent by the caption bar to the frame when a drag of it has ended, both parameters 0.
 constexpr UINT MSG_FRAME_DROPPED = 0x0A21;
+// Sent by the suggestion strip to the frame when one of its cells is tapped, both parameters 0.
+constexpr UINT MSG_STRIP_TAPPED = 0x0A28;

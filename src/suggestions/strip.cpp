@@ -89,6 +89,7 @@ LRESULT onStripPress(WPARAM pressTime, LPARAM lParam)
     RECT client;
     GetClientRect(strip, &client);
     const int cell = client.right > 0 ? LOWORD(lParam) * int(suggestionCells) / client.right : noCell;
+    SendMessageA(app.mainWindow, MSG_STRIP_TAPPED, 0, 0);
     if (cell < 0 || size_t(cell) >= offeredWords().size())
         return 0;
     showPressed(cell);

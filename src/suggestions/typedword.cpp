@@ -1,12 +1,16 @@
 // Tracking the word being typed: letters and apostrophes extend it, back shortens it, any other key ends it.
-// Choosing a suggestion types the rest of the word and a space through the same keystrokes as the keys.
+// The word before it is kept while only spaces follow it, or the start of a sentence after ".", "!", "?", so
+// that the next word can be offered before its first letter. Choosing a suggestion types the rest of the word
+// and a space through the same keystrokes as the keys.
 #include "suggestions/typedword.h"
 
 #include "typing/keystrokes.h"
 #include "typing/keystate.h"
 #include "typing/target.h"
+#include "typing/keycharacter.h"
 #include "typing/targetlayout.h"
 #include "state/appstate.h"
+#include "suggestions/passwordfield.h"
 #include "suggestions/strip.h"
 #include "suggestions/wordsource.h"
 #include "words/folding.h"
@@ -16,6 +20,7 @@ namespace {
 
 // The marks that take the space of a chosen word after them ("word. ").
 constexpr char marksBeforeTheSpace[] = ".,;:!?)";
+constexpr char sentenceEnds[] = ".!?";
 
 struct TypedWord {
     std::u32string letters;
@@ -23,6 +28,11 @@ struct TypedWord {
     // The latest keystroke was the space of a chosen word.
     bool chosenSpace;
     std::u32string chosen;
+    // The word before the one being typed, sentenceStart, or empty where it is not known.
+    std::string previous;
+    std::string previousOfChosen;
+    // Asked at each word's start and whenever the typing was elsewhere, not at every letter.
+    bool inPassword;
 };
 
 TypedWord typed;
@@ -40,19 +50,14 @@ bool hasDigits(const std::u32string& letters)
     return false;
 }
 
-bool isPasswordField(HWND window)
-{
-    char className[16] = "";
-    GetClassNameA(window, className, sizeof className);
-    return lstrcmpiA(className, "Edit") == 0 && (GetWindowLongA(window, GWL_STYLE) & ES_PASSWORD);
-}
-
 void refreshSuggestions()
 {
     typed.offered.clear();
-    if (!typed.letters.empty() && !hasDigits(typed.letters) && !isPasswordField(app.targetWindow)) {
+    const bool anyContext = !typed.letters.empty() || !typed.previous.empty();
+    if (anyContext && !hasDigits(typed.letters) && !typed.inPassword) {
         const ActiveWords words = wordsForTarget();
-        typed.offered = suggestWords(*words.list, *words.learned, encodeUtf8(typed.letters));
+        typed.offered = suggestWords(*words.list, *words.learned, *words.pairs, typed.previous,
+                                     encodeUtf8(typed.letters));
     }
     showSuggestions(typed.offered);
 }
@@ -60,22 +65,22 @@ void refreshSuggestions()
 // A word typed in full counts one use; nothing typed in a password field does.
 void endWord(bool counted)
 {
-    if (counted && !typed.letters.empty() && !isPasswordField(app.targetWindow)) {
+    if (counted && !typed.letters.empty() && !typed.inPassword) {
         const ActiveWords words = wordsForTarget();
-        learnWord(*words.learned, *words.list, encodeUtf8(typed.letters));
+        learnWord(*words.learned, *words.list, encodeUtf8(typed.letters), typed.previous);
     }
     typed.letters.clear();
 }
 
-// The letter keys go out as virtual keys: their case is the shift they went with, inverted by caps lock.
+// The letter keys go out as virtual keys: what they typed is the target layout's character for the key with
+// the shift they went with and caps lock.
 char32_t characterOf(BYTE vk, char ch, bool shift)
 {
     if (ch)
         return static_cast<unsigned char>(ch);
     if (vk < 'A' || vk > 'Z')
         return 0;
-    const bool capital = shift != ((GetKeyState(VK_CAPITAL) & 1) != 0);
-    return capital ? vk : vk + ('a' - 'A');
+    return characterOfKey(vk, shift, (GetKeyState(VK_CAPITAL) & 1) != 0);
 }
 
 bool extendsWord(char32_t c)
@@ -108,12 +113,22 @@ void moveSpaceAfter(char32_t mark)
     tap(VK_SPACE);
 }
 
-bool isMarkBeforeTheSpace(char32_t c)
+bool isOneOf(char32_t c, const char* marks)
 {
-    for (const char* mark = marksBeforeTheSpace; *mark; ++mark)
+    for (const char* mark = marks; *mark; ++mark)
         if (c == static_cast<char32_t>(*mark))
             return true;
     return false;
+}
+
+// What a key that ends the word leaves as the previous word.
+std::string previousAfter(BYTE vk, char32_t c, const std::string& word)
+{
+    if (vk == VK_SPACE || c == ' ')
+        return word.empty() ? typed.previous : word;
+    if (isOneOf(c, sentenceEnds) || (vk == VK_RETURN && word.empty() && typed.previous == sentenceStart))
+        return sentenceStart;
+    return "";
 }
 
 } // namespace
@@ -124,37 +139,59 @@ void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt)
         return;
     const bool afterChoice = typed.chosenSpace;
     typed.chosenSpace = false;
+    if (typed.letters.empty())
+        typed.inPassword = isPasswordField(app.targetWindow);
     const char32_t c = characterOf(vk, ch, shift);
     if (ctrl || alt) {
         endWord(false);
+        typed.previous.clear();
     } else if (vk == VK_BACK) {
-        if (afterChoice)
+        if (afterChoice) {
             typed.letters = typed.chosen;
-        else if (!typed.letters.empty())
+            typed.previous = typed.previousOfChosen;
+        } else if (!typed.letters.empty()) {
             typed.letters.pop_back();
+        } else {
+            typed.previous.clear();
+        }
     } else if (extendsWord(c)) {
         typed.letters += c;
-    } else if (afterChoice && isMarkBeforeTheSpace(c)) {
+    } else if (afterChoice && isOneOf(c, marksBeforeTheSpace)) {
         moveSpaceAfter(c);
+        typed.previous = isOneOf(c, sentenceEnds) ? sentenceStart : "";
     } else {
         // Space, enter, tab and punctuation end the word in full; esc, del, the navigation and function keys
         // leave it unfinished.
+        const std::string word = encodeUtf8(typed.letters);
         endWord(c != 0 || vk == VK_SPACE || vk == VK_RETURN || vk == VK_TAB);
+        typed.previous = previousAfter(vk, c, word);
     }
+    refreshSuggestions();
+}
+
+void replaceTypedLetter(wchar_t form)
+{
+    if (!suggestionStrip())
+        return;
+    if (!typed.letters.empty())
+        typed.letters.back() = form;
     refreshSuggestions();
 }
 
 void forgetTypedWord()
 {
     typed.letters.clear();
+    typed.previous.clear();
     typed.chosenSpace = false;
-    if (suggestionStrip())
-        refreshSuggestions();
+    if (!suggestionStrip())
+        return;
+    typed.inPassword = isPasswordField(app.targetWindow);
+    refreshSuggestions();
 }
 
 void chooseSuggestion(size_t cell)
 {
-    if (cell >= typed.offered.size() || !IsWindow(app.targetWindow))
+    if (cell >= typed.offered.size() || typed.inPassword || !IsWindow(app.targetWindow))
         return;
     attachToTarget();
     const std::string word = typed.offered[cell];
@@ -168,6 +205,8 @@ void chooseSuggestion(size_t cell)
     clearModifierState();
     typed.letters = decodeUtf8(word);
     endWord(true);
+    typed.previousOfChosen = typed.previous;
+    typed.previous = word;
     typed.chosen = decodeUtf8(word);
     typed.chosenSpace = true;
     refreshSuggestions();

@@ -1,5 +1,6 @@
-// Word lists from the words folder beside the program, one per language by its ISO 639-1 code, and the
-// counts of the user's words in %APPDATA%\Tilfay\Words-<code>.txt.
+// Word lists and pair tables from the words folder beside the program, one per language by its ISO 639-1
+// code (<code>.txt, <code>-pairs.txt), and the counts of the user's words and pairs in
+// %APPDATA%\Tilfay\Words-<code>.txt.
 #include "suggestions/wordsource.h"
 
 #include <shlobj.h>
@@ -11,11 +12,13 @@
 
 namespace {
 
-constexpr const char* fallbackLanguage = "en";
-
 struct Language {
     WordList list;
+    PairTable pairs;
     LearnedWords learned;
+    // The counts file stands but could not be read: what is learned meanwhile waits in memory and is not
+    // saved over it.
+    bool unread;
 };
 
 std::map<std::string, Language> languages;
@@ -27,9 +30,9 @@ std::filesystem::path programFolder()
     return length && length < MAX_PATH ? std::filesystem::path(path).parent_path() : std::filesystem::path();
 }
 
-std::filesystem::path listFile(const std::string& code)
+std::filesystem::path listFile(const std::string& code, const char* kind = "")
 {
-    return programFolder() / "words" / (code + ".txt");
+    return programFolder() / "words" / (code + kind + ".txt");
 }
 
 // Empty where the profile has no application data folder: the counts then last for this run only.
@@ -53,36 +56,72 @@ std::string layoutLanguage()
     return name == "nb" || name == "nn" ? "no" : name;
 }
 
+void readCounts(const std::string& code, Language& words)
+{
+    const std::filesystem::path counts = learnedFile(code);
+    LearnedWords read;
+    words.unread = !counts.empty() && loadLearned(counts, read) == LearnedFile::unreadable;
+    if (!words.unread)
+        mergeLearned(read, words.learned);
+    if (!words.unread)
+        words.learned = std::move(read);
+}
+
 Language& language(const std::string& code)
 {
     auto found = languages.find(code);
-    if (found != languages.end())
+    if (found != languages.end()) {
+        if (found->second.unread)
+            readCounts(code, found->second);
         return found->second;
+    }
     Language& loaded = languages[code];
     loaded.list = loadWordList(listFile(code));
-    const std::filesystem::path counts = learnedFile(code);
-    if (!counts.empty())
-        loadLearned(counts, loaded.learned);
+    loaded.pairs = loadPairTable(listFile(code, "-pairs"));
+    readCounts(code, loaded);
     return loaded;
 }
 
 } // namespace
 
+// A language without a list is offered nothing, and what is typed in it is not kept.
 ActiveWords wordsForTarget()
 {
-    std::string code = layoutLanguage();
+    static Language none;
+    const std::string code = layoutLanguage();
     std::error_code missing;
-    if (code.empty() || !std::filesystem::exists(listFile(code), missing))
-        code = fallbackLanguage;
+    if (code.empty() || !std::filesystem::exists(listFile(code), missing)) {
+        none.learned = LearnedWords{};
+        return {&none.list, &none.learned, &none.pairs};
+    }
     Language& words = language(code);
-    return {&words.list, &words.learned};
+    return {&words.list, &words.learned, &words.pairs};
+}
+
+void forgetLearnedWords()
+{
+    for (auto& [code, words] : languages) {
+        words.learned = LearnedWords{};
+        words.unread = false;
+    }
+    const std::filesystem::path folder = learnedFile("en").parent_path();
+    std::error_code failed;
+    if (folder.empty() || !std::filesystem::is_directory(folder, failed))
+        return;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, failed)) {
+        const std::wstring name = entry.path().filename().wstring();
+        if (name.rfind(L"Words-", 0) == 0)
+            std::filesystem::remove(entry.path(), failed);
+    }
 }
 
 void saveLearnedWords()
 {
     for (auto& [code, words] : languages) {
+        if (words.unread)
+            readCounts(code, words);
         const std::filesystem::path counts = learnedFile(code);
-        if (words.learned.changed && !counts.empty())
+        if (words.learned.changed && !words.unread && !counts.empty())
             saveLearned(counts, words.learned);
     }
 }

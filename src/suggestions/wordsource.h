@@ -4,15 +4,19 @@
 #include <windows.h>
 
 #include "words/learned.h"
+#include "words/pairs.h"
 #include "words/wordlist.h"
 
 struct ActiveWords {
     const WordList* list;
     LearnedWords* learned;
+    const PairTable* pairs;
 };
 
-// Loads the language's list and counts at their first use. English where the words folder has no list for
-// the language.
+// Loads the language's list, pair table and counts at their first use. Nothing where the words folder has
+// no list for the language. A counts file that could not be read is read again at a later use.
 ActiveWords wordsForTarget();
 // Writes the counts of every language that changed since its last save.
 void saveLearnedWords();
+// Empties the counts of every language and removes their files.
+void forgetLearnedWords();

@@ -1,8 +1,11 @@
-// Counting the words the user types and keeping the counts in a file that a crash cannot leave half-written.
+// Counting the words and pairs the user types and keeping the counts in a file that a crash, a sign-out or
+// a momentary read failure cannot lose.
 #include "words/learned.h"
 
+#include <climits>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "words/folding.h"
 
@@ -11,6 +14,8 @@
 #endif
 
 namespace {
+
+constexpr const char byteOrderMark[] = "\xEF\xBB\xBF";
 
 bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
 {
@@ -23,30 +28,106 @@ bool replaceFile(const std::filesystem::path& from, const std::filesystem::path&
 #endif
 }
 
+// On the disk before it returns true, so that the rename never puts an empty file in place.
+bool writeFlushed(const std::filesystem::path& file, const std::string& text)
+{
+#ifdef _WIN32
+    const HANDLE out =
+        CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    const bool whole = WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+                       written == text.size() && FlushFileBuffers(out);
+    CloseHandle(out);
+    return whole;
+#else
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.flush();
+    return static_cast<bool>(out);
+#endif
+}
+
+void add(int& total, int uses)
+{
+    total = total > INT_MAX - uses ? INT_MAX : total + uses;
+}
+
 void count(LearnedWords& learned, const std::string& word, int uses)
 {
-    learned.counts[word] += uses;
+    add(learned.counts[word], uses);
     learned.byFold.emplace(foldWord(word), word);
+}
+
+std::string inSmallLetters(const std::string& word)
+{
+    std::u32string small = decodeUtf8(word);
+    for (char32_t& c : small)
+        c = lowerOf(c);
+    return encodeUtf8(small);
 }
 
 std::string countedForm(const LearnedWords& learned, const WordList& list, const std::string& typed)
 {
-    std::u32string small = decodeUtf8(typed);
-    for (char32_t& c : small)
-        c = lowerOf(c);
-    const std::string lower = encodeUtf8(small);
+    const std::string lower = inSmallLetters(typed);
     if (lower == typed || caseOfTyped(typed) != TypedCase::capitalised)
         return typed;
     return rankOf(list, lower) >= 0 || learned.counts.count(lower) ? lower : typed;
 }
 
+// A count as written: 1 to 999999999.
+int countIn(const std::string& number)
+{
+    if (number.empty() || number.size() > 9 || number.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
+    return std::stoi(number);
+}
+
+std::vector<std::string> fieldsOf(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::istringstream words(line);
+    std::string field;
+    while (words >> field)
+        fields.push_back(field);
+    return fields;
+}
+
+bool takeLine(const std::string& line, LearnedWords& learned)
+{
+    if (!validUtf8(line))
+        return false;
+    const std::vector<std::string> fields = fieldsOf(line);
+    const int uses = fields.empty() ? 0 : countIn(fields.back());
+    if (fields.size() == 2 && uses && isWord(fields[0])) {
+        count(learned, fields[0], uses);
+        return true;
+    }
+    const bool previousIsWord = fields.size() == 3 && (fields[0] == sentenceStart || isWord(fields[0]));
+    if (previousIsWord && uses && isWord(fields[1]) && previousKey(fields[0]) == fields[0]) {
+        add(learned.pairs[fields[0]][fields[1]], uses);
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
-void learnWord(LearnedWords& learned, const WordList& list, const std::string& typed)
+std::string previousKey(const std::string& previous)
+{
+    return previous == sentenceStart ? previous : inSmallLetters(previous);
+}
+
+void learnWord(LearnedWords& learned, const WordList& list, const std::string& typed,
+               const std::string& previous)
 {
     if (!isWord(typed))
         return;
-    count(learned, countedForm(learned, list, typed), 1);
+    const std::string word = countedForm(learned, list, typed);
+    count(learned, word, 1);
+    if (previous == sentenceStart || isWord(previous))
+        add(learned.pairs[previousKey(previous)][word], 1);
     learned.changed = true;
 }
 
@@ -56,29 +137,26 @@ int useCount(const LearnedWords& learned, const std::string& word)
     return found == learned.counts.end() ? 0 : found->second;
 }
 
-bool parseLearned(const std::string& text, LearnedWords& learned)
+void mergeLearned(LearnedWords& into, const LearnedWords& from)
+{
+    for (const auto& [word, uses] : from.counts)
+        count(into, word, uses);
+    for (const auto& [previous, followers] : from.pairs)
+        for (const auto& [next, uses] : followers)
+            add(into.pairs[previous][next], uses);
+    into.changed = into.changed || from.changed;
+}
+
+int parseLearned(const std::string& text, LearnedWords& learned)
 {
     learned = LearnedWords{};
-    if (!validUtf8(text))
-        return false;
-    std::istringstream lines(text);
+    std::istringstream lines(text.compare(0, 3, byteOrderMark) == 0 ? text.substr(3) : text);
     std::string line;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty())
-            continue;
-        const size_t blank = line.rfind(' ');
-        const std::string word = line.substr(0, blank);
-        const std::string number = blank == std::string::npos ? "" : line.substr(blank + 1);
-        if (!isWord(word) || number.empty() || number.size() > 9 ||
-            number.find_first_not_of("0123456789") != std::string::npos || std::stoi(number) == 0) {
-            learned = LearnedWords{};
-            return false;
-        }
-        count(learned, word, std::stoi(number));
-    }
-    return true;
+    int passedOver = 0;
+    while (std::getline(lines, line))
+        if (line.find_first_not_of(" \t\r") != std::string::npos && !takeLine(line, learned))
+            ++passedOver;
+    return passedOver;
 }
 
 std::string learnedText(const LearnedWords& learned)
@@ -86,6 +164,9 @@ std::string learnedText(const LearnedWords& learned)
     std::string text;
     for (const auto& [word, uses] : learned.counts)
         text += word + ' ' + std::to_string(uses) + '\n';
+    for (const auto& [previous, followers] : learned.pairs)
+        for (const auto& [next, uses] : followers)
+            text += previous + ' ' + next + ' ' + std::to_string(uses) + '\n';
     return text;
 }
 
@@ -94,15 +175,13 @@ LearnedFile loadLearned(const std::filesystem::path& file, LearnedWords& learned
     learned = LearnedWords{};
     std::error_code failed;
     if (!std::filesystem::exists(file, failed))
-        return LearnedFile::missing;
+        return failed ? LearnedFile::unreadable : LearnedFile::missing;
     bool readable = false;
     const std::string text = readWholeFile(file, readable);
-    if (readable && parseLearned(text, learned))
-        return LearnedFile::loaded;
-    std::filesystem::path aside = file;
-    aside += ".bad";
-    replaceFile(file, aside);
-    return LearnedFile::setAside;
+    if (!readable)
+        return LearnedFile::unreadable;
+    parseLearned(text, learned);
+    return LearnedFile::loaded;
 }
 
 bool saveLearned(const std::filesystem::path& file, LearnedWords& learned)
@@ -111,14 +190,7 @@ bool saveLearned(const std::filesystem::path& file, LearnedWords& learned)
     temporary += ".new";
     std::error_code failed;
     std::filesystem::create_directories(file.parent_path(), failed);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << learnedText(learned);
-        out.flush();
-        if (!out)
-            return false;
-    }
-    if (!replaceFile(temporary, file))
+    if (!writeFlushed(temporary, learnedText(learned)) || !replaceFile(temporary, file))
         return false;
     learned.changed = false;
     return true;

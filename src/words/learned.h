@@ -1,4 +1,5 @@
-// The user's own use of words: how often each word was typed in full, and the file that keeps the counts.
+// The user's own use of words: how often each word was typed in full, how often one word followed another,
+// and the file that keeps the counts.
 #pragma once
 
 #include <filesystem>
@@ -9,26 +10,39 @@
 
 #include "words/wordlist.h"
 
+// The previous "word" at the start of a sentence.
+constexpr const char* sentenceStart = ".";
+
 struct LearnedWords {
     std::map<std::string, int> counts;
     // (folded form, word) of every counted word, for finding them by their start.
     std::set<std::pair<std::string, std::string>> byFold;
+    // Previous word (in small letters, or sentenceStart) -> the word that followed it -> uses.
+    std::map<std::string, std::map<std::string, int>> pairs;
     // Counted since the last save.
     bool changed = false;
 };
 
 // Counts one use of a word typed in full. A word with only its first letter capital is counted in small
 // letters when the list or the counts know it so (it began a sentence). Words with digits or longer than
-// 32 characters are not counted.
-void learnWord(LearnedWords& learned, const WordList& list, const std::string& typed);
+// 32 characters are not counted. With a previous word (or sentenceStart), the pair is counted too.
+void learnWord(LearnedWords& learned, const WordList& list, const std::string& typed,
+               const std::string& previous = "");
 int useCount(const LearnedWords& learned, const std::string& word);
+// The key a previous word is looked up by: small letters, or sentenceStart.
+std::string previousKey(const std::string& previous);
+// Adds the counts of one to the other; counts stop at INT_MAX.
+void mergeLearned(LearnedWords& into, const LearnedWords& from);
 
-// One "word count" a line, UTF-8. False when a line is not of that form: the text is not trusted.
-bool parseLearned(const std::string& text, LearnedWords& learned);
+// UTF-8, a byte-order mark allowed; one "word count" or "previous next count" a line. Lines not of that form
+// are passed over. Returns the number of lines passed over.
+int parseLearned(const std::string& text, LearnedWords& learned);
 std::string learnedText(const LearnedWords& learned);
 
-enum class LearnedFile { missing, loaded, setAside };
-// An unreadable or malformed file is renamed to end in ".bad" and the counts start empty.
+// unreadable: the file stands but could not be read (held open, a scan); it is left as it is and must be
+// read again before any save.
+enum class LearnedFile { missing, loaded, unreadable };
 LearnedFile loadLearned(const std::filesystem::path& file, LearnedWords& learned);
-// Through a temporary file beside it and a rename, so that the file is whole or as it was.
+// Through a temporary file beside it, flushed to the disk, and a rename, so that the file is whole or as
+// it was.
 bool saveLearned(const std::filesystem::path& file, LearnedWords& learned);

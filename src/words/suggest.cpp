@@ -54,22 +54,65 @@ std::vector<Candidate> candidates(const WordList& list, const LearnedWords& lear
     return found;
 }
 
+bool startsWith(const std::string& folded, const std::string& prefix)
+{
+    return folded.compare(0, prefix.size(), prefix) == 0;
+}
+
+// The user's own followers of the previous word that start with the typed letters, the most used first.
+std::vector<Candidate> followers(const WordList& list, const LearnedWords& learned,
+                                 const std::string& previous, const std::string& folded)
+{
+    std::vector<Candidate> found;
+    const auto pairs = learned.pairs.find(previous);
+    if (pairs == learned.pairs.end())
+        return found;
+    for (const auto& [next, uses] : pairs->second) {
+        const int rank = rankOf(list, next);
+        if (startsWith(foldWord(next), folded) && (rank >= 0 || useCount(learned, next) >= usesToOffer))
+            found.push_back({uses, rank >= 0 ? rank : learnedOnly, next});
+    }
+    std::sort(found.begin(), found.end(), moreLikely);
+    return found;
+}
+
 } // namespace
 
 std::vector<std::string> suggestWords(const WordList& list, const LearnedWords& learned,
                                       const std::string& typed, size_t wanted)
 {
+    return suggestWords(list, learned, PairTable{}, "", typed, wanted);
+}
+
+std::vector<std::string> suggestWords(const WordList& list, const LearnedWords& learned,
+                                      const PairTable& pairs, const std::string& previous,
+                                      const std::string& typed, size_t wanted)
+{
     std::vector<std::string> offered;
-    if (typed.empty() || !validUtf8(typed))
+    if (!validUtf8(typed) || (typed.empty() && previous.empty()))
         return offered;
-    const TypedCase typedCase = caseOfTyped(typed);
-    for (const Candidate& candidate : candidates(list, learned, foldWord(typed), wanted)) {
-        const std::string word = withCase(candidate.word, typedCase);
+    const std::string folded = foldWord(typed);
+    const TypedCase typedCase = !typed.empty()              ? caseOfTyped(typed)
+                                : previous == sentenceStart ? TypedCase::capitalised
+                                                            : TypedCase::asListed;
+    const auto offer = [&](const std::string& candidate) {
+        const std::string word = withCase(candidate, typedCase);
         if (word != typed && std::find(offered.begin(), offered.end(), word) == offered.end())
             offered.push_back(word);
-        if (offered.size() == wanted)
-            break;
-    }
+        return offered.size() == wanted;
+    };
+    const std::string key = previousKey(previous);
+    for (const Candidate& candidate : followers(list, learned, key, folded))
+        if (offer(candidate.word))
+            return offered;
+    for (std::string_view follower : followersOf(pairs, key))
+        if (startsWith(foldWord(std::string(follower)), folded) && offer(std::string(follower)))
+            return offered;
+    if (typed.empty())
+        return offered;
+    for (const Candidate& candidate : candidates(list, learned, folded, wanted))
+        if (offer(candidate.word))
+            return offered;
     return offered;
 }
 

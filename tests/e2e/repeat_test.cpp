@@ -316,3 +316,37 @@ TEST_F(HoldingKeys, ARepeatStopsWhenAnotherWindowComesForward)
     });
     DestroyWindow(curtain);
 }
+
+namespace {
+
+class HoldingKeysWithSuggestions : public HoldingKeys {
+    std::string settings() const override
+    {
+        return "[Tilfay]\r\nWord Suggestions=Y\r\n";
+    }
+};
+
+} // namespace
+
+TEST_F(HoldingKeysWithSuggestions, AChosenFormIsPartOfTheWordAndATapOnTheStripClosesThePopup)
+{
+    HWND strip = FindWindowExA(session.keyboard.frame, nullptr, "TilfayStrip", nullptr);
+    ASSERT_NE(strip, nullptr);
+    typeOnKeyboard(panel, "caf");
+    HWND forms = holdForForms(keyForCharacter('e'));
+    ASSERT_NE(forms, nullptr);
+    clickAt(cellCentre(forms, L'é'));
+    ASSERT_TRUE(waitUntil([&] { return wideText(edit()) == L"café" && !IsWindow(forms); }, shortWait));
+    ASSERT_TRUE(waitUntil([&] { return windowText(strip).rfind("cafeteria", 0) == 0; }, shortWait))
+        << windowText(strip);
+    const RECT cells = screenRectOf(strip);
+    clickAt(POINT{cells.left + (cells.right - cells.left) / 8, (cells.top + cells.bottom) / 2});
+    EXPECT_TRUE(waitUntil([&] { return wideText(edit()) == L"cafeteria "; }, shortWait))
+        << "the whole word in place of the typed one: " << textOf(edit());
+
+    forms = holdForForms(keyForCharacter('a'));
+    ASSERT_NE(forms, nullptr);
+    clickAt(POINT{cells.right - (cells.right - cells.left) / 8, (cells.top + cells.bottom) / 2});
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(forms); }, shortWait))
+        << "a tap on the strip closes the popup";
+}

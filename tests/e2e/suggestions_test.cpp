@@ -1,5 +1,7 @@
 // Word suggestions as a user meets them: the strip above the keys, a word chosen into notepad, the word
-// forgotten at a click elsewhere, a mark after a chosen word, and a word learned by typing it twice.
+// forgotten at a click elsewhere, a mark after a chosen word, a word learned by typing it twice, the next
+// word offered before its first letter, nothing offered or learned in a password box, and learned words
+// forgotten from the options, and a learned file that cannot be read kept and read again later.
 #include <gtest/gtest.h>
 
 #include <shlobj.h>
@@ -11,6 +13,7 @@
 #include "resources/resource.h"
 #include "support/keyboardparts.h"
 #include "support/session.h"
+#include "support/winprocess.h"
 
 namespace {
 
@@ -151,6 +154,136 @@ TEST_F(WordSuggestions, OfferedChosenForgottenAndLearnedInNotepad)
     std::stringstream text;
     text << counts.rdbuf();
     EXPECT_NE(text.str().find("zyxw 2\n"), std::string::npos) << text.str();
+}
+
+TEST_F(WordSuggestions, TheNextWordBeforeItsFirstLetterAndTheUsersOwnPairsFirst)
+{
+    type("the ");
+    std::vector<std::string> words;
+    ASSERT_TRUE(waitUntil([&] { return !(words = offeredIn(strip)).empty(); }, shortWait))
+        << "followers of \"the\" before any letter";
+    choose(0);
+    std::string expected = "the " + words[0] + " ";
+    EXPECT_TRUE(waitForText(session.notepad.edit, expected)) << textOf(session.notepad.edit);
+
+    type("kettle table. kettle table. ");
+    expected += "kettle table. kettle table. ";
+    ASSERT_TRUE(waitUntil([&] { return !(words = offeredIn(strip)).empty(); }, shortWait));
+    EXPECT_TRUE(isupper(static_cast<unsigned char>(words[0][0]))) << "a capital after a sentence's end";
+    type("kettle ");
+    expected += "kettle ";
+    EXPECT_TRUE(
+        waitUntil([&] { return !offeredIn(strip).empty() && offeredIn(strip)[0] == "table"; }, shortWait))
+        << "a pair typed twice comes first: " << stripText();
+    choose(0);
+    expected += "table ";
+    EXPECT_TRUE(waitForText(session.notepad.edit, expected)) << textOf(session.notepad.edit);
+
+    clickControl(captionBarOf(session.keyboard.frame), IDC_CAPTION_CLOSE);
+    ASSERT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
+    std::ifstream counts(learnedFile());
+    std::stringstream text;
+    text << counts.rdbuf();
+    EXPECT_NE(text.str().find("kettle table 3\n"), std::string::npos) << text.str();
+}
+
+TEST_F(WordSuggestions, NothingIsOfferedTrackedOrLearnedInAPasswordBoxOfAClassOfItsOwn)
+{
+    type("th");
+    ASSERT_EQ(offeredFor("th").size(), 4u);
+    const RECT edit = screenRectOf(session.notepad.edit);
+    Program passwords('"' + testsDirectory() + "\\passwordbox.exe\" " + std::to_string(edit.left + 20) + " " +
+                      std::to_string(edit.top + 20) + " 400 120");
+    HWND window = waitForWindow(passwords.id(), "PasswordBox", nullptr, longWait);
+    ASSERT_NE(window, nullptr);
+    HWND box = nullptr;
+    ASSERT_TRUE(waitUntil(
+        [&] { return (box = FindWindowExA(window, nullptr, "SecretBox", nullptr)) != nullptr; }, longWait));
+    parkXPointer();
+    clickAt(centreOf(box));
+    pumpFor(100);
+    EXPECT_TRUE(waitUntil([&] { return stripText().empty(); }, shortWait))
+        << "a click there: " << stripText();
+    type("qzqk qzqk q");
+    EXPECT_TRUE(waitUntil([&] { return windowText(window) == "length 11"; }, shortWait))
+        << windowText(window);
+    EXPECT_EQ(stripText(), "") << "nothing offered in a password box";
+    for (int cell = 0; cell < 4; ++cell)
+        choose(cell);
+    pumpFor(200);
+    EXPECT_EQ(windowText(window), "length 11") << "a tap on a cell types nothing there";
+
+    passwords.end();
+    clickAt(POINT{edit.left + 40, edit.bottom - 40});
+    pumpFor(100);
+    type(" qz");
+    pumpFor(300);
+    EXPECT_EQ(stripText().find("qzqk"), std::string::npos) << stripText();
+    clickControl(captionBarOf(session.keyboard.frame), IDC_CAPTION_CLOSE);
+    ASSERT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
+    std::ifstream counts(learnedFile());
+    std::stringstream text;
+    text << counts.rdbuf();
+    EXPECT_EQ(text.str().find("qzqk"), std::string::npos) << text.str();
+}
+
+TEST_F(WordSuggestions, ForgetLearnedWordsAsksThenRemovesTheWordsAndTheirFile)
+{
+    std::filesystem::create_directories(learnedFile().parent_path());
+    std::ofstream(learnedFile(), std::ios::binary) << "\xEF\xBB\xBFzyxw 5\n";
+    type("zy");
+    ASSERT_TRUE(
+        waitUntil([&] { return !offeredIn(strip).empty() && offeredIn(strip)[0] == "zyxw"; }, shortWait))
+        << "read at the first suggestion, past its byte-order mark";
+    type(" zyxw ");
+    HWND dialog = openOptions(session.keyboard);
+    ASSERT_NE(dialog, nullptr);
+    clickControl(dialog, IDC_FORGET_WORDS);
+    HWND question = nullptr;
+    ASSERT_TRUE(
+        waitUntil([&] { return (question = FindWindowExA(nullptr, nullptr, "#32770", "Tilfay")) != nullptr; },
+                  shortWait))
+        << "a box asks first";
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(GetDlgItem(question, IDYES)); }, shortWait));
+    waitUntilIdle(question);
+    pumpFor(200);
+    clickControl(question, IDYES);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(question); }, shortWait));
+    ASSERT_TRUE(typingGoesOn(session));
+    type("zy");
+    pumpFor(300);
+    EXPECT_EQ(stripText().find("zyxw"), std::string::npos) << stripText();
+    clickControl(captionBarOf(session.keyboard.frame), IDC_CAPTION_CLOSE);
+    ASSERT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
+    std::ifstream counts(learnedFile());
+    std::stringstream text;
+    text << counts.rdbuf();
+    EXPECT_EQ(text.str().find("zyxw"), std::string::npos) << "gone from memory too: " << text.str();
+}
+
+TEST_F(WordSuggestions, ALearnedFileHeldByAnotherProgramIsReadLaterAndNeverSavedOver)
+{
+    std::filesystem::create_directories(learnedFile().parent_path());
+    std::ofstream(learnedFile(), std::ios::binary) << "zyxw 5\nthe zyxw 2\n";
+    HANDLE held = CreateFileW(learnedFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    type("qvqv qvqv zy");
+    pumpFor(300);
+    EXPECT_EQ(stripText().find("zyxw"), std::string::npos) << "not read while held: " << stripText();
+    CloseHandle(held);
+    type("x");
+    EXPECT_TRUE(
+        waitUntil([&] { return !offeredIn(strip).empty() && offeredIn(strip)[0] == "zyxw"; }, shortWait))
+        << "read at a later use: " << stripText();
+    clickControl(captionBarOf(session.keyboard.frame), IDC_CAPTION_CLOSE);
+    ASSERT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
+    std::ifstream counts(learnedFile());
+    std::stringstream text;
+    text << counts.rdbuf();
+    EXPECT_NE(text.str().find("zyxw 5\n"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("the zyxw 2\n"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("qvqv 2\n"), std::string::npos)
+        << "what was learned meanwhile is kept: " << text.str();
 }
 
 } // namespace

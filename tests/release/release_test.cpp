@@ -240,15 +240,16 @@ TEST(Release, TheZipHoldsTheProgramItsLibraryTheGuideTheWordListsAndTheLicenceBu
                                                "words\\LICENSE.txt",    "words\\SCOWL-COPYRIGHT.txt",
                                                "words\\ca.txt",         "words\\cs.txt",
                                                "words\\da.txt",         "words\\de.txt",
-                                               "words\\en.txt",         "words\\es.txt",
-                                               "words\\et.txt",         "words\\fi.txt",
-                                               "words\\fr.txt",         "words\\hu.txt",
-                                               "words\\it.txt",         "words\\lt.txt",
-                                               "words\\lv.txt",         "words\\nl.txt",
-                                               "words\\no.txt",         "words\\pl.txt",
-                                               "words\\pt.txt",         "words\\ro.txt",
-                                               "words\\sk.txt",         "words\\sl.txt",
-                                               "words\\sv.txt",         "words\\tr.txt"};
+                                               "words\\en-pairs.txt",   "words\\en.txt",
+                                               "words\\es.txt",         "words\\et.txt",
+                                               "words\\fi.txt",         "words\\fr.txt",
+                                               "words\\hu.txt",         "words\\it.txt",
+                                               "words\\lt.txt",         "words\\lv.txt",
+                                               "words\\nl.txt",         "words\\no.txt",
+                                               "words\\pl.txt",         "words\\pt.txt",
+                                               "words\\ro.txt",         "words\\sk.txt",
+                                               "words\\sl.txt",         "words\\sv.txt",
+                                               "words\\tr.txt"};
     EXPECT_EQ(filesUnder(unpacked), expected);
     EXPECT_EQ(machineOf(unpacked + "\\Tilfay.exe"), IMAGE_FILE_MACHINE_I386);
     EXPECT_EQ(machineOf(unpacked + "\\Tilmhk32.dll"), IMAGE_FILE_MACHINE_I386);

@@ -123,7 +123,7 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
     EXPECT_EQ(dialog.x, 25);
     EXPECT_EQ(dialog.y, 19);
     EXPECT_EQ(dialog.cx, 148);
-    EXPECT_EQ(dialog.cy, 136);
+    EXPECT_EQ(dialog.cy, 152);
     EXPECT_EQ(dialog.title, optionsTitle);
     EXPECT_EQ(dialog.pointSize, 8);
     EXPECT_EQ(dialog.faceName, "System");
@@ -135,14 +135,23 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
         int x, y;
     };
     const Expected expected[] = {
-        {110, "Cancel", 75, 119},        {101, "Tiny Size", 3, 3},
-        {102, "Small Size", 3, 19},      {103, "Medium Size", 3, 35},
-        {104, "Large Size", 3, 51},      {105, "Finger Size", 3, 67},
-        {106, "Phone Layout", 75, 3},    {107, "Minimize Keyboard", 75, 51},
-        {108, "Show Numbers", 75, 19},   {109, "Show Function Keys", 75, 35},
-        {111, "Help", 3, 119},           {112, "Close Keyboard", 75, 67},
-        {113, "Key Repeat Off", 3, 87},  {114, "Show Suggestions", 75, 87},
-        {115, "Click Sound On", 3, 103}, {116, "Fade When Idle", 75, 103},
+        {110, "Cancel", 75, 119},
+        {101, "Tiny Size", 3, 3},
+        {102, "Small Size", 3, 19},
+        {103, "Medium Size", 3, 35},
+        {104, "Large Size", 3, 51},
+        {105, "Finger Size", 3, 67},
+        {106, "Phone Layout", 75, 3},
+        {107, "Minimize Keyboard", 75, 51},
+        {108, "Show Numbers", 75, 19},
+        {109, "Show Function Keys", 75, 35},
+        {111, "Help", 3, 119},
+        {112, "Close Keyboard", 75, 67},
+        {113, "Key Repeat Off", 3, 87},
+        {114, "Show Suggestions", 75, 87},
+        {115, "Click Sound On", 3, 103},
+        {116, "Fade When Idle", 75, 103},
+        {120, "Forget Learned Words", 3, 135},
     };
     ASSERT_EQ(dialog.items.size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -182,9 +191,9 @@ TEST_F(OptionsDialog, IsCentredOnTheScreenWithItsTemplateSize)
     const int height = r.bottom - r.top;
     EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
     EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-    // 148 x 136 dialog units in the 8-point "System" font, whose base units are whole pixels here.
+    // 148 x 152 dialog units in the 8-point "System" font, whose base units are whole pixels here.
     EXPECT_GT(client.right, 148);
-    EXPECT_GT(client.bottom, 136);
+    EXPECT_GT(client.bottom, 152);
 }
 
 TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)

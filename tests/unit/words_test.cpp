@@ -1,6 +1,10 @@
-// The suggestion logic: folding, the case of offered words, ranking, completion and the learned file.
+// The suggestion logic: folding, the case of offered words, ranking with and without the previous word,
+// completion and the learned file.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <climits>
 #include <fstream>
 
 #include "words/folding.h"
@@ -92,6 +96,37 @@ TEST_F(Suggestions, AccentsAndCaseAreIgnoredInTheComparison)
     EXPECT_EQ(offered("Th"), (Words{"The", "That", "This", "They"}));
 }
 
+TEST_F(Suggestions, TheFollowersOfThePreviousWordComeFirstTheUsersPairsBeforeTheTable)
+{
+    const PairTable pairs = parsePairTable("then they which\n. there that\nthe xylophone which\n");
+    learnWord(learned, list, "them", "then");
+    struct Case {
+        const char* previous;
+        const char* typed;
+        Words offered;
+    };
+    const Case cases[] = {
+        {"then", "", {"them", "they", "which"}},
+        {"Then", "th", {"them", "they", "the", "that"}},
+        {"then", "w", {"which"}},
+        {".", "", {"There", "That"}},
+        {".", "th", {"there", "that", "them", "the"}},
+        {"", "", {}},
+        {"xylophone", "", {}},
+        {"the", "x", {"xylophone"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(suggestWords(list, learned, pairs, c.previous, c.typed), c.offered)
+            << c.previous << " | " << c.typed;
+    use("zyx", 1);
+    learnWord(learned, list, "zyx", "then");
+    EXPECT_EQ(suggestWords(list, learned, pairs, "then", "")[0], "them")
+        << "an unlisted word only once used twice";
+    learnWord(learned, list, "zyx", "then");
+    learnWord(learned, list, "zyx", "then");
+    EXPECT_EQ(suggestWords(list, learned, pairs, "then", "")[0], "zyx") << "the pair used most first";
+}
+
 TEST(Completion, TypesTheRestOrReplacesWhatDiffersFromTheWordsStart)
 {
     EXPECT_EQ(completionOf("th", "there").backs, 0u);
@@ -157,29 +192,53 @@ TEST_F(LearnedFileOnDisk, RoundTripsThroughATemporaryFileAndARename)
     EXPECT_EQ(useCount(loaded, "the"), 4);
     EXPECT_EQ(suggestWords(parseWordList(""), loaded, "na"), (Words{}))
         << "a word outside the list is offered only after two uses";
+    learnWord(learned, list, "naïve", "the");
+    ASSERT_TRUE(saveLearned(file, learned));
+    EXPECT_EQ(readWholeFile(file, readable), "don't 1\nnaïve 2\nthe 4\nthe naïve 1\n")
+        << "pairs after the words";
 }
 
-TEST_F(LearnedFileOnDisk, AnUntrustworthyFileIsSetAsideAndTheCountsStartEmpty)
+TEST_F(LearnedFileOnDisk, ABadLineIsPassedOverAndAnUnreadableFileIsLeftAsItIs)
 {
-    for (const char* text : {"the 3\ngarbage\n", "the 3\nof -1\n", "the 0\n", "two words 5\n",
-                             "the 99999999999\n", "the 3\n\xFF\xFE 2\n"}) {
-        SCOPED_TRACE(text);
-        std::filesystem::remove_all(folder);
-        write(file, text);
+    using Counts = std::map<std::string, int>;
+    struct Case {
+        const char* text;
+        Counts counts;
+        std::map<std::string, Counts> pairs;
+    };
+    const Case cases[] = {
+        {"the 3\ngarbage\nof 2\n", {{"the", 3}, {"of", 2}}, {}},
+        {"the 3\nof -1\nthe 0\n", {{"the", 3}}, {}},
+        {"the 99999999999\na 1\n", {{"a", 1}}, {}},
+        {"the 3\n\xFF\xFE 2\n", {{"the", 3}}, {}},
+        {"\xEF\xBB\xBFthe 3\r\n\r\nnaïve 12\n", {{"the", 3}, {"naïve", 12}}, {}},
+        {"of the 4\n. The 2\nOf the 1\nof 1 2\nof the big 1\n",
+         {},
+         {{"of", {{"the", 4}}}, {".", {{"The", 2}}}}},
+        {"the 999999999\nthe 999999999\nthe 999999999\n", {{"the", INT_MAX}}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        write(file, c.text);
         LearnedWords learned;
-        learnWord(learned, parseWordList(""), "left");
-        EXPECT_EQ(loadLearned(file, learned), LearnedFile::setAside);
-        EXPECT_TRUE(learned.counts.empty());
-        EXPECT_FALSE(std::filesystem::exists(file));
-        bool readable = false;
-        EXPECT_EQ(readWholeFile(folder / "Tilfay" / "Words-en.txt.bad", readable), text);
+        EXPECT_EQ(loadLearned(file, learned), LearnedFile::loaded);
+        EXPECT_EQ(learned.counts, c.counts);
+        EXPECT_EQ(learned.pairs, c.pairs);
     }
-    std::filesystem::remove_all(folder);
     LearnedWords learned;
+    learned.counts["the"] = INT_MAX;
+    mergeLearned(learned, learned);
+    EXPECT_EQ(useCount(learned, "the"), INT_MAX) << "counts stop at the largest int";
+
+    const HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(loadLearned(file, learned), LearnedFile::unreadable) << "held open by another program";
+    CloseHandle(held);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(file);
+    EXPECT_EQ(loadLearned(file, learned), LearnedFile::unreadable) << "a folder in its place";
+    std::filesystem::remove_all(folder);
     EXPECT_EQ(loadLearned(file, learned), LearnedFile::missing);
-    write(file, "the 3\r\n\r\nnaïve 12\n");
-    EXPECT_EQ(loadLearned(file, learned), LearnedFile::loaded);
-    EXPECT_EQ(useCount(learned, "naïve"), 12);
 }
 
 } // namespace
