@@ -1,6 +1,7 @@
 // Start-up: the system version, the single-instance rule and the message loop.
 #include "shell/startup.h"
 
+#include "access/hover.h"
 #include "panel/directpress.h"
 #include "state/appstate.h"
 #include "state/fatal.h"
@@ -64,5 +65,7 @@ void runApplication()
         fatalError(fatalMainWindowFailed);
     ShowWindow(frame, SW_SHOWDEFAULT);
     UpdateWindow(frame);
+    startHoverWatch();
     runMessageLoop();
+    stopHoverWatch();
 }

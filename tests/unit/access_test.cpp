@@ -1,0 +1,62 @@
+// The decisions of hands-free selection on times alone: when a rest presses and when a visit ends.
+#include <gtest/gtest.h>
+
+#include "access/dwell.h"
+
+namespace {
+
+HWND const panel = reinterpret_cast<HWND>(0x100);
+HWND const strip = reinterpret_cast<HWND>(0x200);
+const HoverTarget keyA{PartKind::key, panel, 30};
+const HoverTarget keyB{PartKind::key, panel, 31};
+const HoverTarget cell2{PartKind::cell, strip, 2};
+const HoverTarget gap{PartKind::nothing, panel, 0};
+const HoverTarget away{PartKind::away, nullptr, 0};
+
+const char* actName(HoverAct act)
+{
+    return act == HoverAct::press ? "press" : act == HoverAct::leave ? "leave" : "wait";
+}
+
+} // namespace
+
+TEST(HoverRest, PressesOnceAfterAFullRestAndEndsTheVisitWhereverThePointerGoes)
+{
+    struct Case {
+        Visit visit;
+        HoverTarget now;
+        DWORD time;
+        DWORD hoverTime;
+        HoverAct act;
+        int fill;
+    };
+    const Case cases[] = {
+        {{keyA, 1000, false}, keyA, 1000, 600, HoverAct::wait, 0},
+        {{keyA, 1000, false}, keyA, 1099, 600, HoverAct::wait, 0},
+        {{keyA, 1000, false}, keyA, 1350, 600, HoverAct::wait, 50},
+        {{keyA, 1000, false}, keyA, 1599, 600, HoverAct::wait, 99},
+        {{keyA, 1000, false}, keyA, 1600, 600, HoverAct::press, 0},
+        {{keyA, 1000, false}, keyA, 9000, 600, HoverAct::press, 0},
+        // Once a visit, however long the rest.
+        {{keyA, 1000, true}, keyA, 1600, 600, HoverAct::wait, 0},
+        {{keyA, 1000, true}, keyA, 60000, 600, HoverAct::wait, 0},
+        // Another key, a gap between keys or leaving the keyboard ends the visit.
+        {{keyA, 1000, false}, keyB, 1599, 600, HoverAct::leave, 0},
+        {{keyA, 1000, true}, keyB, 1700, 600, HoverAct::leave, 0},
+        {{keyA, 1000, false}, gap, 1200, 600, HoverAct::leave, 0},
+        {{keyA, 1000, false}, away, 1200, 600, HoverAct::leave, 0},
+        // Nothing to press in a gap, however long.
+        {{gap, 1000, false}, gap, 9000, 600, HoverAct::wait, 0},
+        {{away, 1000, false}, away, 9000, 600, HoverAct::wait, 0},
+        {{cell2, 1000, false}, cell2, 5999, 5000, HoverAct::wait, 99},
+        {{cell2, 1000, false}, cell2, 6000, 5000, HoverAct::press, 0},
+        // The tick count wraps after 49.7 days.
+        {{keyA, 0xFFFFFF00, false}, keyA, 0x00000158, 600, HoverAct::press, 0},
+        {{keyA, 0xFFFFFF00, false}, keyA, 0x00000100, 600, HoverAct::wait, 82},
+    };
+    for (const Case& c : cases) {
+        const HoverStep step = nextHoverStep(c.visit, c.now, c.time, c.hoverTime);
+        EXPECT_STREQ(actName(step.act), actName(c.act)) << c.visit.since << " to " << c.time;
+        EXPECT_EQ(step.fill, c.fill) << c.visit.since << " to " << c.time;
+    }
+}
