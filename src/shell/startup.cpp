@@ -2,6 +2,7 @@
 #include "shell/startup.h"
 
 #include "access/hover.h"
+#include "access/scan.h"
 #include "panel/directpress.h"
 #include "state/appstate.h"
 #include "state/fatal.h"
@@ -66,6 +67,8 @@ void runApplication()
     ShowWindow(frame, SW_SHOWDEFAULT);
     UpdateWindow(frame);
     startHoverWatch();
+    startScan();
     runMessageLoop();
+    stopScan();
     stopHoverWatch();
 }

@@ -1,7 +1,10 @@
 // The decisions of hands-free selection on times alone: when a rest presses and when a visit ends.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "access/dwell.h"
+#include "access/scanorder.h"
 
 namespace {
 
@@ -59,4 +62,40 @@ TEST(HoverRest, PressesOnceAfterAFullRestAndEndsTheVisitWhereverThePointerGoes)
         EXPECT_STREQ(actName(step.act), actName(c.act)) << c.visit.since << " to " << c.time;
         EXPECT_EQ(step.fill, c.fill) << c.visit.since << " to " << c.time;
     }
+}
+
+TEST(ScanOrder, GroupsThenKeysTwoRoundsEachAndAPressStartsAgainAtTheTop)
+{
+    using L = ScanLevel;
+    struct Case {
+        ScanState state;
+        int groups, items;
+        ScanState next;
+    };
+    // Five groups; the highlighted one has three keys.
+    const Case steps[] = {
+        {{L::groups, 0, 0, 1}, 5, 3, {L::groups, 1, 0, 2}},
+        {{L::groups, 4, 0, 5}, 5, 3, {L::groups, 0, 0, 6}},
+        {{L::groups, 4, 0, 9}, 5, 3, {L::groups, 0, 0, 10}},
+        {{L::groups, 4, 0, 10}, 5, 3, {L::resting, 0, 0, 0}},
+        {{L::items, 2, 0, 1}, 5, 3, {L::items, 2, 1, 2}},
+        {{L::items, 2, 2, 3}, 5, 3, {L::items, 2, 0, 4}},
+        {{L::items, 2, 2, 6}, 5, 3, {L::groups, 0, 0, 1}},
+        {{L::resting, 0, 0, 0}, 5, 3, {L::resting, 0, 0, 0}},
+        {{L::groups, 0, 0, 1}, 0, 0, {L::resting, 0, 0, 0}},
+    };
+    const auto text = [](const ScanState& s) {
+        return std::to_string(int(s.level)) + "/" + std::to_string(s.group) + "/" + std::to_string(s.item) +
+               "/" + std::to_string(s.shown);
+    };
+    for (const Case& c : steps)
+        EXPECT_EQ(text(nextScanStep(c.state, c.groups, c.items)), text(c.next)) << text(c.state);
+    const Case presses[] = {
+        {{L::resting, 0, 0, 0}, 5, 0, {L::groups, 0, 0, 1}},
+        {{L::groups, 3, 0, 7}, 5, 0, {L::items, 3, 0, 1}},
+        {{L::items, 3, 2, 4}, 5, 0, {L::groups, 0, 0, 1}},
+        {{L::resting, 0, 0, 0}, 0, 0, {L::resting, 0, 0, 0}},
+    };
+    for (const Case& c : presses)
+        EXPECT_EQ(text(scanAfterPress(c.state, c.groups)), text(c.next)) << text(c.state);
 }

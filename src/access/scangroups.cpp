@@ -1,0 +1,98 @@
+// The scan's groups, measured from the windows: a key belongs to the row whose keys share its top edge, so
+// that a key two rows tall stands in the upper one.
+#include "access/scangroups.h"
+
+#include <algorithm>
+
+#include "access/parts.h"
+#include "keys/keytables.h"
+#include "state/appstate.h"
+#include "suggestions/strip.h"
+
+namespace {
+
+constexpr int stripCells = 4;
+
+bool isFunctionKey(int keyId)
+{
+    return keyId >= firstFunctionKey && keyId <= lastFunctionKey;
+}
+
+// Keys beyond the visible part of the panel (the pad without numbers, the function row without it) are
+// clipped by the frame.
+bool shown(const RECT& key, const RECT& panel)
+{
+    return key.left < panel.left + visibleWidth() && key.top < panel.top + visibleHeight();
+}
+
+void addToRow(std::vector<ScanGroup>& rows, const ScanItem& item)
+{
+    const LONG tolerance = (item.place.bottom - item.place.top) / 3;
+    for (ScanGroup& row : rows)
+        if (std::abs(row.front().place.top - item.place.top) <= tolerance) {
+            row.push_back(item);
+            return;
+        }
+    rows.push_back(ScanGroup{item});
+}
+
+ScanGroup stripGroup()
+{
+    ScanGroup cells;
+    HWND strip = suggestionStrip();
+    if (!strip || !IsWindowVisible(strip))
+        return cells;
+    for (int cell = 0; cell < stripCells; ++cell) {
+        const HoverTarget target{PartKind::cell, strip, cell};
+        cells.push_back(ScanItem{target, rectOfPart(target)});
+    }
+    return cells;
+}
+
+} // namespace
+
+std::vector<ScanGroup> scanGroups()
+{
+    std::vector<ScanGroup> groups;
+    if (ScanGroup cells = stripGroup(); !cells.empty())
+        groups.push_back(cells);
+    if (!app.keyboardPanel)
+        return groups;
+    RECT panel{};
+    GetWindowRect(app.keyboardPanel, &panel);
+    ScanGroup functionRow;
+    std::vector<ScanGroup> rows;
+    for (int keyId = 1; keyId <= lastKeyIdValue; ++keyId) {
+        HWND key = app.keyHandles[keyId];
+        if (!key || !IsWindowVisible(key))
+            continue;
+        const HoverTarget target{PartKind::key, app.keyboardPanel, keyId};
+        const ScanItem item{target, rectOfPart(target)};
+        if (!shown(item.place, panel))
+            continue;
+        if (isFunctionKey(keyId))
+            functionRow.push_back(item);
+        else
+            addToRow(rows, item);
+    }
+    const auto leftToRight = [](const ScanItem& a, const ScanItem& b) { return a.place.left < b.place.left; };
+    std::sort(functionRow.begin(), functionRow.end(), leftToRight);
+    if (!functionRow.empty())
+        groups.push_back(functionRow);
+    std::sort(rows.begin(), rows.end(), [](const ScanGroup& a, const ScanGroup& b) {
+        return a.front().place.top < b.front().place.top;
+    });
+    for (ScanGroup& row : rows) {
+        std::sort(row.begin(), row.end(), leftToRight);
+        groups.push_back(row);
+    }
+    return groups;
+}
+
+RECT placeOfGroup(const ScanGroup& group)
+{
+    RECT whole = group.front().place;
+    for (const ScanItem& item : group)
+        UnionRect(&whole, &whole, &item.place);
+    return whole;
+}

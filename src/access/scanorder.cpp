@@ -1,0 +1,35 @@
+// The scan decision: groups top to bottom, then the keys of a group from the left, two rounds each.
+#include "access/scanorder.h"
+
+namespace {
+
+constexpr int rounds = 2;
+
+ScanState topGroup(int groups)
+{
+    return groups > 0 ? ScanState{ScanLevel::groups, 0, 0, 1} : ScanState{ScanLevel::resting, 0, 0, 0};
+}
+
+} // namespace
+
+ScanState nextScanStep(const ScanState& state, int groups, int itemsOfGroup)
+{
+    switch (state.level) {
+    case ScanLevel::groups:
+        if (groups <= 0 || state.shown >= rounds * groups)
+            return ScanState{ScanLevel::resting, 0, 0, 0};
+        return ScanState{ScanLevel::groups, (state.group + 1) % groups, 0, state.shown + 1};
+    case ScanLevel::items:
+        if (itemsOfGroup <= 0 || state.shown >= rounds * itemsOfGroup)
+            return topGroup(groups);
+        return ScanState{ScanLevel::items, state.group, (state.item + 1) % itemsOfGroup, state.shown + 1};
+    default: return state;
+    }
+}
+
+ScanState scanAfterPress(const ScanState& state, int groups)
+{
+    if (state.level == ScanLevel::groups && state.group < groups)
+        return ScanState{ScanLevel::items, state.group, 0, 1};
+    return topGroup(groups);
+}
