@@ -49,11 +49,51 @@ ScanGroup stripGroup()
     return cells;
 }
 
+BOOL CALLBACK addButton(HWND child, LPARAM group)
+{
+    char name[8] = {};
+    GetClassNameA(child, name, sizeof name);
+    if (lstrcmpiA(name, "Button") == 0 && IsWindowVisible(child) && IsWindowEnabled(child)) {
+        RECT place{};
+        GetWindowRect(child, &place);
+        reinterpret_cast<ScanGroup*>(group)->push_back(
+            ScanItem{HoverTarget{PartKind::button, child, GetDlgCtrlID(child)}, place});
+    }
+    return TRUE;
+}
+
+// A dialog of the keyboard (the options, a message box) takes the switch while it is shown.
+BOOL CALLBACK findDialog(HWND window, LPARAM found)
+{
+    char name[8] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(window) && IsWindowEnabled(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+ScanGroup dialogButtons()
+{
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&dialog));
+    ScanGroup buttons;
+    if (dialog)
+        EnumChildWindows(dialog, addButton, reinterpret_cast<LPARAM>(&buttons));
+    std::sort(buttons.begin(), buttons.end(), [](const ScanItem& a, const ScanItem& b) {
+        return a.place.top != b.place.top ? a.place.top < b.place.top : a.place.left < b.place.left;
+    });
+    return buttons;
+}
+
 } // namespace
 
 std::vector<ScanGroup> scanGroups()
 {
     std::vector<ScanGroup> groups;
+    if (ScanGroup buttons = dialogButtons(); !buttons.empty())
+        return {buttons};
     if (ScanGroup cells = stripGroup(); !cells.empty())
         groups.push_back(cells);
     if (!app.keyboardPanel)

@@ -11,7 +11,7 @@ struct ScanItem {
 };
 using ScanGroup = std::vector<ScanItem>;
 
-// The suggestion strip while shown, the function-key row while shown, then each row of the other keys from
-// the left, across the letters, the specials and the pad.
+// A dialog's buttons alone while one is shown; else the suggestion strip while shown, the function-key row
+// while shown, then each row of the other keys from the left, across the letters, the specials and the pad.
 std::vector<ScanGroup> scanGroups();
 RECT placeOfGroup(const ScanGroup& group);

@@ -5,8 +5,11 @@ namespace {
 
 constexpr int rounds = 2;
 
+// A lone group (a dialog's buttons) is scanned item by item from the start.
 ScanState topGroup(int groups)
 {
+    if (groups == 1)
+        return ScanState{ScanLevel::items, 0, 0, 1};
     return groups > 0 ? ScanState{ScanLevel::groups, 0, 0, 1} : ScanState{ScanLevel::resting, 0, 0, 0};
 }
 
@@ -21,7 +24,7 @@ ScanState nextScanStep(const ScanState& state, int groups, int itemsOfGroup)
         return ScanState{ScanLevel::groups, (state.group + 1) % groups, 0, state.shown + 1};
     case ScanLevel::items:
         if (itemsOfGroup <= 0 || state.shown >= rounds * itemsOfGroup)
-            return topGroup(groups);
+            return groups == 1 ? ScanState{ScanLevel::resting, 0, 0, 0} : topGroup(groups);
         return ScanState{ScanLevel::items, state.group, (state.item + 1) % itemsOfGroup, state.shown + 1};
     default: return state;
     }

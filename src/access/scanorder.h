@@ -15,6 +15,7 @@ struct ScanState {
 // A step of Scan Time: the next group or item, back to the groups after two rounds of a row, and resting
 // after two rounds of the groups.
 ScanState nextScanStep(const ScanState& state, int groups, int itemsOfGroup);
+// A lone group is scanned by its items at once and rests after their two rounds.
 // A switch press: scanning starts at the top group, a group opens at its first item, and an item is
 // pressed, after which scanning starts again at the top.
 ScanState scanAfterPress(const ScanState& state, int groups);

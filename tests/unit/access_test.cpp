@@ -83,6 +83,9 @@ TEST(ScanOrder, GroupsThenKeysTwoRoundsEachAndAPressStartsAgainAtTheTop)
         {{L::items, 2, 2, 6}, 5, 3, {L::groups, 0, 0, 1}},
         {{L::resting, 0, 0, 0}, 5, 3, {L::resting, 0, 0, 0}},
         {{L::groups, 0, 0, 1}, 0, 0, {L::resting, 0, 0, 0}},
+        // A dialog's buttons: one group of 21.
+        {{L::items, 0, 20, 21}, 1, 21, {L::items, 0, 0, 22}},
+        {{L::items, 0, 20, 42}, 1, 21, {L::resting, 0, 0, 0}},
     };
     const auto text = [](const ScanState& s) {
         return std::to_string(int(s.level)) + "/" + std::to_string(s.group) + "/" + std::to_string(s.item) +
@@ -95,6 +98,8 @@ TEST(ScanOrder, GroupsThenKeysTwoRoundsEachAndAPressStartsAgainAtTheTop)
         {{L::groups, 3, 0, 7}, 5, 0, {L::items, 3, 0, 1}},
         {{L::items, 3, 2, 4}, 5, 0, {L::groups, 0, 0, 1}},
         {{L::resting, 0, 0, 0}, 0, 0, {L::resting, 0, 0, 0}},
+        {{L::resting, 0, 0, 0}, 1, 0, {L::items, 0, 0, 1}},
+        {{L::items, 0, 5, 9}, 1, 0, {L::items, 0, 0, 1}},
     };
     for (const Case& c : presses)
         EXPECT_EQ(text(scanAfterPress(c.state, c.groups)), text(c.next)) << text(c.state);
