@@ -18,6 +18,9 @@ HWND scanner;
 ScanState scan{ScanLevel::resting, 0, 0, 0};
 // The key pressed by the switch, released with it.
 bool holdingKey;
+// The groups the last step found: a dialog or the forms popup opening or closing starts the scan again at
+// the top of what is shown now.
+size_t groupsSeen;
 
 int itemsOf(const std::vector<ScanGroup>& groups, int group)
 {
@@ -52,9 +55,11 @@ void onSwitchDown()
     const std::vector<ScanGroup> groups = scanGroups();
     if (scan.level == ScanLevel::items)
         pressItem(groups);
-    scan = scanAfterPress(scan, static_cast<int>(groups.size()));
+    const std::vector<ScanGroup> shown = scanGroups();
+    scan = scanAfterPress(scan, static_cast<int>(shown.size()));
+    groupsSeen = shown.size();
     SetTimer(scanner, stepTimer, static_cast<UINT>(app.scanTime), nullptr);
-    showScan(scanGroups());
+    showScan(shown);
 }
 
 void onSwitchUp()
@@ -69,7 +74,11 @@ LRESULT onStep()
     const std::vector<ScanGroup> groups = scanGroups();
     if (app.selectKeys != selectByScan)
         scan.level = ScanLevel::resting;
-    scan = nextScanStep(scan, static_cast<int>(groups.size()), itemsOf(groups, scan.group));
+    if (groups.size() != groupsSeen && scan.level != ScanLevel::resting)
+        scan = scanAfterPress(ScanState{ScanLevel::resting, 0, 0, 0}, static_cast<int>(groups.size()));
+    else
+        scan = nextScanStep(scan, static_cast<int>(groups.size()), itemsOf(groups, scan.group));
+    groupsSeen = groups.size();
     showScan(groups);
     return 0;
 }

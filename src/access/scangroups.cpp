@@ -6,6 +6,7 @@
 
 #include "access/parts.h"
 #include "keys/keytables.h"
+#include "panel/formspopup.h"
 #include "state/appstate.h"
 #include "suggestions/strip.h"
 
@@ -87,6 +88,16 @@ ScanGroup dialogButtons()
     return buttons;
 }
 
+// The popup of a held key's forms takes the switch while it is open.
+ScanGroup formsGroup()
+{
+    ScanGroup forms;
+    const std::vector<RECT> cells = formCells();
+    for (int cell = 0; cell < static_cast<int>(cells.size()); ++cell)
+        forms.push_back(ScanItem{HoverTarget{PartKind::form, nullptr, cell}, cells[cell]});
+    return forms;
+}
+
 } // namespace
 
 std::vector<ScanGroup> scanGroups()
@@ -94,6 +105,8 @@ std::vector<ScanGroup> scanGroups()
     std::vector<ScanGroup> groups;
     if (ScanGroup buttons = dialogButtons(); !buttons.empty())
         return {buttons};
+    if (ScanGroup forms = formsGroup(); !forms.empty())
+        return {forms};
     if (ScanGroup cells = stripGroup(); !cells.empty())
         groups.push_back(cells);
     if (!app.keyboardPanel)

@@ -11,7 +11,8 @@ struct ScanItem {
 };
 using ScanGroup = std::vector<ScanItem>;
 
-// A dialog's buttons alone while one is shown; else the suggestion strip while shown, the function-key row
+// A dialog's buttons alone while one is shown, the forms' cells alone while their popup is open; else the
+// suggestion strip while shown, the function-key row
 // while shown, then each row of the other keys from the left, across the letters, the specials and the pad.
 std::vector<ScanGroup> scanGroups();
 RECT placeOfGroup(const ScanGroup& group);

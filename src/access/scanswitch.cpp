@@ -51,12 +51,24 @@ LRESULT CALLBACK watchPointer(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void CALLBACK keepFetching(HWND, UINT, UINT_PTR, DWORD) {}
+HHOOK pointer;
+
+// The last low-level hook installed is called first: the pointer hook of the keyboard's presses, installed
+// again after a size change, would take a click on the keyboard before the switch saw it. While the switch
+// is a click, this hook is installed again on each tick, so that it stays first.
+void CALLBACK keepFetching(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (!scanning(switchClick) || switchDown)
+        return;
+    HHOOK renewed = SetWindowsHookExA(WH_MOUSE_LL, watchPointer, GetModuleHandleA(nullptr), 0);
+    UnhookWindowsHookEx(pointer);
+    pointer = renewed;
+}
 
 DWORD WINAPI runSwitch(LPVOID)
 {
     HHOOK keys = SetWindowsHookExA(WH_KEYBOARD_LL, watchKeys, GetModuleHandleA(nullptr), 0);
-    HHOOK pointer = SetWindowsHookExA(WH_MOUSE_LL, watchPointer, GetModuleHandleA(nullptr), 0);
+    pointer = SetWindowsHookExA(WH_MOUSE_LL, watchPointer, GetModuleHandleA(nullptr), 0);
     const UINT_PTR timer = SetTimer(nullptr, 0, keepAliveInterval, keepFetching);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0)

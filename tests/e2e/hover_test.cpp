@@ -101,4 +101,21 @@ TEST_F(Hovering, ARestTypesOnceGlidingTypesNothingLatchesClicksAndALongRestOnBac
         << "resting on back past two Hover Times repeats";
     EXPECT_TRUE(hasTheFocus(session.notepad.window, edit()))
         << "the pointer's moves never activate the keyboard";
+
+    // The options by hover: the menu key opens them, and resting on "Click On Keys" goes back to clicks.
+    restOn(menuKey, hoverTime + 300);
+    HWND options = waitForWindow(session.keyboard.program->id(), "#32770", optionsTitle, shortWait);
+    ASSERT_NE(options, nullptr);
+    HWND clickOnKeys = GetDlgItem(options, IDC_SELECT_FIRST);
+    EXPECT_EQ(windowText(clickOnKeys), "Click On Keys");
+    glideTo(here, centreOf(clickOnKeys));
+    here = centreOf(clickOnKeys);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(options); }, 2 * hoverTime + 1000))
+        << "a rest presses a button";
+    EXPECT_TRUE(waitUntil([] { return profileValue("Select Keys") == "Click"; }, shortWait))
+        << "and is saved";
+    SendMessageA(edit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    restOn(keyForCharacter('e'), 3 * hoverTime);
+    parkXPointer();
+    EXPECT_EQ(settledText(edit()), "") << "with Select Keys=Click a rest types nothing";
 }

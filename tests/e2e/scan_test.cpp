@@ -1,14 +1,16 @@
 // Switch scanning on the real keyboard with the Space switch, typing into Wine's notepad: the switch never
 // reaches notepad, presses at the right highlights type a letter and a capital after shift, the highlight is
-// a frame in the system's highlight colour, and scanning rests after its rounds.
+// a frame in the system's highlight colour, scanning rests after its rounds, and the options are scanned too.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "keys/keytables.h"
+#include "resources/resource.h"
 #include "support/keyboardparts.h"
 #include "support/keyinput.h"
 #include "support/session.h"
+#include "support/settingsfile.h"
 
 namespace {
 
@@ -26,9 +28,9 @@ bool highlightedAt(int x, int y)
 }
 
 // The frame's top side runs across the key's top edge while its row, or the key itself, is highlighted.
-bool frameOverTopOf(HWND panel, int keyId)
+bool frameOverTopOf(HWND parent, int id)
 {
-    const RECT key = screenRectOf(GetDlgItem(panel, keyId));
+    const RECT key = screenRectOf(GetDlgItem(parent, id));
     const int x = (key.left + key.right) / 2;
     return highlightedAt(x, key.top) && highlightedAt(x, key.top + 1) && highlightedAt(x, key.top + 2);
 }
@@ -75,4 +77,14 @@ TEST(Scanning, TheSpaceSwitchTypesALetterAndACapitalNeverReachesNotepadAndRestsA
         << "the scan rests after two rounds of the groups";
     EXPECT_EQ(textOf(session.notepad.edit), "eC") << "no space reached notepad";
     EXPECT_TRUE(hasTheFocus(session.notepad.window, session.notepad.edit));
+
+    // After menu the options' buttons are scanned one at a time, from the top left.
+    pressKey(VK_SPACE);
+    ASSERT_TRUE(selectByScan(panel, menuKey));
+    HWND options = waitForWindow(session.keyboard.program->id(), "#32770", optionsTitle, shortWait);
+    ASSERT_NE(options, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return frameOverTopOf(options, IDC_PAD_ORDER); }, 4 * scanTime));
+    pressKey(VK_SPACE);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(options); }, shortWait)) << "the switch pressed a button";
+    EXPECT_TRUE(waitUntil([] { return profileValue("Phone") == "Y"; }, shortWait)) << "and carried out";
 }
