@@ -43,6 +43,12 @@
 #define IDC_WORD_SUGGESTIONS 114
 #define IDC_CLICK_SOUND 115
 #define IDC_FADE 116
-#define IDC_FORGET_WORDS 120
+// The two other ways of selecting keys, the current way's time, and the scan's switch.
+#define IDC_SELECT_FIRST 117
+#define IDC_SELECT_SECOND 118
+#define IDC_SLOWER 119
+#define IDC_FASTER 120
+#define IDC_SCAN_SWITCH 121
+#define IDC_FORGET_WORDS 122
 
 #endif

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the keyboard in each of its five sizes under Wine, into docs/size-NAME.png, and one of
-# the popup of a held a's forms, into docs/forms.png.
+# the popup of a held a's forms, into docs/forms.png, and of hover and scan selection, into docs/hover.png and
+# docs/scan.png.
 # Usage: screenshots.sh BUILD_DIR
 set -eu
 build=$(realpath "$1")
@@ -40,4 +41,26 @@ export WINEPREFIX="$build/wine/screenshots"
     xdotool mouseup 1
     "$wineserver" -k
     wait $keyboard $notepad 2>/dev/null || true
+' shots "$build" "$docs"
+
+# Hands-free selection in notepad: the pointer resting on the a key with the fill bar part-way, and the scan
+# highlight around a row after one press of the Space switch.
+"$(dirname "$0")/with-display.sh" bash -c '
+    shoot() {
+        printf "[Tilfay]\r\nSize=Medium\r\n%b" "$1" > "$WINEPREFIX/drive_c/windows/Tilfay.ini"
+        "$wine" notepad & notepad=$!
+        timeout 30 xdotool search --sync --onlyvisible --name "Notepad" >/dev/null
+        "$wine" "$3/bin/Tilfay.exe" & keyboard=$!
+        window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Tilfay$" | head -1)
+        sleep 2
+        xdotool mousemove 100 100 click 1
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        eval "$2"
+        xwd -root -silent | /usr/bin/convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$4/$5"
+        "$wineserver" -k
+        wait $keyboard $notepad 2>/dev/null || true
+    }
+    shoot "Select Keys=Hover\r\nHover Time=3000\r\n" "xdotool mousemove \$((X + 170)) \$((Y + 49)); sleep 2" \
+        "$1" "$2" hover.png
+    shoot "Select Keys=Scan\r\nScan Time=3000\r\n" "xdotool key space; sleep 4" "$1" "$2" scan.png
 ' shots "$build" "$docs"

@@ -2,6 +2,7 @@
 // by any click with the clicked button's id; the frame carries out the command afterwards.
 #include "options/optionsdialog.h"
 
+#include "options/selection.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "state/appstate.h"
@@ -19,6 +20,20 @@ HBRUSH optionsBrush;
 void setLabel(HWND dialog, int id, bool condition, const char* whenSet, const char* otherwise)
 {
     SetDlgItemTextA(dialog, id, condition ? whenSet : otherwise);
+}
+
+// In Click mode there is no time to change.
+void setSelectionLabels(HWND dialog)
+{
+    SetDlgItemTextA(dialog, IDC_SELECT_FIRST, wayLabel(otherWay(app.selectKeys, 0)));
+    SetDlgItemTextA(dialog, IDC_SELECT_SECOND, wayLabel(otherWay(app.selectKeys, 1)));
+    const int time = app.selectKeys == selectByScan ? app.scanTime : app.hoverTime;
+    const bool timed = app.selectKeys != selectByClick;
+    SetDlgItemTextA(dialog, IDC_SLOWER, timed ? timeLabel("Slower", time).c_str() : "Slower");
+    SetDlgItemTextA(dialog, IDC_FASTER, timed ? timeLabel("Faster", time).c_str() : "Faster");
+    EnableWindow(GetDlgItem(dialog, IDC_SLOWER), timed);
+    EnableWindow(GetDlgItem(dialog, IDC_FASTER), timed);
+    SetDlgItemTextA(dialog, IDC_SCAN_SWITCH, switchLabel(nextSwitch(app.scanSwitch)));
 }
 
 INT_PTR onOptionsInit(HWND dialog)
@@ -45,6 +60,7 @@ INT_PTR onOptionsInit(HWND dialog)
         EnableWindow(GetDlgItem(dialog, IDC_PAD_ORDER), FALSE);
     setLabel(dialog, IDC_KEY_REPEAT, app.keyRepeat, "Key Repeat Off", "Key Repeat On");
     setLabel(dialog, IDC_WORD_SUGGESTIONS, app.wordSuggestions, "Hide Suggestions", "Show Suggestions");
+    setSelectionLabels(dialog);
     MoveWindow(dialog, x, y, width, height, TRUE);
     // No button takes the focus, so none is a default that Enter would choose.
     return FALSE;

@@ -1,4 +1,4 @@
-// The options dialog: a modal box of twelve buttons that ends with the id of the button chosen.
+// The options dialog: a modal box of buttons that ends with the id of the button chosen.
 #pragma once
 
 #include <windows.h>

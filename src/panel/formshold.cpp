@@ -27,8 +27,11 @@ struct FormsHold {
 
 FormsHold hold;
 
+// Resting on a key is held for a further Hover Time.
 UINT holdDelay()
 {
+    if (app.selectKeys == selectByHover)
+        return static_cast<UINT>(app.hoverTime);
     UINT delay = 0;
     SystemParametersInfoA(SPI_GETKEYBOARDDELAY, 0, &delay, 0);
     return (std::min(delay, slowestDelay) + 1) * delayStep;
@@ -88,6 +91,11 @@ void endFormsPress()
     POINT pointer{};
     if (popupOfThisPress && GetCursorPos(&pointer) && formAt(pointer) >= 0)
         chooseForm(formAt(pointer));
+}
+
+void forgetFormsSlide()
+{
+    hold.keyId = 0;
 }
 
 void endFormsHold()

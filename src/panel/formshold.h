@@ -14,6 +14,8 @@ INT_PTR onHoldTimer(WPARAM timerId);
 // At the release of a press on the panel: a press that opened the popup and was slid onto a form chooses
 // it, onto the first cell dismisses it; lifted anywhere else, it leaves the popup for a tap.
 void endFormsPress();
+// The press ends by the pointer moving away rather than by a lift: its release chooses no form.
+void forgetFormsSlide();
 // Any key of the panel, a focus change or a new panel ends the hold and dismisses the popup.
 void endFormsHold();
 // MSG_PRESS_ELSEWHERE: a press anywhere but the popup dismisses it; the point counts only for a press on a

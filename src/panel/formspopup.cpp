@@ -209,6 +209,20 @@ bool formsPopupAt(POINT screen)
     return popup.window && GetWindowRect(popup.window, &place) && PtInRect(&place, screen);
 }
 
+std::vector<RECT> formCells()
+{
+    std::vector<RECT> cells;
+    POINT origin{0, 0};
+    if (!popup.window || !IsWindowVisible(popup.window) || !ClientToScreen(popup.window, &origin))
+        return cells;
+    for (int cell = 0; cell < static_cast<int>(popup.forms.size()); ++cell) {
+        RECT r = cellRect(cell);
+        OffsetRect(&r, origin.x, origin.y);
+        cells.push_back(r);
+    }
+    return cells;
+}
+
 int formAt(POINT screen)
 {
     if (!popup.window || !ScreenToClient(popup.window, &screen))

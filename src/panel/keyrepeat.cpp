@@ -40,8 +40,11 @@ UINT systemValue(UINT action)
     return value;
 }
 
+// Resting on a key is held for a further Hover Time.
 UINT repeatDelay()
 {
+    if (app.selectKeys == selectByHover)
+        return static_cast<UINT>(app.hoverTime);
     return (std::min(systemValue(SPI_GETKEYBOARDDELAY), slowestDelay) + 1) * delayStep;
 }
 

@@ -1,4 +1,4 @@
-// The settings file: fifteen keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini", kept
+// The settings file: nineteen keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini", kept
 // by the platform's profile-file services; a "Tilfay.ini" in the Windows directory gives the starting values
 // and the administrator's word on closing.
 #include "settings/settings.h"
@@ -32,6 +32,11 @@ constexpr const wchar_t* noValue = L"\n";
 constexpr const char* sizeNames[] = {"Tiny", "Small", "Medium", "Large", "Huge"};
 constexpr int mediumSize = 3;
 constexpr int maxCoordinateDigits = 5;
+constexpr const char* selectNames[] = {"Click", "Hover", "Scan"};
+constexpr const char* switchNames[] = {"Space", "Enter", "Click"};
+constexpr int shortestTime = 300;
+constexpr int longestTime = 5000;
+constexpr int defaultTime = 1000;
 
 // Key names and values are ASCII.
 std::wstring wide(const char* text)
@@ -82,6 +87,29 @@ int readSize(const std::wstring& file)
         if (equalsIgnoringAsciiCase(value.c_str(), sizeNames[size - 1]))
             return size;
     return mediumSize;
+}
+
+// One of the names; the first for any other text.
+int readChoice(const std::wstring& file, const char* key, const char* const (&names)[3])
+{
+    const std::wstring value = readValue(file, key, L"");
+    for (int choice = 0; choice < 3; ++choice)
+        if (equalsIgnoringAsciiCase(value.c_str(), names[choice]))
+            return choice;
+    return 0;
+}
+
+// Whole milliseconds in range; the default for anything else.
+int readTime(const std::wstring& file, const char* key)
+{
+    const std::wstring value = readValue(file, key, L"");
+    int time = 0;
+    for (wchar_t c : value) {
+        if (c < L'0' || c > L'9' || time > longestTime)
+            return defaultTime;
+        time = time * 10 + (c - L'0');
+    }
+    return time >= shortestTime && time <= longestTime ? time : defaultTime;
 }
 
 // An optional minus sign and at most five digits, which covers every desktop; none for anything else.
@@ -224,6 +252,10 @@ void loadSettings()
     app.parkingX = readParking(file, "Parking X", app.screenWidth - GetSystemMetrics(SM_CXICON));
     app.parkingY = readParking(file, "Parking Y", app.screenHeight - GetSystemMetrics(SM_CYICON));
     app.keySize = readSize(file);
+    app.selectKeys = static_cast<SelectKeys>(readChoice(file, "Select Keys", selectNames));
+    app.hoverTime = readTime(file, "Hover Time");
+    app.scanTime = readTime(file, "Scan Time");
+    app.scanSwitch = static_cast<ScanSwitch>(readChoice(file, "Scan Switch", switchNames));
 }
 
 // A parking value that was valid at load is never written, so a hand edit of it survives.
@@ -246,6 +278,10 @@ void saveSettings()
     writeValue(file, "Click Sound", flagText(app.clickSound));
     writeValue(file, "Fade", flagText(app.fade));
     writePosition(file, app.framePosition);
+    writeValue(file, "Select Keys", selectNames[app.selectKeys]);
+    writeValue(file, "Hover Time", std::to_string(app.hoverTime).c_str());
+    writeValue(file, "Scan Time", std::to_string(app.scanTime).c_str());
+    writeValue(file, "Scan Switch", switchNames[app.scanSwitch]);
 }
 
 bool closingAllowedNow()

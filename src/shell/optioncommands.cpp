@@ -5,6 +5,7 @@
 #include "hook/hookbinding.h"
 #include "suggestions/strip.h"
 #include "panel/captions.h"
+#include "options/selection.h"
 #include "panel/panel.h"
 #include "settings/settings.h"
 #include "state/appstate.h"
@@ -81,4 +82,23 @@ void selectCalculatorLayout()
     app.phoneLayout = 0;
     saveSettings();
     reloadPadLayout();
+}
+
+void selectKeysBy(SelectKeys way)
+{
+    app.selectKeys = way;
+    saveSettings();
+}
+
+void changeSelectionTime(bool slower)
+{
+    int& time = app.selectKeys == selectByScan ? app.scanTime : app.hoverTime;
+    time = slower ? slowerTime(time) : fasterTime(time);
+    saveSettings();
+}
+
+void changeScanSwitch()
+{
+    app.scanSwitch = nextSwitch(app.scanSwitch);
+    saveSettings();
 }

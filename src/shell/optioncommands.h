@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "state/appstate.h"
+
 // Rebuilds the panel and the caption bar for a size 1..5, even the size in use; the caller removes the
 // hook before and activates it again after.
 void changeKeySize(HWND frame, int size);
@@ -18,3 +20,7 @@ void toggleWordSuggestions(HWND frame);
 // The pad order; offered only while the pad is not in navigation mode.
 void selectPhoneLayout();
 void selectCalculatorLayout();
+// The ways of selecting keys and their times; each is saved at once.
+void selectKeysBy(SelectKeys way);
+void changeSelectionTime(bool slower);
+void changeScanSwitch();

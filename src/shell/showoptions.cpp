@@ -6,6 +6,7 @@
 #include "options/help.h"
 #include "shell/optioncommands.h"
 #include "options/optionsdialog.h"
+#include "options/selection.h"
 #include "panel/keyrepeat.h"
 #include "typing/target.h"
 #include "resources/resource.h"
@@ -63,6 +64,11 @@ void carryOut(HWND frame, int command)
     case IDC_CLICK_SOUND: toggleClickSound(); break;
     case IDC_FADE: toggleFade(frame); break;
     case IDC_FORGET_WORDS: forgetIfConfirmed(frame); break;
+    case IDC_SELECT_FIRST: selectKeysBy(otherWay(app.selectKeys, 0)); break;
+    case IDC_SELECT_SECOND: selectKeysBy(otherWay(app.selectKeys, 1)); break;
+    case IDC_SLOWER: changeSelectionTime(true); break;
+    case IDC_FASTER: changeSelectionTime(false); break;
+    case IDC_SCAN_SWITCH: changeScanSwitch(); break;
     default: break;
     }
 }

@@ -1,6 +1,8 @@
 // Start-up: the system version, the single-instance rule and the message loop.
 #include "shell/startup.h"
 
+#include "access/hover.h"
+#include "access/scan.h"
 #include "panel/directpress.h"
 #include "state/appstate.h"
 #include "state/fatal.h"
@@ -64,5 +66,9 @@ void runApplication()
         fatalError(fatalMainWindowFailed);
     ShowWindow(frame, SW_SHOWDEFAULT);
     UpdateWindow(frame);
+    startHoverWatch();
+    startScan();
     runMessageLoop();
+    stopScan();
+    stopHoverWatch();
 }

@@ -15,6 +15,11 @@ struct Point {
     int y;
 };
 
+// How a key is selected: by a click or tap, by resting the pointer on it, or by one switch that scans.
+enum SelectKeys : BYTE { selectByClick, selectByHover, selectByScan };
+// The scan's switch.
+enum ScanSwitch : BYTE { switchSpace, switchEnter, switchClick };
+
 struct AppState {
     HWND mainWindow;
     HWND captionBar;
@@ -46,6 +51,11 @@ struct AppState {
     int parkingY;
     Point indicatorAnchors[3];
     BYTE navModeMirror;
+    SelectKeys selectKeys;
+    // Milliseconds, 300 to 5000.
+    int hoverTime;
+    int scanTime;
+    ScanSwitch scanSwitch;
     // One entry per pixel row and column of the panel, however large a scaled display makes it.
     std::vector<int> rowOfY;
     std::vector<int> columnOfX;

@@ -32,7 +32,7 @@ bool isExtendedKey(BYTE vk)
 void keyEvent(BYTE vk, DWORD flags)
 {
     const auto scanCode = static_cast<BYTE>(MapVirtualKeyExA(vk, MAPVK_VK_TO_VSC, targetLayout()));
-    keybd_event(vk, scanCode, flags | (isExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0), 0);
+    keybd_event(vk, scanCode, flags | (isExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0), ownKeystrokeMark);
 }
 
 void pressModifiers(bool shift, bool ctrl, bool alt)
@@ -61,6 +61,7 @@ void unicodeEvent(wchar_t character, DWORD flags)
     input.type = INPUT_KEYBOARD;
     input.ki.wScan = character;
     input.ki.dwFlags = KEYEVENTF_UNICODE | flags;
+    input.ki.dwExtraInfo = ownKeystrokeMark;
     SendInput(1, &input, sizeof input);
 }
 

@@ -6,7 +6,9 @@
 // WM_KEYDOWN, and its WM_CHAR. Then the keyboard's start-up time to a ready panel and its working set,
 // against the peer as a minimal window program built the same way. Each of the three stops at the first
 // character that does not arrive as tapped. Then word suggestions: a letter's press to the repainted strip,
-// the English list's load and the working set they add. An argument sets the taps of each kind (500 without).
+// the English list's load and the working set they add. Then hands-free selection: a hover from the rest
+// to the character, and the scan's steps, each as a ratio to its set time. An argument sets the taps of each
+// kind (500 without).
 #include <windows.h>
 
 #include <psapi.h>
@@ -19,6 +21,7 @@
 
 #include "keys/keytables.h"
 #include "support/journalfollower.h"
+#include "support/keyinput.h"
 #include "support/settingsfile.h"
 #include "support/tapping.h"
 #include "words/pairs.h"
@@ -311,6 +314,115 @@ bool benchSuggestions(const KeyRecorder& recorder, Journal& journal, double tick
     return figures.lost == 0 && load > 0;
 }
 
+constexpr int handsFreeTime = 600;
+
+RunningKeyboard startHandsFree(const std::string& settings, const KeyRecorder& recorder, Journal& journal)
+{
+    writeSettingsFile("[Tilfay]\r\n" + settings);
+    RunningKeyboard keyboard = startKeyboard();
+    if (keyboard.panel) {
+        focusRecorderByClick(recorder);
+        pumpFor(300);
+        journal.follower.newLines();
+    }
+    return keyboard;
+}
+
+// The X server moves the pointer onto each letter in turn; the clock starts once Wine's cursor is there.
+std::vector<double> hoverRests(const RunningKeyboard& keyboard, Journal& journal, int rests,
+                               double ticksPerMs)
+{
+    std::vector<double> ratios;
+    for (int i = 0; i < rests; ++i) {
+        const char ch = characters[i % 6];
+        moveXPointerTo(centreOf(GetDlgItem(keyboard.panel, keyForCharacter(ch))));
+        const long long rest = now();
+        std::string arrived;
+        const Arrival arrival = journal.next(arrived, 3 * handsFreeTime);
+        if (arrived != std::string(1, ch) || !arrival.character)
+            break;
+        ratios.push_back((arrival.character - rest) / ticksPerMs / handsFreeTime);
+    }
+    return ratios;
+}
+
+struct OverlayPlaces {
+    DWORD processId;
+    std::string places;
+};
+
+BOOL CALLBACK addOverlayPlace(HWND window, LPARAM found)
+{
+    auto* overlay = reinterpret_cast<OverlayPlaces*>(found);
+    char name[32] = {};
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != overlay->processId || !IsWindowVisible(window) ||
+        !GetClassNameA(window, name, sizeof name) || std::string(name) != "TilfayOverlay")
+        return TRUE;
+    RECT r;
+    GetWindowRect(window, &r);
+    overlay->places +=
+        std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + ";";
+    return TRUE;
+}
+
+std::string highlightPlace(DWORD processId)
+{
+    OverlayPlaces overlay{processId, ""};
+    EnumWindows(addOverlayPlace, reinterpret_cast<LPARAM>(&overlay));
+    return overlay.places;
+}
+
+// One press of the switch starts the scan; each move of the highlight after the first is a step.
+std::vector<double> scanSteps(const RunningKeyboard& keyboard, int steps, double ticksPerMs)
+{
+    std::vector<double> ratios;
+    const DWORD id = keyboard.program->id();
+    pressKey(VK_SPACE);
+    std::string place = highlightPlace(id);
+    long long moved = 0;
+    while (static_cast<int>(ratios.size()) < steps) {
+        std::string next;
+        if (!waitUntil([&] { return (next = highlightPlace(id)) != place; }, 3 * handsFreeTime) ||
+            next.empty())
+            break;
+        const long long at = now();
+        if (moved)
+            ratios.push_back((at - moved) / ticksPerMs / handsFreeTime);
+        moved = at;
+        place = next;
+    }
+    return ratios;
+}
+
+bool benchHandsFree(const KeyRecorder& recorder, Journal& journal, double ticksPerMs)
+{
+    const int count = std::clamp(taps / 4, 3, 30);
+    RunningKeyboard hovering = startHandsFree("Select Keys=Hover\r\nHover Time=600\r\n", recorder, journal);
+    const std::vector<double> rests =
+        hovering.panel ? hoverRests(hovering, journal, count, ticksPerMs) : std::vector<double>{};
+    if (hovering.program)
+        hovering.program->end();
+    moveXPointerTo(POINT{GetSystemMetrics(SM_CXSCREEN) - 1, 0});
+    RunningKeyboard scanning = startHandsFree("Select Keys=Scan\r\nScan Time=600\r\n", recorder, journal);
+    // Two rounds of the medium panel's rows make ten steps before the scan rests.
+    const std::vector<double> steps =
+        scanning.panel ? scanSteps(scanning, std::min(count, 8), ticksPerMs) : std::vector<double>{};
+    if (scanning.program)
+        scanning.program->end();
+    const Figures hover = summarise(rests);
+    const Figures step = summarise(steps);
+    printf("hands-free selection, as a ratio to the set time of %d ms, median and p99\n", handsFreeTime);
+    printf("  hover rest to the character : median %.2f  p99 %.2f (%zu of %d rests; goal: median within 10 "
+           "%%)\n",
+           hover.median, hover.p99, rests.size(), count);
+    printf("  scan step                   : median %.2f  p99 %.2f (%zu of %d steps; goal: median within 10 "
+           "%%)\n",
+           step.median, step.p99, steps.size(), std::min(count, 8));
+    return static_cast<int>(rests.size()) == count && static_cast<int>(steps.size()) == std::min(count, 8);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -394,5 +506,6 @@ int main(int argc, char** argv)
            peerMemory, keyboardMemory / peerMemory);
     keyboard.program->end();
     const bool suggested = benchSuggestions(recorder, journal, ticksPerMs);
-    return tapped.lost == 0 && peerTapped.lost == 0 && direct.lost == 0 && suggested ? 0 : 1;
+    const bool handsFree = benchHandsFree(recorder, journal, ticksPerMs);
+    return tapped.lost == 0 && peerTapped.lost == 0 && direct.lost == 0 && suggested && handsFree ? 0 : 1;
 }

@@ -233,8 +233,9 @@ TEST(Release, TheZipHoldsTheProgramItsLibraryTheGuideTheWordListsAndTheLicenceBu
     const std::string unpacked = releaseDirectory() + "\\unpacked";
     const std::vector<std::string> expected = {"LICENSE.txt",           "Tilfay.exe",
                                                "Tilmhk32.dll",          "guide\\Tilfay.html",
-                                               "guide\\forms.png",      "guide\\in-use.png",
-                                               "guide\\options.png",    "guide\\size-Huge.png",
+                                               "guide\\forms.png",      "guide\\hover.png",
+                                               "guide\\in-use.png",     "guide\\options.png",
+                                               "guide\\scan.png",       "guide\\size-Huge.png",
                                                "guide\\size-Large.png", "guide\\size-Medium.png",
                                                "guide\\size-Small.png", "guide\\size-Tiny.png",
                                                "words\\LICENSE.txt",    "words\\SCOWL-COPYRIGHT.txt",

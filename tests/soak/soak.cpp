@@ -36,10 +36,11 @@ constexpr DWORD arrivalWait = 2000;
 // leak of one object per size change would show as a thousand.
 constexpr int gdiNoise = 10;
 const char* const sizeNames[] = {"Tiny", "Small", "Medium", "Large", "Huge"};
-const char* const settingsKeys[] = {"Numbers",   "Phone",           "Function keys",    "Hardware Keyboard",
-                                    "Size",      "Closing allowed", "Switch allowed",   "Parking X",
-                                    "Parking Y", "Key Repeat",      "Word Suggestions", "Click Sound",
-                                    "Fade",      "Position X",      "Position Y"};
+const char* const settingsKeys[] = {"Numbers",    "Phone",           "Function keys",    "Hardware Keyboard",
+                                    "Size",       "Closing allowed", "Switch allowed",   "Parking X",
+                                    "Parking Y",  "Key Repeat",      "Word Suggestions", "Click Sound",
+                                    "Fade",       "Position X",      "Position Y",       "Select Keys",
+                                    "Hover Time", "Scan Time",       "Scan Switch"};
 
 int failures;
 
@@ -171,7 +172,8 @@ std::pair<std::string, bool> generatedSettings(int kind, std::mt19937& random)
         return pick({"Y",     "N",           "y",          "Tiny",       "Small", "Medium",
                      "Large", "Huge",        "huge",       "Giant",      "",      "99999999999999999999",
                      "-1",    "-2147483648", "4294967296", "2147483647", "3000",  "-3000",
-                     "12abc", " 7 "});
+                     "12abc", " 7 ",         "Hover",      "Scan",       "Enter", "Click",
+                     "299",   "5001"});
     };
     std::string text;
     switch (kind) {

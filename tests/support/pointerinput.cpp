@@ -127,6 +127,17 @@ void inject(const Inputs& inputs)
     CloseHandle(thread);
 }
 
+void moveXPointerTo(POINT screen)
+{
+    Program("/usr/bin/xdotool mousemove " + std::to_string(screen.x) + ' ' + std::to_string(screen.y));
+    waitUntil(
+        [&] {
+            POINT cursor;
+            return GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y;
+        },
+        shortWait);
+}
+
 // Wine starts a Unix program without a process handle to wait on, so the move is waited for through the
 // cursor position, which follows the X pointer once Wine has taken the motion.
 HANDLE startXServerClickAt(POINT screen, DWORD delayMs)

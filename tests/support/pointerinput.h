@@ -27,6 +27,10 @@ POINT centreOf(HWND window);
 // does while the user taps; returns once the platform has taken them all, the low-level hooks included.
 void inject(const Inputs& inputs);
 
+// The X server moves its pointer there (xdotool), as a mouse does; returns once Wine's cursor has followed.
+// Unlike injected moves, these stay where they are when a window appears under the pointer.
+void moveXPointerTo(POINT screen);
+
 // A left click made by the X server itself (xdotool), from a thread of its own: the pointer moves to the
 // screen point at once and clicks there after the delay. Its X events reach Wine in the thread that owns
 // the window under the pointer, as a user's tap does, rather than through the input queue as injected

@@ -7,6 +7,7 @@
 #include "options/help.h"
 #include "shell/optioncommands.h"
 #include "options/optionsdialog.h"
+#include "options/selection.h"
 #include "resources/resource.h"
 #include "state/appstate.h"
 #include "shell/frame.h"
@@ -123,7 +124,7 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
     EXPECT_EQ(dialog.x, 25);
     EXPECT_EQ(dialog.y, 19);
     EXPECT_EQ(dialog.cx, 148);
-    EXPECT_EQ(dialog.cy, 152);
+    EXPECT_EQ(dialog.cy, 184);
     EXPECT_EQ(dialog.title, optionsTitle);
     EXPECT_EQ(dialog.pointSize, 8);
     EXPECT_EQ(dialog.faceName, "System");
@@ -135,7 +136,7 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
         int x, y;
     };
     const Expected expected[] = {
-        {110, "Cancel", 75, 119},
+        {110, "Cancel", 75, 167},
         {101, "Tiny Size", 3, 3},
         {102, "Small Size", 3, 19},
         {103, "Medium Size", 3, 35},
@@ -145,13 +146,18 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
         {107, "Minimize Keyboard", 75, 51},
         {108, "Show Numbers", 75, 19},
         {109, "Show Function Keys", 75, 35},
-        {111, "Help", 3, 119},
+        {111, "Help", 3, 167},
         {112, "Close Keyboard", 75, 67},
         {113, "Key Repeat Off", 3, 87},
         {114, "Show Suggestions", 75, 87},
         {115, "Click Sound On", 3, 103},
         {116, "Fade When Idle", 75, 103},
-        {120, "Forget Learned Words", 3, 135},
+        {117, "Hover Over Keys", 3, 119},
+        {118, "Scan Through Keys", 75, 119},
+        {119, "Slower", 3, 135},
+        {120, "Faster", 75, 135},
+        {121, "Switch: Enter", 3, 151},
+        {122, "Forget Learned Words", 75, 151},
     };
     ASSERT_EQ(dialog.items.size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -191,9 +197,9 @@ TEST_F(OptionsDialog, IsCentredOnTheScreenWithItsTemplateSize)
     const int height = r.bottom - r.top;
     EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
     EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-    // 148 x 152 dialog units in the 8-point "System" font, whose base units are whole pixels here.
+    // 148 x 184 dialog units in the 8-point "System" font, whose base units are whole pixels here.
     EXPECT_GT(client.right, 148);
-    EXPECT_GT(client.bottom, 152);
+    EXPECT_GT(client.bottom, 184);
 }
 
 TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
@@ -510,4 +516,57 @@ TEST_F(SettingCommands, ToggleReanchorsAFrameMovedWithoutARememberedPlace)
     SetWindowPos(frame, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     toggleNumbers(frame);
     EXPECT_EQ(frameRect(), anchored(app.compactWidth, app.compactHeight + 10));
+}
+
+TEST_F(OptionsDialog, TheSelectionButtonsNameTheOtherWaysAndTheCurrentWaysTime)
+{
+    struct Case {
+        SelectKeys way;
+        int hoverTime, scanTime;
+        ScanSwitch scanSwitch;
+        const char* labels;
+    };
+    const Case cases[] = {
+        {selectByClick, 600, 800, switchSpace,
+         "Hover Over Keys|Scan Through Keys|Slower|Faster|0|Switch: Enter"},
+        {selectByHover, 600, 800, switchEnter,
+         "Click On Keys|Scan Through Keys|Slower (0.6 s)|Faster (0.6 s)|1|Switch: Click"},
+        {selectByScan, 600, 1250, switchClick,
+         "Click On Keys|Hover Over Keys|Slower (1.25 s)|Faster (1.25 s)|1|Switch: Space"},
+    };
+    for (const Case& c : cases) {
+        app.selectKeys = c.way;
+        app.hoverTime = c.hoverTime;
+        app.scanTime = c.scanTime;
+        app.scanSwitch = c.scanSwitch;
+        std::string seen;
+        runAndClick(
+            [&](HWND dialog) {
+                for (int id : {IDC_SELECT_FIRST, IDC_SELECT_SECOND, IDC_SLOWER, IDC_FASTER})
+                    seen += itemText(dialog, id) + "|";
+                seen +=
+                    std::to_string(itemEnabled(dialog, IDC_SLOWER)) + "|" + itemText(dialog, IDC_SCAN_SWITCH);
+            },
+            IDC_CANCEL_OPTIONS);
+        EXPECT_EQ(seen, c.labels);
+    }
+}
+
+TEST(SelectionTimes, StepBy100MillisecondsBelowASecondAnd250AboveWithinTheirRange)
+{
+    struct Case {
+        int time, slower, faster;
+        const char* label;
+    };
+    const Case cases[] = {
+        {300, 400, 300, "Slower (0.3 s)"},    {900, 1000, 800, "Slower (0.9 s)"},
+        {1000, 1250, 900, "Slower (1.0 s)"},  {1250, 1500, 1000, "Slower (1.25 s)"},
+        {1100, 1350, 1000, "Slower (1.1 s)"}, {950, 1000, 850, "Slower (0.95 s)"},
+        {5000, 5000, 4750, "Slower (5.0 s)"}, {4900, 5000, 4650, "Slower (4.9 s)"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(slowerTime(c.time), c.slower) << c.time;
+        EXPECT_EQ(fasterTime(c.time), c.faster) << c.time;
+        EXPECT_EQ(timeLabel("Slower", c.time), c.label);
+    }
 }

@@ -91,7 +91,8 @@ const std::vector<SettingsEntry> defaultFile = {
     {"Parking X", "3000"},   {"Parking Y", "3000"},      {"Numbers", "Y"},          {"Phone", "N"},
     {"Function keys", "N"},  {"Hardware Keyboard", "N"}, {"Size", "Medium"},        {"Closing allowed", "N"},
     {"Switch allowed", "N"}, {"Key Repeat", "Y"},        {"Word Suggestions", "N"}, {"Click Sound", "N"},
-    {"Fade", "N"},           {"Position X", ""},         {"Position Y", ""},
+    {"Fade", "N"},           {"Position X", ""},         {"Position Y", ""},        {"Select Keys", "Click"},
+    {"Hover Time", "1000"},  {"Scan Time", "1000"},      {"Scan Switch", "Space"},
 };
 
 const char* const sizeNames[] = {"Tiny", "Small", "Medium", "Large", "Huge"};
@@ -766,5 +767,34 @@ TEST_F(SettingsHandEdits, ClickSoundFadeAndThePositionAreWrittenAndReadBack)
         EXPECT_EQ(app.clickSound, c.clickSound) << c.file;
         EXPECT_EQ(app.fade, c.fade) << c.file;
         EXPECT_EQ(positionText(app.framePosition), positionText(c.position)) << c.file;
+    }
+}
+
+TEST_F(SettingsHandEdits, TheWaysOfSelectingReadBackValidAndWriteBackAsRead)
+{
+    struct Case {
+        const char* lines;
+        const char* file;
+    };
+    const Case cases[] = {
+        {"Select Keys=hover\r\nHover Time=600\r\nScan Time=5000\r\nScan Switch=ENTER\r\n",
+         "Hover 600 5000 Enter"},
+        {"Select Keys=Scan\r\nHover Time=300\r\nScan Time=800\r\nScan Switch=Click\r\n",
+         "Scan 300 800 Click"},
+        {"Select Keys=Dwell\r\nHover Time=299\r\nScan Time=5001\r\nScan Switch=Tab\r\n",
+         "Click 1000 1000 Space"},
+        {"Select Keys=\r\nHover Time=6OO\r\nScan Time=-800\r\nScan Switch=\r\n", "Click 1000 1000 Space"},
+        // The platform drops the blanks around a value.
+        {"Hover Time=99999999999\r\nScan Time= 800\r\n", "Click 1000 800 Space"},
+    };
+    app.keySize = 3;
+    app.parkingX = app.parkingY = -1;
+    for (const Case& c : cases) {
+        loadFrom(c.lines);
+        saveSettings();
+        EXPECT_EQ(profileValue("Select Keys") + " " + profileValue("Hover Time") + " " +
+                      profileValue("Scan Time") + " " + profileValue("Scan Switch"),
+                  c.file)
+            << c.lines;
     }
 }

@@ -1,0 +1,35 @@
+// When a rest of the pointer presses: the decision of hover selection, on times alone.
+#pragma once
+
+#include <windows.h>
+
+// What can be pressed under the pointer: a key of the panel, a cell of the suggestion strip or of the forms
+// popup, a button of the caption bar or a dialog; "nothing" is a window of the keyboard where no part is.
+enum class PartKind { away, nothing, key, cell, form, button };
+
+struct HoverTarget {
+    PartKind kind;
+    HWND window;
+    int part;
+};
+
+bool operator==(const HoverTarget& a, const HoverTarget& b);
+
+// One visit: the pointer came to the target at "since"; a visit presses once.
+struct Visit {
+    HoverTarget target;
+    DWORD since;
+    bool pressed;
+};
+
+enum class HoverAct { wait, press, leave };
+
+struct HoverStep {
+    HoverAct act;
+    // How much of the rest has run, in percent, once the first 100 ms have passed; 0 after the press.
+    int fill;
+};
+
+// The pointer is on "now" at time "time": a rest of hoverTime on a part that can be pressed presses it; any
+// other place ends the visit.
+HoverStep nextHoverStep(const Visit& visit, const HoverTarget& now, DWORD time, DWORD hoverTime);

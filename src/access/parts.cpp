@@ -1,0 +1,106 @@
+// The parts under the pointer and their presses: a key gets the panel's press and release messages, a
+// strip cell the strip's, a form the popup's choice and a button its parent's command, as their taps do.
+#include "access/parts.h"
+
+#include "panel/formshold.h"
+#include "panel/formspopup.h"
+#include "panel/hittest.h"
+#include "state/appstate.h"
+#include "state/message.h"
+#include "suggestions/strip.h"
+
+namespace {
+
+constexpr int stripCells = 4;
+
+RECT windowRect(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+LPARAM pointIn(HWND window, POINT screen)
+{
+    const RECT r = windowRect(window);
+    return MAKELPARAM(screen.x - r.left, screen.y - r.top);
+}
+
+bool isButton(HWND window)
+{
+    char name[8] = {};
+    GetClassNameA(window, name, sizeof name);
+    return lstrcmpiA(name, "Button") == 0;
+}
+
+bool within(HWND window, HWND outer)
+{
+    return outer && (window == outer || IsChild(outer, window));
+}
+
+int stripCellAt(HWND strip, POINT screen)
+{
+    const RECT r = windowRect(strip);
+    const int width = static_cast<int>(r.right - r.left);
+    return width > 0 ? (screen.x - r.left) * stripCells / width : -1;
+}
+
+} // namespace
+
+HoverTarget targetAt(POINT screen)
+{
+    HWND hit = WindowFromPoint(screen);
+    if (!hit || GetWindowThreadProcessId(hit, nullptr) != GetCurrentThreadId())
+        return {PartKind::away, nullptr, 0};
+    if (formsPopupAt(screen))
+        return {formAt(screen) >= 0 ? PartKind::form : PartKind::nothing, hit, formAt(screen)};
+    if (within(hit, app.keyboardPanel)) {
+        const LPARAM at = pointIn(app.keyboardPanel, screen);
+        const int key = keyAt(LOWORD(at), HIWORD(at));
+        return {key ? PartKind::key : PartKind::nothing, app.keyboardPanel, key};
+    }
+    if (hit == suggestionStrip())
+        return {PartKind::cell, hit, stripCellAt(hit, screen)};
+    if (isButton(hit) && IsWindowEnabled(hit))
+        return {PartKind::button, hit, GetDlgCtrlID(hit)};
+    return {PartKind::nothing, hit, 0};
+}
+
+RECT rectOfPart(const HoverTarget& target)
+{
+    if (target.kind == PartKind::key)
+        return windowRect(app.keyHandles[target.part]);
+    RECT r = windowRect(target.window);
+    if (target.kind == PartKind::cell) {
+        const int width = static_cast<int>(r.right - r.left);
+        r.right = r.left + width * (target.part + 1) / stripCells;
+        r.left += width * target.part / stripCells;
+    }
+    return r;
+}
+
+void pressPart(const HoverTarget& target, POINT screen)
+{
+    switch (target.kind) {
+    case PartKind::key:
+        SendMessageA(app.keyboardPanel, MSG_KEY_PRESS, 0, pointIn(app.keyboardPanel, screen));
+        break;
+    case PartKind::cell:
+        SendMessageA(target.window, MSG_KEY_PRESS, 0, pointIn(target.window, screen));
+        SendMessageA(target.window, MSG_KEY_RELEASE, 0, 0);
+        break;
+    case PartKind::form: chooseForm(target.part); break;
+    case PartKind::button:
+        SendMessageA(GetParent(target.window), WM_COMMAND, MAKEWPARAM(target.part, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(target.window));
+        break;
+    default: break;
+    }
+}
+
+void releaseHoveredKey()
+{
+    forgetFormsSlide();
+    if (app.keyboardPanel)
+        SendMessageA(app.keyboardPanel, MSG_KEY_RELEASE, 0, 0);
+}

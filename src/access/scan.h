@@ -1,0 +1,7 @@
+// Switch scanning: the highlight steps through the groups and then the keys every "Scan Time", and the one
+// switch picks what it stands on.
+#pragma once
+
+// Makes the scan's listener and its switch; the scan acts only while "Select Keys" is "Scan".
+void startScan();
+void stopScan();

@@ -1,0 +1,101 @@
+// The switch's low-level hooks, on their own thread: the keyboard's own thread may be busy typing, and the
+// platform drops a low-level hook that does not answer at once. The keyboard's own keystrokes pass.
+#include "access/scanswitch.h"
+
+#include <atomic>
+
+#include "state/appstate.h"
+#include "typing/keystrokes.h"
+
+namespace {
+
+// Under Wine a hooking thread that fetches no message for about 5 s counts as hung.
+constexpr UINT keepAliveInterval = 1000;
+
+HANDLE switchThread;
+DWORD switchThreadId;
+std::atomic<HWND> listener;
+bool switchDown;
+
+bool scanning(ScanSwitch which)
+{
+    return app.selectKeys == selectByScan && app.scanSwitch == which;
+}
+
+// A held key's repeats are no new presses.
+void report(bool down)
+{
+    if (down != switchDown)
+        PostMessageA(listener.load(), MSG_SCAN_SWITCH, down, 0);
+    switchDown = down;
+}
+
+LRESULT CALLBACK watchKeys(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    const ScanSwitch which = key->vkCode == VK_SPACE ? switchSpace : switchEnter;
+    if (code == HC_ACTION && key->dwExtraInfo != ownKeystrokeMark &&
+        (key->vkCode == VK_SPACE || key->vkCode == VK_RETURN) && scanning(which)) {
+        report(wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN);
+        return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK watchPointer(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && (wParam == WM_LBUTTONDOWN || wParam == WM_LBUTTONUP) && scanning(switchClick)) {
+        report(wParam == WM_LBUTTONDOWN);
+        return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+HHOOK pointer;
+
+// The last low-level hook installed is called first: the pointer hook of the keyboard's presses, installed
+// again after a size change, would take a click on the keyboard before the switch saw it. While the switch
+// is a click, this hook is installed again on each tick, so that it stays first.
+void CALLBACK keepFetching(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (!scanning(switchClick) || switchDown)
+        return;
+    HHOOK renewed = SetWindowsHookExA(WH_MOUSE_LL, watchPointer, GetModuleHandleA(nullptr), 0);
+    UnhookWindowsHookEx(pointer);
+    pointer = renewed;
+}
+
+DWORD WINAPI runSwitch(LPVOID)
+{
+    HHOOK keys = SetWindowsHookExA(WH_KEYBOARD_LL, watchKeys, GetModuleHandleA(nullptr), 0);
+    pointer = SetWindowsHookExA(WH_MOUSE_LL, watchPointer, GetModuleHandleA(nullptr), 0);
+    const UINT_PTR timer = SetTimer(nullptr, 0, keepAliveInterval, keepFetching);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+        DispatchMessageA(&msg);
+    KillTimer(nullptr, timer);
+    UnhookWindowsHookEx(pointer);
+    UnhookWindowsHookEx(keys);
+    return 0;
+}
+
+} // namespace
+
+void startScanSwitch(HWND window)
+{
+    listener = window;
+    if (!switchThread)
+        switchThread = CreateThread(nullptr, 0, runSwitch, nullptr, 0, &switchThreadId);
+}
+
+void stopScanSwitch()
+{
+    if (!switchThread)
+        return;
+    while (!PostThreadMessageA(switchThreadId, WM_QUIT, 0, 0) &&
+           WaitForSingleObject(switchThread, 10) == WAIT_TIMEOUT) {
+    }
+    WaitForSingleObject(switchThread, 2000);
+    CloseHandle(switchThread);
+    switchThread = nullptr;
+}

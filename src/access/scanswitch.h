@@ -1,0 +1,11 @@
+// The scan's one switch: Space, Enter or a left click anywhere, taken on a thread of its own so that the
+// application never sees it while "Select Keys" is "Scan".
+#pragma once
+
+#include <windows.h>
+
+// Posted to the window: wParam 1 for the switch's press, 0 for its release.
+constexpr UINT MSG_SCAN_SWITCH = 0x0A30;
+
+void startScanSwitch(HWND listener);
+void stopScanSwitch();

@@ -1,0 +1,90 @@
+// Switch scanning on the real keyboard with the Space switch, typing into Wine's notepad: the switch never
+// reaches notepad, presses at the right highlights type a letter and a capital after shift, the highlight is
+// a frame in the system's highlight colour, scanning rests after its rounds, and the options are scanned too.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "keys/keytables.h"
+#include "resources/resource.h"
+#include "support/keyboardparts.h"
+#include "support/keyinput.h"
+#include "support/session.h"
+#include "support/settingsfile.h"
+
+namespace {
+
+constexpr DWORD scanTime = 800;
+constexpr const char* scanSettings = "[Tilfay]\r\nSelect Keys=Scan\r\nScan Time=800\r\nScan Switch=Space\r\n";
+// Two rounds of every row of the medium panel, and some.
+constexpr DWORD roundsWait = 2 * 8 * scanTime + 2000;
+
+bool highlightedAt(int x, int y)
+{
+    HDC screen = GetDC(nullptr);
+    const COLORREF seen = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return seen == GetSysColor(COLOR_HIGHLIGHT);
+}
+
+// The frame's top side runs across the key's top edge while its row, or the key itself, is highlighted.
+bool frameOverTopOf(HWND parent, int id)
+{
+    const RECT key = screenRectOf(GetDlgItem(parent, id));
+    const int x = (key.left + key.right) / 2;
+    return highlightedAt(x, key.top) && highlightedAt(x, key.top + 1) && highlightedAt(x, key.top + 2);
+}
+
+// The key alone: the frame's top side stops at its edges.
+bool frameAroundKey(HWND panel, int keyId)
+{
+    const RECT key = screenRectOf(GetDlgItem(panel, keyId));
+    return frameOverTopOf(panel, keyId) && !highlightedAt(key.left - 2, key.top + 1) &&
+           !highlightedAt(key.right + 1, key.top + 1);
+}
+
+// Two switch presses: one when the key's row is highlighted, one when the key is.
+::testing::AssertionResult selectByScan(HWND panel, int keyId)
+{
+    if (!waitUntil([&] { return frameOverTopOf(panel, keyId); }, roundsWait))
+        return ::testing::AssertionFailure() << "the row of key " << keyId << " was never highlighted";
+    pressKey(VK_SPACE);
+    if (!waitUntil([&] { return frameAroundKey(panel, keyId); }, roundsWait))
+        return ::testing::AssertionFailure() << "key " << keyId << " was never highlighted";
+    pressKey(VK_SPACE);
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+TEST(Scanning, TheSpaceSwitchTypesALetterAndACapitalNeverReachesNotepadAndRestsAfterTwoRounds)
+{
+    Session session;
+    ASSERT_TRUE(startSession(session, scanSettings));
+    HWND panel = session.keyboard.panel;
+    const int e = keyForCharacter('e');
+    EXPECT_FALSE(waitUntil([&] { return frameOverTopOf(panel, e); }, 2 * scanTime))
+        << "no scan before a press";
+    pressKey(VK_SPACE);
+    ASSERT_TRUE(selectByScan(panel, e));
+    EXPECT_TRUE(waitForText(session.notepad.edit, "e"));
+    ASSERT_TRUE(selectByScan(panel, shiftKey));
+    ASSERT_TRUE(selectByScan(panel, keyForCharacter('c')));
+    EXPECT_TRUE(waitForText(session.notepad.edit, "eC")) << textOf(session.notepad.edit);
+    pumpFor(roundsWait);
+    EXPECT_FALSE(
+        waitUntil([&] { return frameOverTopOf(panel, e) || frameOverTopOf(panel, shiftKey); }, 3 * scanTime))
+        << "the scan rests after two rounds of the groups";
+    EXPECT_EQ(textOf(session.notepad.edit), "eC") << "no space reached notepad";
+    EXPECT_TRUE(hasTheFocus(session.notepad.window, session.notepad.edit));
+
+    // After menu the options' buttons are scanned one at a time, from the top left.
+    pressKey(VK_SPACE);
+    ASSERT_TRUE(selectByScan(panel, menuKey));
+    HWND options = waitForWindow(session.keyboard.program->id(), "#32770", optionsTitle, shortWait);
+    ASSERT_NE(options, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return frameOverTopOf(options, IDC_PAD_ORDER); }, 4 * scanTime));
+    pressKey(VK_SPACE);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(options); }, shortWait)) << "the switch pressed a button";
+    EXPECT_TRUE(waitUntil([] { return profileValue("Phone") == "Y"; }, shortWait)) << "and carried out";
+}
