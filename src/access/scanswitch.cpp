@@ -11,6 +11,8 @@ namespace {
 
 // Under Wine a hooking thread that fetches no message for about 5 s counts as hung.
 constexpr UINT keepAliveInterval = 1000;
+// Posted to the switch's thread when "Select Keys" may have changed.
+constexpr UINT followSelection = WM_APP;
 
 HANDLE switchThread;
 DWORD switchThreadId;
@@ -30,12 +32,16 @@ void report(bool down)
     switchDown = down;
 }
 
+bool isSwitchKey(const KBDLLHOOKSTRUCT& key)
+{
+    const ScanSwitch which = key.vkCode == VK_SPACE ? switchSpace : switchEnter;
+    return key.dwExtraInfo != ownKeystrokeMark && (key.vkCode == VK_SPACE || key.vkCode == VK_RETURN) &&
+           scanning(which);
+}
+
 LRESULT CALLBACK watchKeys(int code, WPARAM wParam, LPARAM lParam)
 {
-    const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    const ScanSwitch which = key->vkCode == VK_SPACE ? switchSpace : switchEnter;
-    if (code == HC_ACTION && key->dwExtraInfo != ownKeystrokeMark &&
-        (key->vkCode == VK_SPACE || key->vkCode == VK_RETURN) && scanning(which)) {
+    if (code == HC_ACTION && isSwitchKey(*reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam))) {
         report(wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN);
         return 1;
     }
@@ -51,14 +57,30 @@ LRESULT CALLBACK watchPointer(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+HHOOK keys;
 HHOOK pointer;
+
+// Every key and pointer move of the desktop makes a trip through these hooks: they are set only while the
+// keys are scanned.
+void setSwitchHooks(bool wanted)
+{
+    if (wanted && !keys) {
+        keys = SetWindowsHookExA(WH_KEYBOARD_LL, watchKeys, GetModuleHandleA(nullptr), 0);
+        pointer = SetWindowsHookExA(WH_MOUSE_LL, watchPointer, GetModuleHandleA(nullptr), 0);
+    } else if (!wanted && keys) {
+        UnhookWindowsHookEx(pointer);
+        UnhookWindowsHookEx(keys);
+        keys = nullptr;
+        pointer = nullptr;
+    }
+}
 
 // The last low-level hook installed is called first: the pointer hook of the keyboard's presses, installed
 // again after a size change, would take a click on the keyboard before the switch saw it. While the switch
 // is a click, this hook is installed again on each tick, so that it stays first.
 void CALLBACK keepFetching(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (!scanning(switchClick) || switchDown)
+    if (!pointer || !scanning(switchClick) || switchDown)
         return;
     HHOOK renewed = SetWindowsHookExA(WH_MOUSE_LL, watchPointer, GetModuleHandleA(nullptr), 0);
     UnhookWindowsHookEx(pointer);
@@ -67,15 +89,18 @@ void CALLBACK keepFetching(HWND, UINT, UINT_PTR, DWORD)
 
 DWORD WINAPI runSwitch(LPVOID)
 {
-    HHOOK keys = SetWindowsHookExA(WH_KEYBOARD_LL, watchKeys, GetModuleHandleA(nullptr), 0);
-    pointer = SetWindowsHookExA(WH_MOUSE_LL, watchPointer, GetModuleHandleA(nullptr), 0);
-    const UINT_PTR timer = SetTimer(nullptr, 0, keepAliveInterval, keepFetching);
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
-        DispatchMessageA(&msg);
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    setSwitchHooks(app.selectKeys == selectByScan);
+    const UINT_PTR timer = SetTimer(nullptr, 0, keepAliveInterval, keepFetching);
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message == followSelection && !msg.hwnd)
+            setSwitchHooks(app.selectKeys == selectByScan);
+        else
+            DispatchMessageA(&msg);
+    }
     KillTimer(nullptr, timer);
-    UnhookWindowsHookEx(pointer);
-    UnhookWindowsHookEx(keys);
+    setSwitchHooks(false);
     return 0;
 }
 
@@ -86,6 +111,12 @@ void startScanSwitch(HWND window)
     listener = window;
     if (!switchThread)
         switchThread = CreateThread(nullptr, 0, runSwitch, nullptr, 0, &switchThreadId);
+}
+
+void followSelectKeys()
+{
+    if (switchThread)
+        PostThreadMessageA(switchThreadId, followSelection, 0, 0);
 }
 
 void stopScanSwitch()

@@ -5,7 +5,7 @@
 #include "caption/captionbar.h"
 #include "hook/hookbinding.h"
 #include "shell/showoptions.h"
-#include "panel/formspopup.h"
+#include "panel/formshold.h"
 #include "panel/panel.h"
 #include "settings/settings.h"
 #include "state/appstate.h"
@@ -149,6 +149,13 @@ LRESULT onFrameDropped(HWND frame)
     return 0;
 }
 
+// A tap on the strip ends a held key's popup of forms, as a tap on the panel does.
+LRESULT onStripTapped()
+{
+    endFormsHold();
+    return 0;
+}
+
 // Windows may end the process without a WM_DESTROY once the session ends.
 LRESULT onFrameEndSession(const Message& msg)
 {
@@ -210,7 +217,7 @@ LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSEACTIVATE: return onFrameMouseActivate(frame, msg);
     case WM_SETCURSOR: return onFrameSetCursor(frame, msg);
     case WM_ENDSESSION: return onFrameEndSession(msg);
-    case MSG_STRIP_TAPPED: closeFormsPopup(); return 0;
+    case MSG_STRIP_TAPPED: return onStripTapped();
     case MSG_FRAME_DROPPED: return onFrameDropped(frame);
     default: return DefWindowProcA(frame, message, wParam, lParam);
     }

@@ -1,6 +1,7 @@
 // The options' setting commands: each takes effect at once and is saved at once.
 #include "shell/optioncommands.h"
 
+#include "access/scanswitch.h"
 #include "caption/captionbar.h"
 #include "hook/hookbinding.h"
 #include "suggestions/strip.h"
@@ -87,6 +88,7 @@ void selectCalculatorLayout()
 void selectKeysBy(SelectKeys way)
 {
     app.selectKeys = way;
+    followSelectKeys();
     saveSettings();
 }
 
