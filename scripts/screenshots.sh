@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the keyboard in each of its five sizes under Wine, into docs/size-NAME.png, and one of
-# the popup of a held a's forms, into docs/forms.png, and of hover and scan selection, into docs/hover.png and
-# docs/scan.png.
+# the popup of a held a's forms, into docs/forms.png, of hover and scan selection, into docs/hover.png and
+# docs/scan.png, and of the options dialog, into docs/options.png.
 # Usage: screenshots.sh BUILD_DIR
 set -eu
 build=$(realpath "$1")
@@ -63,4 +63,20 @@ export WINEPREFIX="$build/wine/screenshots"
     shoot "Select Keys=Hover\r\nHover Time=3000\r\n" "xdotool mousemove \$((X + 170)) \$((Y + 49)); sleep 2" \
         "$1" "$2" hover.png
     shoot "Select Keys=Scan\r\nScan Time=3000\r\n" "xdotool key space; sleep 4" "$1" "$2" scan.png
+' shots "$build" "$docs"
+
+# The options dialog, opened by a tap on the medium keyboard's menu key (262, 26 pixels from the frame's corner).
+"$(dirname "$0")/with-display.sh" bash -c '
+    printf "[Tilfay]\r\nSize=Medium\r\n" > "$WINEPREFIX/drive_c/windows/Tilfay.ini"
+    "$wine" "$1/bin/Tilfay.exe" & keyboard=$!
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Tilfay$" | head -1)
+    sleep 2
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + 262)) $((Y + 26)) click 1
+    dialog=$(timeout 30 xdotool search --sync --onlyvisible --name "^Tilfay Keyboard Options$" | head -1)
+    sleep 1
+    eval "$(xdotool getwindowgeometry --shell "$dialog")"
+    xwd -root -silent | /usr/bin/convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2/options.png"
+    "$wineserver" -k
+    wait $keyboard 2>/dev/null || true
 ' shots "$build" "$docs"
