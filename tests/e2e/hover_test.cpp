@@ -30,18 +30,6 @@ void glideTo(POINT from, POINT to)
     }
 }
 
-std::string settledText(HWND edit)
-{
-    std::string text = textOf(edit);
-    std::string previous;
-    do {
-        previous = text;
-        pumpFor(300);
-        text = textOf(edit);
-    } while (text != previous);
-    return text;
-}
-
 class Hovering : public ::testing::Test {
 protected:
     void startWith(const std::string& settings)

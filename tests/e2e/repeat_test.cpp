@@ -40,19 +40,6 @@ constexpr int shiftLight = 351;
            << typed << " typed in a hold of " << held << " ms, not " << least << " to " << most;
 }
 
-// Text that has stopped changing: every keystroke sent has arrived.
-std::string settledText(HWND edit)
-{
-    std::string text = textOf(edit);
-    std::string previous;
-    do {
-        previous = text;
-        pumpFor(300);
-        text = textOf(edit);
-    } while (text != previous);
-    return text;
-}
-
 std::wstring wideText(HWND window)
 {
     wchar_t text[256] = L"";

@@ -84,6 +84,19 @@ std::string textOf(HWND edit)
     return text;
 }
 
+std::string settledText(HWND edit)
+{
+    std::string text = textOf(edit);
+    std::string previous;
+    const DWORD start = GetTickCount();
+    do {
+        previous = text;
+        pumpFor(300);
+        text = textOf(edit);
+    } while (text != previous && GetTickCount() - start < longWait);
+    return text;
+}
+
 void focusByClick(HWND edit)
 {
     const RECT r = screenRectOf(edit);

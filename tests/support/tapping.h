@@ -37,6 +37,8 @@ struct Notepad {
 };
 Notepad startNotepad();
 std::string textOf(HWND edit);
+// Text that has stopped changing for 300 ms: every keystroke sent has arrived (given up after longWait).
+std::string settledText(HWND edit);
 // Clicks into the edit control, so that it has the focus and the keyboard targets it.
 void focusByClick(HWND edit);
 bool waitForText(HWND edit, const std::string& expected, DWORD timeoutMs = shortWait);
