@@ -84,6 +84,17 @@ protected:
         return cellsText(strip);
     }
 
+    // Closes the keyboard, which saves what it learned, and reads the learned file.
+    std::string closeAndReadLearned()
+    {
+        clickControl(captionBarOf(session.keyboard.frame), IDC_CAPTION_CLOSE);
+        EXPECT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
+        std::ifstream counts(learnedFile());
+        std::stringstream text;
+        text << counts.rdbuf();
+        return text.str();
+    }
+
     void choose(int cell)
     {
         clickAt(cellCentre(strip, cell));
@@ -148,12 +159,8 @@ TEST_F(WordSuggestions, OfferedChosenForgottenAndLearnedInNotepad)
         waitUntil([&] { return !offeredIn(strip).empty() && offeredIn(strip)[0] == "zyxw"; }, shortWait))
         << "typed twice: offered first";
 
-    clickControl(captionBarOf(frame), IDC_CAPTION_CLOSE);
-    ASSERT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
-    std::ifstream counts(learnedFile());
-    std::stringstream text;
-    text << counts.rdbuf();
-    EXPECT_NE(text.str().find("zyxw 2\n"), std::string::npos) << text.str();
+    const std::string learned = closeAndReadLearned();
+    EXPECT_NE(learned.find("zyxw 2\n"), std::string::npos) << learned;
 }
 
 TEST_F(WordSuggestions, TheNextWordBeforeItsFirstLetterAndTheUsersOwnPairsFirst)
@@ -179,12 +186,8 @@ TEST_F(WordSuggestions, TheNextWordBeforeItsFirstLetterAndTheUsersOwnPairsFirst)
     expected += "table ";
     EXPECT_TRUE(waitForText(session.notepad.edit, expected)) << textOf(session.notepad.edit);
 
-    clickControl(captionBarOf(session.keyboard.frame), IDC_CAPTION_CLOSE);
-    ASSERT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
-    std::ifstream counts(learnedFile());
-    std::stringstream text;
-    text << counts.rdbuf();
-    EXPECT_NE(text.str().find("kettle table 3\n"), std::string::npos) << text.str();
+    const std::string learned = closeAndReadLearned();
+    EXPECT_NE(learned.find("kettle table 3\n"), std::string::npos) << learned;
 }
 
 TEST_F(WordSuggestions, NothingIsOfferedTrackedOrLearnedInAPasswordBoxOfAClassOfItsOwn)
@@ -219,12 +222,8 @@ TEST_F(WordSuggestions, NothingIsOfferedTrackedOrLearnedInAPasswordBoxOfAClassOf
     type(" qz");
     pumpFor(300);
     EXPECT_EQ(stripText().find("qzqk"), std::string::npos) << stripText();
-    clickControl(captionBarOf(session.keyboard.frame), IDC_CAPTION_CLOSE);
-    ASSERT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
-    std::ifstream counts(learnedFile());
-    std::stringstream text;
-    text << counts.rdbuf();
-    EXPECT_EQ(text.str().find("qzqk"), std::string::npos) << text.str();
+    const std::string learned = closeAndReadLearned();
+    EXPECT_EQ(learned.find("qzqk"), std::string::npos) << learned;
 }
 
 TEST_F(WordSuggestions, ForgetLearnedWordsAsksThenRemovesTheWordsAndTheirFile)
@@ -253,12 +252,8 @@ TEST_F(WordSuggestions, ForgetLearnedWordsAsksThenRemovesTheWordsAndTheirFile)
     type("zy");
     pumpFor(300);
     EXPECT_EQ(stripText().find("zyxw"), std::string::npos) << stripText();
-    clickControl(captionBarOf(session.keyboard.frame), IDC_CAPTION_CLOSE);
-    ASSERT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
-    std::ifstream counts(learnedFile());
-    std::stringstream text;
-    text << counts.rdbuf();
-    EXPECT_EQ(text.str().find("zyxw"), std::string::npos) << "gone from memory too: " << text.str();
+    const std::string learned = closeAndReadLearned();
+    EXPECT_EQ(learned.find("zyxw"), std::string::npos) << "gone from memory too: " << learned;
 }
 
 TEST_F(WordSuggestions, ALearnedFileHeldByAnotherProgramIsReadLaterAndNeverSavedOver)
@@ -275,15 +270,11 @@ TEST_F(WordSuggestions, ALearnedFileHeldByAnotherProgramIsReadLaterAndNeverSaved
     EXPECT_TRUE(
         waitUntil([&] { return !offeredIn(strip).empty() && offeredIn(strip)[0] == "zyxw"; }, shortWait))
         << "read at a later use: " << stripText();
-    clickControl(captionBarOf(session.keyboard.frame), IDC_CAPTION_CLOSE);
-    ASSERT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
-    std::ifstream counts(learnedFile());
-    std::stringstream text;
-    text << counts.rdbuf();
-    EXPECT_NE(text.str().find("zyxw 5\n"), std::string::npos) << text.str();
-    EXPECT_NE(text.str().find("the zyxw 2\n"), std::string::npos) << text.str();
-    EXPECT_NE(text.str().find("qvqv 2\n"), std::string::npos)
-        << "what was learned meanwhile is kept: " << text.str();
+    const std::string learned = closeAndReadLearned();
+    EXPECT_NE(learned.find("zyxw 5\n"), std::string::npos) << learned;
+    EXPECT_NE(learned.find("the zyxw 2\n"), std::string::npos) << learned;
+    EXPECT_NE(learned.find("qvqv 2\n"), std::string::npos)
+        << "what was learned meanwhile is kept: " << learned;
 }
 
 } // namespace
