@@ -66,9 +66,11 @@ Inputs moveTo(POINT screen)
     return {mouseInput(moveThere, screen)};
 }
 
+// Wine's cursor goes back to where the X pointer stands when a window appears or goes under it, also between
+// an injected move and the press after it: each button event carries its own point, as a pen's does.
 Inputs leftPressAt(POINT screen)
 {
-    return moveTo(screen) + Inputs{mouseInput(MOUSEEVENTF_LEFTDOWN)};
+    return moveTo(screen) + Inputs{mouseInput(MOUSEEVENTF_LEFTDOWN | moveThere, screen)};
 }
 
 Inputs leftRelease()
@@ -78,12 +80,13 @@ Inputs leftRelease()
 
 Inputs leftClickAt(POINT screen)
 {
-    return leftPressAt(screen) + leftRelease();
+    return leftPressAt(screen) + Inputs{mouseInput(MOUSEEVENTF_LEFTUP | moveThere, screen)};
 }
 
 Inputs rightClickAt(POINT screen)
 {
-    return moveTo(screen) + Inputs{mouseInput(MOUSEEVENTF_RIGHTDOWN), mouseInput(MOUSEEVENTF_RIGHTUP)};
+    return moveTo(screen) + Inputs{mouseInput(MOUSEEVENTF_RIGHTDOWN | moveThere, screen),
+                                   mouseInput(MOUSEEVENTF_RIGHTUP | moveThere, screen)};
 }
 
 Inputs operator+(Inputs first, const Inputs& second)
