@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "keys/keytables.h"
+#include "support/keyboardparts.h"
 #include "support/keyrecord.h"
 #include "support/tapping.h"
 
@@ -30,7 +31,7 @@ Notepad startPlacedNotepad()
 
 HWND waitForNoTargetBox(const RunningKeyboard& keyboard)
 {
-    return waitForMessageBox(keyboard.program->id(), noTargetCaption, shortWait);
+    return shownDialog(waitForMessageBox(keyboard.program->id(), noTargetCaption, shortWait), shortWait);
 }
 
 bool isTopmost(HWND window)

@@ -52,12 +52,10 @@ HWND captionBarOf(HWND frame)
     return nullptr;
 }
 
-HWND openOptions(const RunningKeyboard& keyboard, DWORD timeoutMs)
+// A dialog exists before it is placed and shown; a click before it is active with the focus in it may be
+// lost in its activation.
+HWND shownDialog(HWND dialog, DWORD timeoutMs)
 {
-    tapKey(keyboard.panel, menuKey);
-    HWND dialog = waitForWindow(keyboard.program->id(), "#32770", optionsTitle, timeoutMs);
-    // The dialog exists before it is placed and shown; a click before it is active with the focus in it
-    // may be lost in its activation.
     const bool ready = dialog && waitUntil(
                                      [&] {
                                          return IsWindowVisible(dialog) && GetForegroundWindow() == dialog &&
@@ -65,6 +63,12 @@ HWND openOptions(const RunningKeyboard& keyboard, DWORD timeoutMs)
                                      },
                                      timeoutMs);
     return ready ? dialog : nullptr;
+}
+
+HWND openOptions(const RunningKeyboard& keyboard, DWORD timeoutMs)
+{
+    tapKey(keyboard.panel, menuKey);
+    return shownDialog(waitForWindow(keyboard.program->id(), "#32770", optionsTitle, timeoutMs), timeoutMs);
 }
 
 void clickControl(HWND dialog, int id)

@@ -14,6 +14,8 @@ constexpr const char* optionsTitle = "Tilfay Keyboard Options";
 HWND captionBarOf(HWND frame);
 // Taps the menu key and waits until the options dialog is shown; null when it is not.
 HWND openOptions(const RunningKeyboard& keyboard, DWORD timeoutMs = shortWait);
+// The dialog once it is shown and active with the focus in it; null when it is not by then.
+HWND shownDialog(HWND dialog, DWORD timeoutMs);
 // A click at the centre of a dialog's control as the screen shows it.
 void clickControl(HWND dialog, int id);
 // Waits until the window's thread has handled everything sent before and is back in a message loop.
