@@ -226,7 +226,7 @@ TEST_F(HoldingKeys, AHeldKeyWithFormsOffersThemAndATapOrASlideChoosesOne)
     forms = waitForWindow(session.keyboard.program->id(), formsClass, nullptr, shortWait);
     ASSERT_NE(forms, nullptr);
     EXPECT_EQ(wideText(forms).substr(0, 5), L"OÓÒÔÖ");
-    inject(moveTo(cellCentre(forms, L'Ö')) + leftRelease());
+    inject(leftReleaseAt(cellCentre(forms, L'Ö')));
     EXPECT_TRUE(waitUntil([&] { return wideText(edit()) == L"Ö"; }, shortWait)) << textOf(edit());
     typeOnKeyboard(panel, "b");
     EXPECT_TRUE(waitUntil([&] { return wideText(edit()) == L"Öb"; }, shortWait)) << "the shift latch ended";

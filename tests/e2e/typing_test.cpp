@@ -234,7 +234,7 @@ TEST_F(TypingIntoNotepad, AKeyPressedPastTheHookStillTypesAndTheHookComesBack)
     const auto drawnPressed = [&] { return (SendMessageA(shift, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; };
     pastTheHook(*keyboard.program, leftPressAt(centreOf(shift)));
     ASSERT_TRUE(waitUntil(drawnPressed, shortWait));
-    inject(moveTo(centreOf(notepad.edit)) + leftRelease());
+    inject(leftReleaseAt(centreOf(notepad.edit)));
     EXPECT_TRUE(waitUntil([&] { return !drawnPressed() && lightShows(shiftLight); }, shortWait))
         << "the key is drawn released and its light shows the latch";
 }

@@ -78,6 +78,11 @@ Inputs leftRelease()
     return {mouseInput(MOUSEEVENTF_LEFTUP)};
 }
 
+Inputs leftReleaseAt(POINT screen)
+{
+    return moveTo(screen) + Inputs{mouseInput(MOUSEEVENTF_LEFTUP | moveThere, screen)};
+}
+
 Inputs leftClickAt(POINT screen)
 {
     return leftPressAt(screen) + Inputs{mouseInput(MOUSEEVENTF_LEFTUP | moveThere, screen)};

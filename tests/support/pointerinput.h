@@ -7,10 +7,12 @@
 
 using Inputs = std::vector<INPUT>;
 
-// A move to a screen point; a move and a left-button press there; the release; both.
+// A move to a screen point; a move and a left-button press there; the release where the pointer is, or after
+// a move to a point; a press and release at a point.
 Inputs moveTo(POINT screen);
 Inputs leftPressAt(POINT screen);
 Inputs leftRelease();
+Inputs leftReleaseAt(POINT screen);
 Inputs leftClickAt(POINT screen);
 Inputs rightClickAt(POINT screen);
 Inputs operator+(Inputs first, const Inputs& second);
