@@ -11,17 +11,27 @@ namespace {
 
 // Under Wine a hooking thread that fetches no message for about 5 s counts as hung.
 constexpr UINT keepAliveInterval = 1000;
-// Posted to the switch's thread when "Select Keys" may have changed.
+// Posted to the switch's thread when "Select Keys" or "Scan Switch" may have changed, with the switch in use.
 constexpr UINT followSelection = WM_APP;
+// The switch in use while the keys are not scanned.
+constexpr WPARAM notScanning = 0xFF;
 
 HANDLE switchThread;
 DWORD switchThreadId;
 std::atomic<HWND> listener;
 bool switchDown;
+// The switch as the switch's thread last heard of it: the settings belong to the keyboard's own thread.
+WPARAM switchInUse = notScanning;
+
+// Read on the keyboard's own thread.
+WPARAM currentSwitch()
+{
+    return app.selectKeys == selectByScan ? static_cast<WPARAM>(app.scanSwitch) : notScanning;
+}
 
 bool scanning(ScanSwitch which)
 {
-    return app.selectKeys == selectByScan && app.scanSwitch == which;
+    return switchInUse == which;
 }
 
 // A held key's repeats are no new presses.
@@ -87,15 +97,21 @@ void CALLBACK keepFetching(HWND, UINT, UINT_PTR, DWORD)
     pointer = renewed;
 }
 
-DWORD WINAPI runSwitch(LPVOID)
+void follow(WPARAM which)
+{
+    switchInUse = which;
+    setSwitchHooks(which != notScanning);
+}
+
+DWORD WINAPI runSwitch(LPVOID startingSwitch)
 {
     MSG msg;
     PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
-    setSwitchHooks(app.selectKeys == selectByScan);
+    follow(reinterpret_cast<WPARAM>(startingSwitch));
     const UINT_PTR timer = SetTimer(nullptr, 0, keepAliveInterval, keepFetching);
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (msg.message == followSelection && !msg.hwnd)
-            setSwitchHooks(app.selectKeys == selectByScan);
+            follow(msg.wParam);
         else
             DispatchMessageA(&msg);
     }
@@ -110,13 +126,14 @@ void startScanSwitch(HWND window)
 {
     listener = window;
     if (!switchThread)
-        switchThread = CreateThread(nullptr, 0, runSwitch, nullptr, 0, &switchThreadId);
+        switchThread = CreateThread(nullptr, 0, runSwitch, reinterpret_cast<LPVOID>(currentSwitch()), 0,
+                                    &switchThreadId);
 }
 
 void followSelectKeys()
 {
     if (switchThread)
-        PostThreadMessageA(switchThreadId, followSelection, 0, 0);
+        PostThreadMessageA(switchThreadId, followSelection, currentSwitch(), 0);
 }
 
 void stopScanSwitch()

@@ -8,6 +8,7 @@
 constexpr UINT MSG_SCAN_SWITCH = 0x0A30;
 
 void startScanSwitch(HWND listener);
-// The switch is watched only while "Select Keys" is "Scan": called after it may have changed.
+// The switch is watched only while "Select Keys" is "Scan": called after it or "Scan Switch" may have
+// changed.
 void followSelectKeys();
 void stopScanSwitch();

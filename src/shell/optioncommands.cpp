@@ -102,5 +102,6 @@ void changeSelectionTime(bool slower)
 void changeScanSwitch()
 {
     app.scanSwitch = nextSwitch(app.scanSwitch);
+    followSelectKeys();
     saveSettings();
 }

@@ -1,6 +1,7 @@
 // Switch scanning on the real keyboard with the Space switch, typing into Wine's notepad: the switch never
 // reaches notepad, presses at the right highlights type a letter and a capital after shift, the highlight is
-// a frame in the system's highlight colour, scanning rests after its rounds, and the options are scanned too.
+// a frame in the system's highlight colour, scanning rests after its rounds, the options are scanned too, and
+// a switch chosen there counts at once.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -44,14 +45,14 @@ bool frameAroundKey(HWND panel, int keyId)
 }
 
 // Two switch presses: one when the key's row is highlighted, one when the key is.
-::testing::AssertionResult selectByScan(HWND panel, int keyId)
+::testing::AssertionResult selectByScan(HWND panel, int keyId, WORD switchKey = VK_SPACE)
 {
     if (!waitUntil([&] { return frameOverTopOf(panel, keyId); }, roundsWait))
         return ::testing::AssertionFailure() << "the row of key " << keyId << " was never highlighted";
-    pressKey(VK_SPACE);
+    pressKey(switchKey);
     if (!waitUntil([&] { return frameAroundKey(panel, keyId); }, roundsWait))
         return ::testing::AssertionFailure() << "key " << keyId << " was never highlighted";
-    pressKey(VK_SPACE);
+    pressKey(switchKey);
     return ::testing::AssertionSuccess();
 }
 
@@ -87,4 +88,21 @@ TEST(Scanning, TheSpaceSwitchTypesALetterAndACapitalNeverReachesNotepadAndRestsA
     pressKey(VK_SPACE);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(options); }, shortWait)) << "the switch pressed a button";
     EXPECT_TRUE(waitUntil([] { return profileValue("Phone") == "Y"; }, shortWait)) << "and carried out";
+
+    // The scan goes on from the top after a press. Another switch counts from the moment it is chosen:
+    // Space types again and Enter scans.
+    ASSERT_TRUE(selectByScan(panel, menuKey));
+    options = shownDialog(waitForWindow(session.keyboard.program->id(), "#32770", optionsTitle, shortWait),
+                          shortWait);
+    ASSERT_NE(options, nullptr);
+    clickControl(options, IDC_SCAN_SWITCH);
+    EXPECT_TRUE(waitUntil([] { return profileValue("Scan Switch") == "Enter"; }, shortWait));
+    ASSERT_TRUE(
+        waitUntil([&] { return hasTheFocus(session.notepad.window, session.notepad.edit); }, shortWait));
+    pressKey(VK_SPACE);
+    EXPECT_TRUE(waitForText(session.notepad.edit, "eC ")) << textOf(session.notepad.edit);
+    pumpFor(roundsWait);
+    pressKey(VK_RETURN);
+    ASSERT_TRUE(selectByScan(panel, e, VK_RETURN));
+    EXPECT_TRUE(waitForText(session.notepad.edit, "eC e")) << "Enter never reaches notepad";
 }
