@@ -67,7 +67,9 @@ Inputs moveTo(POINT screen)
 }
 
 // Wine's cursor goes back to where the X pointer stands when a window appears or goes under it, also between
-// an injected move and the press after it: each button event carries its own point, as a pen's does.
+// an injected move and the press after it: each button event carries its own point, as a pen's does. A jump
+// between a press and its release would leave a dialog's button drawn up, and the release unclicked: the
+// release comes after a move back.
 Inputs leftPressAt(POINT screen)
 {
     return moveTo(screen) + Inputs{mouseInput(MOUSEEVENTF_LEFTDOWN | moveThere, screen)};
@@ -85,7 +87,7 @@ Inputs leftReleaseAt(POINT screen)
 
 Inputs leftClickAt(POINT screen)
 {
-    return leftPressAt(screen) + Inputs{mouseInput(MOUSEEVENTF_LEFTUP | moveThere, screen)};
+    return leftPressAt(screen) + leftReleaseAt(screen);
 }
 
 Inputs rightClickAt(POINT screen)
