@@ -15,6 +15,7 @@
 #include "support/display.h"
 #include "support/testframe.h"
 #include "support/winprocess.h"
+#include "tools/mediumpanel.h"
 
 namespace {
 
@@ -331,4 +332,27 @@ TEST(FontHeights, MatchTheKeyboardsFiguresAt96And120PixelsPerInch)
     EXPECT_EQ(fontHeight(120, 8), -13);
     EXPECT_EQ(fontHeight(120, 14), -23);
     EXPECT_EQ(fontHeight(120, 12), -20);
+}
+
+// The tools that measure shape writing and scanning natively lay out the Medium panel from a table.
+TEST(MediumPanelTable, IsTheRealMediumPanel)
+{
+    createTestKeyboard(3);
+    RECT panel{};
+    GetWindowRect(app.keyboardPanel, &panel);
+    EXPECT_EQ(panel.right - panel.left, mediumPanelWidth);
+    EXPECT_EQ(panel.bottom - panel.top, mediumPanelHeight);
+    int keys = 0;
+    for (int id = 1; id <= lastKeyIdValue; ++id)
+        keys += app.keyHandles[id] != nullptr;
+    EXPECT_EQ(keys, static_cast<int>(std::size(mediumPanelKeys)));
+    for (const MediumPanelKey& key : mediumPanelKeys) {
+        const RECT r = panelRectOf(app.keyboardPanel, app.keyHandles[key.id]);
+        EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}),
+                  (std::vector<LONG>{key.rect.left, key.rect.top, key.rect.right, key.rect.bottom}))
+            << key.id;
+        const std::string shown = textOfControl(app.keyHandles[key.id]);
+        EXPECT_EQ(shown == "&&" ? "&" : shown, key.caption) << key.id;
+    }
+    DestroyWindow(app.mainWindow);
 }
