@@ -2,6 +2,7 @@
 #include "hooklib/focushook.h"
 
 #include "hooklib/hookstate.h"
+#include "hooklib/ownwindow.h"
 #include "hooklib/tilmhk32.h"
 
 #include <atomic>
@@ -12,13 +13,6 @@ HWINEVENTHOOK focusHook;
 HWINEVENTHOOK foregroundHook;
 // The window named in the latest report; a repeat is not sent again. A new keyboard window forgets it.
 std::atomic<HWND> reportedFocus;
-
-bool isOwnWindow(HWND window)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    return process == GetCurrentProcessId();
-}
 
 HWND focusOfThreadOf(HWND window)
 {

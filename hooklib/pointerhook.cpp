@@ -3,6 +3,7 @@
 #include "hooklib/pointerhook.h"
 
 #include "hooklib/hookstate.h"
+#include "hooklib/ownwindow.h"
 #include "hooklib/tilmhk32.h"
 
 namespace {
@@ -54,9 +55,7 @@ HWND keyboardWindowAt(POINT physical)
     static const auto find = user32Function<Find>("WindowFromPhysicalPoint");
     HWND under = find ? find(physical) : WindowFromPoint(physical);
     HWND root = under ? GetAncestor(under, GA_ROOT) : nullptr;
-    DWORD process = 0;
-    GetWindowThreadProcessId(root, &process);
-    return root && process == GetCurrentProcessId() ? root : nullptr;
+    return root && isOwnWindow(root) ? root : nullptr;
 }
 
 // The press carries the time of its input event, which ties it to the click the platform delivers to the

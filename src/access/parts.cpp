@@ -8,10 +8,9 @@
 #include "state/appstate.h"
 #include "state/message.h"
 #include "suggestions/strip.h"
+#include "words/suggest.h"
 
 namespace {
-
-constexpr int stripCells = 4;
 
 RECT windowRect(HWND window)
 {
@@ -42,7 +41,7 @@ int stripCellAt(HWND strip, POINT screen)
 {
     const RECT r = windowRect(strip);
     const int width = static_cast<int>(r.right - r.left);
-    return width > 0 ? (screen.x - r.left) * stripCells / width : -1;
+    return width > 0 ? (screen.x - r.left) * static_cast<int>(suggestionCells) / width : -1;
 }
 
 } // namespace
@@ -73,8 +72,8 @@ RECT rectOfPart(const HoverTarget& target)
     RECT r = windowRect(target.window);
     if (target.kind == PartKind::cell) {
         const int width = static_cast<int>(r.right - r.left);
-        r.right = r.left + width * (target.part + 1) / stripCells;
-        r.left += width * target.part / stripCells;
+        r.right = r.left + width * (target.part + 1) / static_cast<int>(suggestionCells);
+        r.left += width * target.part / static_cast<int>(suggestionCells);
     }
     return r;
 }

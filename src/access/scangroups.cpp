@@ -9,10 +9,9 @@
 #include "panel/formspopup.h"
 #include "state/appstate.h"
 #include "suggestions/strip.h"
+#include "words/suggest.h"
 
 namespace {
-
-constexpr int stripCells = 4;
 
 bool isFunctionKey(int keyId)
 {
@@ -43,7 +42,7 @@ ScanGroup stripGroup()
     HWND strip = suggestionStrip();
     if (!strip || !IsWindowVisible(strip))
         return cells;
-    for (int cell = 0; cell < stripCells; ++cell) {
+    for (int cell = 0; cell < static_cast<int>(suggestionCells); ++cell) {
         const HoverTarget target{PartKind::cell, strip, cell};
         cells.push_back(ScanItem{target, rectOfPart(target)});
     }

@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr int shortestTime = 300;
-constexpr int longestTime = 5000;
 constexpr int second = 1000;
 
 } // namespace
@@ -30,13 +28,13 @@ const char* wayLabel(SelectKeys way)
 int slowerTime(int milliseconds)
 {
     return milliseconds < second ? std::min(second, milliseconds + 100)
-                                 : std::min(longestTime, milliseconds + 250);
+                                 : std::min(longestSelectionTime, milliseconds + 250);
 }
 
 int fasterTime(int milliseconds)
 {
     return milliseconds > second ? std::max(second, milliseconds - 250)
-                                 : std::max(shortestTime, milliseconds - 100);
+                                 : std::max(shortestSelectionTime, milliseconds - 100);
 }
 
 std::string timeLabel(const char* word, int milliseconds)

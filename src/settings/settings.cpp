@@ -34,9 +34,6 @@ constexpr int mediumSize = 3;
 constexpr int maxCoordinateDigits = 5;
 constexpr const char* selectNames[] = {"Click", "Hover", "Scan"};
 constexpr const char* switchNames[] = {"Space", "Enter", "Click"};
-constexpr int shortestTime = 300;
-constexpr int longestTime = 5000;
-constexpr int defaultTime = 1000;
 
 // Key names and values are ASCII.
 std::wstring wide(const char* text)
@@ -105,11 +102,11 @@ int readTime(const std::wstring& file, const char* key)
     const std::wstring value = readValue(file, key, L"");
     int time = 0;
     for (wchar_t c : value) {
-        if (c < L'0' || c > L'9' || time > longestTime)
-            return defaultTime;
+        if (c < L'0' || c > L'9' || time > longestSelectionTime)
+            return defaultSelectionTime;
         time = time * 10 + (c - L'0');
     }
-    return time >= shortestTime && time <= longestTime ? time : defaultTime;
+    return time >= shortestSelectionTime && time <= longestSelectionTime ? time : defaultSelectionTime;
 }
 
 // An optional minus sign and at most five digits, which covers every desktop; none for anything else.

@@ -7,6 +7,7 @@
 #include <windowsx.h>
 
 #include "caption/captionbar.h"
+#include "hooklib/ownwindow.h"
 #include "typing/target.h"
 #include "state/appstate.h"
 
@@ -15,13 +16,6 @@ namespace {
 LRESULT defaultResult(HWND frame, const Message& msg)
 {
     return DefWindowProcA(frame, msg.number, msg.wParam, msg.lParam);
-}
-
-bool isOwnWindow(HWND window)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    return process == GetCurrentProcessId();
 }
 
 } // namespace

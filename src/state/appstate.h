@@ -15,6 +15,11 @@ struct Point {
     int y;
 };
 
+// The bounds of "Hover Time" and "Scan Time", in milliseconds, and their default.
+constexpr int shortestSelectionTime = 300;
+constexpr int longestSelectionTime = 5000;
+constexpr int defaultSelectionTime = 1000;
+
 // How a key is selected: by a click or tap, by resting the pointer on it, or by one switch that scans.
 enum SelectKeys : BYTE { selectByClick, selectByHover, selectByScan };
 // The scan's switch.
@@ -52,7 +57,7 @@ struct AppState {
     Point indicatorAnchors[3];
     BYTE navModeMirror;
     SelectKeys selectKeys;
-    // Milliseconds, 300 to 5000.
+    // Milliseconds, shortestSelectionTime to longestSelectionTime.
     int hoverTime;
     int scanTime;
     ScanSwitch scanSwitch;

@@ -7,7 +7,6 @@
 #include "typing/keystrokes.h"
 #include "typing/keystate.h"
 #include "typing/target.h"
-#include "typing/keycharacter.h"
 #include "typing/targetlayout.h"
 #include "state/appstate.h"
 #include "suggestions/passwordfield.h"

@@ -42,7 +42,9 @@ bool integrityAllowsTyping(DWORD targetLevel, DWORD ownLevel)
     return targetLevel == unknownIntegrity || ownLevel == unknownIntegrity || targetLevel <= ownLevel;
 }
 
+// The keyboard's own level never changes while it runs: its token is read once.
 bool mayTypeInto(HWND target)
 {
-    return integrityAllowsTyping(integrityOfWindow(target), integrityOfProcess(GetCurrentProcess()));
+    static const DWORD ownLevel = integrityOfProcess(GetCurrentProcess());
+    return integrityAllowsTyping(integrityOfWindow(target), ownLevel);
 }

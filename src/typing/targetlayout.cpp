@@ -1,4 +1,5 @@
-// The target's keyboard layout and what it answers for the characters the keyboard types.
+// The target's keyboard layout and what it answers for the characters the keyboard types and the keys it
+// tracks.
 #include "typing/targetlayout.h"
 
 #include "letters/layoutanswers.h"
@@ -9,15 +10,16 @@ namespace {
 // Asks ToUnicodeEx not to change the layout's dead-key state (Windows 10 1607 and later).
 constexpr UINT keepKeyState = 4;
 
-// What ToUnicodeEx types with the key, alone or with shift, in the Caps Lock state that the target shares
-// with this thread. Where flag 4 is unknown, a dead key stays pending in the layout's state; asking once more
-// types it twice and so ends it.
-KeyAnswer typedBy(BYTE vk, bool shift, HKL layout)
+// What ToUnicodeEx types with the key held down, with shift or without, in the Caps Lock state given. Where
+// flag 4 is unknown, a dead key stays pending in the layout's state; asking once more types it twice and so
+// ends it.
+KeyAnswer typedBy(BYTE vk, bool shift, bool capsLock, HKL layout)
 {
     BYTE keyState[256] = {};
+    keyState[vk] = 0x80;
     keyState[VK_SHIFT] = shift ? 0x80 : 0;
-    keyState[VK_CAPITAL] = GetKeyState(VK_CAPITAL) & 1;
-    const UINT scanCode = MapVirtualKeyExA(vk, MAPVK_VK_TO_VSC, layout);
+    keyState[VK_CAPITAL] = capsLock ? 1 : 0;
+    const UINT scanCode = MapVirtualKeyExW(vk, MAPVK_VK_TO_VSC, layout);
     wchar_t typed[8] = L"";
     const int count = ToUnicodeEx(vk, scanCode, keyState, typed, 8, keepKeyState, layout);
     if (count < 0) {
@@ -25,6 +27,12 @@ KeyAnswer typedBy(BYTE vk, bool shift, HKL layout)
         ToUnicodeEx(vk, scanCode, keyState, ended, 8, keepKeyState, layout);
     }
     return KeyAnswer{count, typed[0]};
+}
+
+// The Caps Lock state that the target shares with this thread.
+bool capsLockOn()
+{
+    return GetKeyState(VK_CAPITAL) & 1;
 }
 
 } // namespace
@@ -41,6 +49,13 @@ SHORT keyTypingCharacter(char ch)
     if (keyScan == -1)
         return -1;
     const BYTE vk = LOBYTE(keyScan);
-    const LayoutAnswers answers{keyScan, typedBy(vk, false, layout), typedBy(vk, true, layout)};
+    const LayoutAnswers answers{keyScan, typedBy(vk, false, capsLockOn(), layout),
+                                typedBy(vk, true, capsLockOn(), layout)};
     return keyStrokeFor(static_cast<unsigned char>(ch), answers);
+}
+
+char32_t characterOfKey(BYTE vk, bool shift, bool capsLock)
+{
+    const KeyAnswer answer = typedBy(vk, shift, capsLock, targetLayout());
+    return answer.count == 1 ? static_cast<char32_t>(answer.typed) : 0;
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "state/appstate.h"
-#include "typing/keycharacter.h"
+#include "typing/targetlayout.h"
 
 namespace {
 
