@@ -1,6 +1,6 @@
-// Reporting keys typed on a hardware keyboard to the suggestion strip: the text changes without the
-// keyboard, so the word being typed is no longer known. Injected keys (the keyboard's own among them) are
-// passed over.
+// Reporting keys typed by anything but the keyboard (a hardware keyboard, dictation, another program's
+// keystrokes) to the suggestion strip: the text changes without the keyboard, so the word being typed is no
+// longer known. The keyboard's own keystrokes carry its mark and are passed over.
 #include "hooklib/hardwarekeyhook.h"
 
 #include "hooklib/hookstate.h"
@@ -34,7 +34,7 @@ LRESULT CALLBACK keyHookProc(int code, WPARAM wParam, LPARAM lParam)
     const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
     HWND strip = hook.stripWindow;
     if (code == HC_ACTION && (wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN) &&
-        !(event->flags & LLKHF_INJECTED) && typesSomething(event->vkCode) && reportsWanted() && strip)
+        event->dwExtraInfo != ownKeystrokeMark && typesSomething(event->vkCode) && reportsWanted() && strip)
         PostMessageA(strip, MSG_HARDWARE_KEY, event->vkCode, 0);
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -1,4 +1,4 @@
-// Watching the keys typed on a hardware keyboard, for the suggestion strip; on the hook thread.
+// Watching the keys typed by anything but the keyboard itself, for the suggestion strip; on the hook thread.
 #pragma once
 
 void watchHardwareKeys(bool on);

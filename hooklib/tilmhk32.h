@@ -12,13 +12,18 @@ constexpr UINT MSG_KEY_RELEASE = 0x0A02;
 constexpr UINT MSG_FOCUS_CHANGE = 0x0A03;
 // Posted to the suggestion strip, which also takes MSG_KEY_PRESS and MSG_KEY_RELEASE for presses on it, while
 // one is set: a pointer press outside the keyboard (a left, right or middle button; no parameters), and a key
-// pressed on a hardware keyboard (wParam its virtual key; keys injected by any program are not reported).
+// typed by anything but the keyboard itself, a hardware keyboard, dictation or another program (wParam its
+// virtual key).
 constexpr UINT MSG_POINTER_ELSEWHERE = 0x0A18;
 constexpr UINT MSG_HARDWARE_KEY = 0x0A19;
 // Posted to the keyboard window for a press that the hook lets through to another window. wParam is TRUE for
 // a press on a window of the keyboard's own (such as a popup beside it), and lParam = x | (y << 16) is then
 // its screen point in the keyboard's coordinates; FALSE for a press on another program's window.
 constexpr UINT MSG_PRESS_ELSEWHERE = 0x0A10;
+
+// Every keystroke the keyboard sends carries this mark in its extra information, so that the hooks watching
+// the keys let it pass.
+constexpr ULONG_PTR ownKeystrokeMark = 0x54494C46;
 
 enum HookOrdinal {
     ordinalInstallHook = 1,

@@ -2,7 +2,6 @@
 // latched modifiers pressed around it, and characters that no key types through the Unicode path.
 #include "typing/keystrokes.h"
 
-#include "hook/hookbinding.h"
 #include "state/appstate.h"
 #include "typing/keystate.h"
 #include "typing/targetlayout.h"
@@ -69,12 +68,10 @@ void unicodeEvent(wchar_t character, DWORD flags)
 
 void sendKeystroke(BYTE vk, bool shift, bool ctrl, bool alt)
 {
-    DisableHook();
     pressModifiers(shift, ctrl, alt);
     keyEvent(vk, 0);
     keyEvent(vk, KEYEVENTF_KEYUP);
     releaseModifiers(shift, ctrl, alt);
-    EnableHook();
 }
 
 void sendCharacter(char ch, bool ctrl, bool alt)
@@ -86,12 +83,10 @@ void sendCharacter(char ch, bool ctrl, bool alt)
 
 void sendUnicodeCharacter(wchar_t character, bool ctrl, bool alt)
 {
-    DisableHook();
     pressModifiers(false, ctrl, alt);
     unicodeEvent(character, 0);
     unicodeEvent(character, KEYEVENTF_KEYUP);
     releaseModifiers(false, ctrl, alt);
-    EnableHook();
 }
 
 void clearOneShotLatches()

@@ -4,8 +4,7 @@
 
 #include <windows.h>
 
-// Every keystroke the keyboard sends carries this mark, so that its own watches of the keys let it pass.
-constexpr ULONG_PTR ownKeystrokeMark = 0x54494C46;
+#include "hooklib/tilmhk32.h"
 
 void sendKeystroke(BYTE vk, bool shift, bool ctrl, bool alt);
 // Types a character that the target's layout lacks or cannot type by its key alone, wrapped in the latched
