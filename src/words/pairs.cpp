@@ -1,9 +1,10 @@
-// Loading the pair table and finding a word's followers with a binary search of its lines.
+// Loading the pair table, checked as the word lists are, and finding a word's followers with a binary search
+// of its lines.
 #include "words/pairs.h"
 
 #include <algorithm>
 
-#include "words/wordlist.h"
+#include "words/learned.h"
 
 namespace {
 
@@ -19,17 +20,44 @@ std::string_view previousOf(std::string_view line)
     return line.substr(0, line.find(' '));
 }
 
+// The line as the table keeps it: its previous word and those of its followers that are words (valid UTF-8,
+// letters, at most 32 characters), or nothing when the previous word is not one.
+std::string checkedLine(std::string_view line)
+{
+    std::string checked;
+    for (size_t start = 0; start < line.size();) {
+        const size_t from = line.find_first_not_of(" \t\r", start);
+        if (from == std::string_view::npos)
+            break;
+        const size_t to = std::min(line.find_first_of(" \t\r", from), line.size());
+        const std::string field(line.substr(from, to - from));
+        const bool taken = isWord(field) || (checked.empty() && field == sentenceStart);
+        if (checked.empty() && !taken)
+            return "";
+        if (taken)
+            checked += (checked.empty() ? "" : " ") + field;
+        start = to;
+    }
+    return checked;
+}
+
 } // namespace
 
-PairTable parsePairTable(std::string text)
+// A damaged table never offers, and so never types, what is not a word.
+PairTable parsePairTable(const std::string& text)
 {
     PairTable table;
-    table.text = std::move(text);
-    for (size_t start = 0; start < table.text.size();) {
-        const size_t end = table.text.find('\n', start);
-        if (table.text.compare(start, 1, "\n") != 0 && table.text.compare(start, 1, " ") != 0)
-            table.lineStart.push_back(static_cast<std::uint32_t>(start));
-        start = end == std::string::npos ? table.text.size() : end + 1;
+    table.text.reserve(text.size());
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string line = checkedLine(std::string_view(text).substr(start, end - start));
+        if (!line.empty()) {
+            table.lineStart.push_back(static_cast<std::uint32_t>(table.text.size()));
+            table.text += line + '\n';
+        }
+        start = end + 1;
     }
     std::stable_sort(table.lineStart.begin(), table.lineStart.end(), [&](std::uint32_t a, std::uint32_t b) {
         return previousOf(lineAt(table, a)) < previousOf(lineAt(table, b));
@@ -40,8 +68,8 @@ PairTable parsePairTable(std::string text)
 PairTable loadPairTable(const std::filesystem::path& file)
 {
     bool readable = false;
-    std::string text = readWholeFile(file, readable);
-    return readable ? parsePairTable(std::move(text)) : PairTable{};
+    const std::string text = readWholeFile(file, readable);
+    return readable ? parsePairTable(text) : PairTable{};
 }
 
 std::vector<std::string_view> followersOf(const PairTable& table, const std::string& previous)
@@ -52,11 +80,9 @@ std::vector<std::string_view> followersOf(const PairTable& table, const std::str
         [&](std::uint32_t start, const std::string& key) { return previousOf(lineAt(table, start)) < key; });
     if (found == table.lineStart.end())
         return followers;
-    std::string_view line = lineAt(table, *found);
+    const std::string_view line = lineAt(table, *found);
     if (previousOf(line) != previous)
         return followers;
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
     for (size_t start = previous.size(); start < line.size();) {
         const size_t from = line.find_first_not_of(' ', start);
         if (from == std::string_view::npos)

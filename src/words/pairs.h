@@ -15,7 +15,7 @@ struct PairTable {
     std::vector<std::uint32_t> lineStart;
 };
 
-PairTable parsePairTable(std::string text);
+PairTable parsePairTable(const std::string& text);
 // A missing or unreadable file gives an empty table.
 PairTable loadPairTable(const std::filesystem::path& file);
 // The followers of the previous word (as previousKey gives it), likeliest first.
