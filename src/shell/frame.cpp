@@ -160,7 +160,7 @@ LRESULT onStripTapped()
 LRESULT onFrameEndSession(const Message& msg)
 {
     if (msg.wParam)
-        saveLearnedWords();
+        saveLearnedWords(true);
     return 0;
 }
 

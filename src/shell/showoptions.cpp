@@ -38,11 +38,16 @@ void closeIfAllowed(HWND frame)
         DestroyWindow(frame);
 }
 
+// Whatever stays on the disk, nothing learned stays in memory.
 void forgetIfConfirmed(HWND frame)
 {
-    if (MessageBoxW(frame, L"Forget every word and word pair learned from your typing?", L"Tilfay",
-                    MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES)
-        forgetLearnedWords();
+    if (MessageBoxW(frame, L"Forget every word and word pair learned from your typing?", L"Tilfay Keyboard",
+                    MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES &&
+        !forgetLearnedWords())
+        MessageBoxW(frame,
+                    L"A file of learned words could not be deleted: another program may be using it. "
+                    L"Close that program and choose Forget Learned Words again.",
+                    L"Tilfay Keyboard", MB_OK | MB_ICONWARNING);
 }
 
 void carryOut(HWND frame, int command)

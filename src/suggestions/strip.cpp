@@ -26,6 +26,8 @@ constexpr int noCell = -1;
 
 HWND strip;
 int pressedCell = noCell;
+// A save is due within the minute: the timer runs only while something learned is unsaved.
+bool saveArmed;
 
 RECT cellRect(const RECT& client, int cell)
 {
@@ -112,17 +114,20 @@ LRESULT onTypingElsewhere()
     return 0;
 }
 
-LRESULT onSaveTimer()
+LRESULT onSaveTimer(HWND window)
 {
-    saveLearnedWords();
+    KillTimer(window, saveTimer);
+    saveArmed = false;
+    saveLearnedWords(false);
     return 0;
 }
 
 LRESULT onStripDestroy(HWND window)
 {
     KillTimer(window, saveTimer);
+    saveArmed = false;
     forgetPenGestures(window);
-    saveLearnedWords();
+    saveLearnedWords(true);
     strip = nullptr;
     return 0;
 }
@@ -138,7 +143,7 @@ LRESULT CALLBACK stripProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case MSG_KEY_RELEASE: return onStripRelease();
     case MSG_POINTER_ELSEWHERE:
     case MSG_HARDWARE_KEY: return onTypingElsewhere();
-    case WM_TIMER: return onSaveTimer();
+    case WM_TIMER: return onSaveTimer(window);
     case WM_DESTROY: return onStripDestroy(window);
     default: return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -169,6 +174,12 @@ HWND suggestionStrip()
     return strip;
 }
 
+void saveLearnedSoon()
+{
+    if (strip && !saveArmed)
+        saveArmed = SetTimer(strip, saveTimer, saveInterval, nullptr) != 0;
+}
+
 HWND createSuggestionStrip(HWND frame)
 {
     if (!app.wordSuggestions || strip)
@@ -177,7 +188,6 @@ HWND createSuggestionStrip(HWND frame)
     (void)registered;
     strip = CreateWindowExW(0, stripClassName, L"", WS_CHILD | WS_VISIBLE, 0, captionBarHeight, 0, 0, frame,
                             nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetTimer(strip, saveTimer, saveInterval, nullptr);
     turnOffPenGestures(strip);
     return strip;
 }

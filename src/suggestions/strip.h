@@ -9,6 +9,8 @@
 
 // The strip, or 0 while suggestions are off.
 HWND suggestionStrip();
+// Something was learned: the counts are written within the minute.
+void saveLearnedSoon();
 // Makes the strip when suggestions are on and none stands yet; returns the strip, or 0.
 HWND createSuggestionStrip(HWND frame);
 // The height of a key of the current size while the strip stands, else 0.

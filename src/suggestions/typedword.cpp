@@ -67,6 +67,7 @@ void endWord(bool counted)
     if (counted && !typed.letters.empty() && !typed.inPassword) {
         const ActiveWords words = wordsForTarget();
         learnWord(*words.learned, *words.list, encodeUtf8(typed.letters), typed.previous);
+        saveLearnedSoon();
     }
     typed.letters.clear();
 }

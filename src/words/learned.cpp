@@ -17,15 +17,32 @@ namespace {
 
 constexpr const char byteOrderMark[] = "\xEF\xBB\xBF";
 
-bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
+bool moveFile(const std::filesystem::path& from, const std::filesystem::path& to, bool replacing)
 {
 #ifdef _WIN32
-    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return MoveFileExW(from.c_str(), to.c_str(), (replacing ? MOVEFILE_REPLACE_EXISTING : 0) | MOVEFILE_WRITE_THROUGH);
 #else
     std::error_code failed;
+    if (!replacing && std::filesystem::exists(to, failed))
+        return false;
     std::filesystem::rename(from, to, failed);
     return !failed;
 #endif
+}
+
+// Under a name of its own that no earlier file kept aside has.
+bool keepAside(const std::filesystem::path& file)
+{
+    std::error_code failed;
+    if (!std::filesystem::exists(file, failed))
+        return !failed;
+    for (int number = 1; number <= 99; ++number) {
+        std::filesystem::path aside = file;
+        aside += number == 1 ? ".bad" : ".bad" + std::to_string(number);
+        if (moveFile(file, aside, false))
+            return true;
+    }
+    return false;
 }
 
 // On the disk before it returns true, so that the rename never puts an empty file in place.
@@ -76,12 +93,20 @@ std::string countedForm(const LearnedWords& learned, const WordList& list, const
     return rankOf(list, lower) >= 0 || learned.counts.count(lower) ? lower : typed;
 }
 
-// A count as written: 1 to 999999999.
+// A count as written: 1 to INT_MAX, the most a count reaches.
 int countIn(const std::string& number)
 {
-    if (number.empty() || number.size() > 9 || number.find_first_not_of("0123456789") != std::string::npos)
+    if (number.empty() || number.size() > 10 || number.find_first_not_of("0123456789") != std::string::npos)
         return 0;
-    return std::stoi(number);
+    const long long count = std::stoll(number);
+    return count <= INT_MAX ? static_cast<int>(count) : 0;
+}
+
+// UTF-16 text, or anything with a NUL, is no file of ours whatever its lines look like.
+bool foreignText(const std::string& text)
+{
+    return text.find('\0') != std::string::npos || text.compare(0, 2, "\xFF\xFE") == 0 ||
+           text.compare(0, 2, "\xFE\xFF") == 0;
 }
 
 std::vector<std::string> fieldsOf(const std::string& line)
@@ -144,6 +169,7 @@ void mergeLearned(LearnedWords& into, const LearnedWords& from)
     for (const auto& [previous, followers] : from.pairs)
         for (const auto& [next, uses] : followers)
             add(into.pairs[previous][next], uses);
+    into.unknownLines.insert(into.unknownLines.end(), from.unknownLines.begin(), from.unknownLines.end());
     into.changed = into.changed || from.changed;
 }
 
@@ -154,8 +180,13 @@ int parseLearned(const std::string& text, LearnedWords& learned)
     std::string line;
     int passedOver = 0;
     while (std::getline(lines, line))
-        if (line.find_first_not_of(" \t\r") != std::string::npos && !takeLine(line, learned))
+        if (line.find_first_not_of(" \t\r") != std::string::npos && !takeLine(line, learned)) {
             ++passedOver;
+            learned.unknownLines.push_back(line);
+        }
+    learned.keepFileAside = foreignText(text);
+    if (learned.keepFileAside)
+        learned.unknownLines.clear();
     return passedOver;
 }
 
@@ -167,6 +198,8 @@ std::string learnedText(const LearnedWords& learned)
     for (const auto& [previous, followers] : learned.pairs)
         for (const auto& [next, uses] : followers)
             text += previous + ' ' + next + ' ' + std::to_string(uses) + '\n';
+    for (const std::string& line : learned.unknownLines)
+        text += line + '\n';
     return text;
 }
 
@@ -190,7 +223,10 @@ bool saveLearned(const std::filesystem::path& file, LearnedWords& learned)
     temporary += ".new";
     std::error_code failed;
     std::filesystem::create_directories(file.parent_path(), failed);
-    if (!writeFlushed(temporary, learnedText(learned)) || !replaceFile(temporary, file))
+    if (learned.keepFileAside && !keepAside(file))
+        return false;
+    learned.keepFileAside = false;
+    if (!writeFlushed(temporary, learnedText(learned)) || !moveFile(temporary, file, true))
         return false;
     learned.changed = false;
     return true;
