@@ -5,6 +5,8 @@ namespace {
 
 // The fill shows only once the pointer has plainly stopped, not while it passes over.
 constexpr DWORD fillStart = 100;
+// A click this close to the rest's press, before or after, is the same press.
+constexpr LONG sameClick = 500;
 
 bool pressable(PartKind kind)
 {
@@ -22,7 +24,7 @@ HoverStep nextHoverStep(const Visit& visit, const HoverTarget& now, DWORD time, 
 {
     if (!(now == visit.target))
         return {HoverAct::leave, 0};
-    if (visit.pressed || !pressable(now.kind))
+    if (!restRuns(visit))
         return {HoverAct::wait, 0};
     const DWORD rested = time - visit.since;
     if (rested >= hoverTime)
@@ -30,4 +32,14 @@ HoverStep nextHoverStep(const Visit& visit, const HoverTarget& now, DWORD time, 
     if (rested < fillStart || hoverTime <= fillStart)
         return {HoverAct::wait, 0};
     return {HoverAct::wait, static_cast<int>((rested - fillStart) * 100 / (hoverTime - fillStart))};
+}
+
+bool restRuns(const Visit& visit)
+{
+    return !visit.pressed && pressable(visit.target.kind);
+}
+
+bool clickIsNewPress(const Visit& visit, DWORD clickTime)
+{
+    return !visit.pressedByRest || static_cast<LONG>(clickTime - visit.pressedAt) >= sameClick;
 }

@@ -15,11 +15,15 @@ struct HoverTarget {
 
 bool operator==(const HoverTarget& a, const HoverTarget& b);
 
-// One visit: the pointer came to the target at "since"; a visit presses once.
+// One visit: the pointer came to the target at "since"; a visit presses once. A visit that began without the
+// pointer moving (a window opened under it) counts as pressed from its start.
 struct Visit {
     HoverTarget target;
     DWORD since;
     bool pressed;
+    // The rest pressed it, at pressedAt.
+    bool pressedByRest;
+    DWORD pressedAt;
 };
 
 enum class HoverAct { wait, press, leave };
@@ -33,3 +37,8 @@ struct HoverStep {
 // The pointer is on "now" at time "time": a rest of hoverTime on a part that can be pressed presses it; any
 // other place ends the visit.
 HoverStep nextHoverStep(const Visit& visit, const HoverTarget& now, DWORD time, DWORD hoverTime);
+// Whether the rest still runs on the visit, so that its time must be followed.
+bool restRuns(const Visit& visit);
+// A click at clickTime in the visit: false when its rest pressed just before or just after, since the two
+// are one press of the person's.
+bool clickIsNewPress(const Visit& visit, DWORD clickTime);

@@ -69,6 +69,10 @@ RECT rectOfPart(const HoverTarget& target)
 {
     if (target.kind == PartKind::key)
         return windowRect(app.keyHandles[target.part]);
+    if (target.kind == PartKind::form) {
+        const std::vector<RECT> cells = formCells();
+        return target.part >= 0 && target.part < static_cast<int>(cells.size()) ? cells[target.part] : RECT{};
+    }
     RECT r = windowRect(target.window);
     if (target.kind == PartKind::cell) {
         const int width = static_cast<int>(r.right - r.left);

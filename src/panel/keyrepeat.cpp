@@ -111,6 +111,22 @@ RepeatFacts currentFacts()
 
 } // namespace
 
+bool repeatsOnRest(int keyId, bool nav)
+{
+    switch (keyId) {
+    case backKey:
+    case leftSpaceKey:
+    case rightSpaceKey:
+    case enterKey: return true;
+    case delKey: return !nav;
+    default: break;
+    }
+    if (!nav || keyId < firstPadKey || keyId > lastPadKey)
+        return false;
+    const BYTE vk = navVirtualKeys[keyId - firstPadKey];
+    return vk == VK_LEFT || vk == VK_UP || vk == VK_RIGHT || vk == VK_DOWN;
+}
+
 bool repeatGoesOn(const RepeatFacts& facts)
 {
     return !facts.buttonLetGo && facts.sameTarget && facts.targetExists && facts.keyboardShown &&
@@ -120,7 +136,8 @@ bool repeatGoesOn(const RepeatFacts& facts)
 void startKeyRepeat(BYTE keyId, const ModifierLatches& latchesOfPress)
 {
     stopKeyRepeat();
-    if (!app.keyRepeat || !repeats(keyId))
+    const bool resting = app.selectKeys == selectByHover;
+    if (!app.keyRepeat || !repeats(keyId) || (resting && !repeatsOnRest(keyId, latchesOfPress.navLatch)))
         return;
     repeat = KeyRepeat{keyId, latchesOfPress, app.targetWindow, repeatInterval(), GetTickCount(), false};
     buttonLetGo();

@@ -9,6 +9,9 @@
 // it again with the latches of the press while the press lasts.
 void startKeyRepeat(BYTE keyId, const ModifierLatches& latchesOfPress);
 void stopKeyRepeat();
+// In Hover mode a rest holds the key: only back, delete, the space bars, enter and the arrows repeat, never a
+// letter, a digit or a mark, which a long rest would pour into the target.
+bool repeatsOnRest(int keyId, bool nav);
 
 // What a repeat goes on by: a press whose release may never come (it was swallowed, or another desktop
 // took the input) ends when anything else shows that it is over.

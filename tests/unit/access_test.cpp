@@ -34,28 +34,28 @@ TEST(HoverRest, PressesOnceAfterAFullRestAndEndsTheVisitWhereverThePointerGoes)
         int fill;
     };
     const Case cases[] = {
-        {{keyA, 1000, false}, keyA, 1000, 600, HoverAct::wait, 0},
-        {{keyA, 1000, false}, keyA, 1099, 600, HoverAct::wait, 0},
-        {{keyA, 1000, false}, keyA, 1350, 600, HoverAct::wait, 50},
-        {{keyA, 1000, false}, keyA, 1599, 600, HoverAct::wait, 99},
-        {{keyA, 1000, false}, keyA, 1600, 600, HoverAct::press, 0},
-        {{keyA, 1000, false}, keyA, 9000, 600, HoverAct::press, 0},
+        {{keyA, 1000, false, false, 0}, keyA, 1000, 600, HoverAct::wait, 0},
+        {{keyA, 1000, false, false, 0}, keyA, 1099, 600, HoverAct::wait, 0},
+        {{keyA, 1000, false, false, 0}, keyA, 1350, 600, HoverAct::wait, 50},
+        {{keyA, 1000, false, false, 0}, keyA, 1599, 600, HoverAct::wait, 99},
+        {{keyA, 1000, false, false, 0}, keyA, 1600, 600, HoverAct::press, 0},
+        {{keyA, 1000, false, false, 0}, keyA, 9000, 600, HoverAct::press, 0},
         // Once a visit, however long the rest.
-        {{keyA, 1000, true}, keyA, 1600, 600, HoverAct::wait, 0},
-        {{keyA, 1000, true}, keyA, 60000, 600, HoverAct::wait, 0},
+        {{keyA, 1000, true, false, 0}, keyA, 1600, 600, HoverAct::wait, 0},
+        {{keyA, 1000, true, false, 0}, keyA, 60000, 600, HoverAct::wait, 0},
         // Another key, a gap between keys or leaving the keyboard ends the visit.
-        {{keyA, 1000, false}, keyB, 1599, 600, HoverAct::leave, 0},
-        {{keyA, 1000, true}, keyB, 1700, 600, HoverAct::leave, 0},
-        {{keyA, 1000, false}, gap, 1200, 600, HoverAct::leave, 0},
-        {{keyA, 1000, false}, away, 1200, 600, HoverAct::leave, 0},
+        {{keyA, 1000, false, false, 0}, keyB, 1599, 600, HoverAct::leave, 0},
+        {{keyA, 1000, true, false, 0}, keyB, 1700, 600, HoverAct::leave, 0},
+        {{keyA, 1000, false, false, 0}, gap, 1200, 600, HoverAct::leave, 0},
+        {{keyA, 1000, false, false, 0}, away, 1200, 600, HoverAct::leave, 0},
         // Nothing to press in a gap, however long.
-        {{gap, 1000, false}, gap, 9000, 600, HoverAct::wait, 0},
-        {{away, 1000, false}, away, 9000, 600, HoverAct::wait, 0},
-        {{cell2, 1000, false}, cell2, 5999, 5000, HoverAct::wait, 99},
-        {{cell2, 1000, false}, cell2, 6000, 5000, HoverAct::press, 0},
+        {{gap, 1000, false, false, 0}, gap, 9000, 600, HoverAct::wait, 0},
+        {{away, 1000, false, false, 0}, away, 9000, 600, HoverAct::wait, 0},
+        {{cell2, 1000, false, false, 0}, cell2, 5999, 5000, HoverAct::wait, 99},
+        {{cell2, 1000, false, false, 0}, cell2, 6000, 5000, HoverAct::press, 0},
         // The tick count wraps after 49.7 days.
-        {{keyA, 0xFFFFFF00, false}, keyA, 0x00000158, 600, HoverAct::press, 0},
-        {{keyA, 0xFFFFFF00, false}, keyA, 0x00000100, 600, HoverAct::wait, 82},
+        {{keyA, 0xFFFFFF00, false, false, 0}, keyA, 0x00000158, 600, HoverAct::press, 0},
+        {{keyA, 0xFFFFFF00, false, false, 0}, keyA, 0x00000100, 600, HoverAct::wait, 82},
     };
     for (const Case& c : cases) {
         const HoverStep step = nextHoverStep(c.visit, c.now, c.time, c.hoverTime);
