@@ -2,7 +2,7 @@
 #include "hooklib/focushook.h"
 
 #include "hooklib/hookstate.h"
-#include "hooklib/ownwindow.h"
+#include "hooklib/platformfacts.h"
 #include "hooklib/tilmhk32.h"
 
 #include <atomic>

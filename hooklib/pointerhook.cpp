@@ -3,7 +3,7 @@
 #include "hooklib/pointerhook.h"
 
 #include "hooklib/hookstate.h"
-#include "hooklib/ownwindow.h"
+#include "hooklib/platformfacts.h"
 #include "hooklib/tilmhk32.h"
 
 namespace {
@@ -78,13 +78,13 @@ bool swallowPress(POINT point, DWORD time)
 }
 
 // The word being typed ends where the user presses outside the keyboard: the caret may move with it.
-void reportPressOutside(POINT point)
+void reportPressOutside(POINT point, WPARAM button)
 {
     HWND strip = hook.stripWindow;
     HWND mainWindow = hook.mainWindow;
     if (reportsWanted() && strip &&
         !(toKeyboardCoordinates(point, mainWindow) && contains(mainWindow, point)))
-        PostMessageA(strip, MSG_POINTER_ELSEWHERE, 0, 0);
+        PostMessageA(strip, MSG_POINTER_ELSEWHERE, button, 0);
 }
 
 // Ends the swallowed press. The keyboard, which shows the key pressed until the release, hears of it: at
@@ -143,7 +143,7 @@ LRESULT CALLBACK pointerHookProc(int code, WPARAM wParam, LPARAM lParam)
         if (wParam == WM_LBUTTONUP && swallowRelease())
             return 1;
         if (wParam == WM_LBUTTONDOWN || wParam == WM_RBUTTONDOWN || wParam == WM_MBUTTONDOWN)
-            reportPressOutside(event->pt);
+            reportPressOutside(event->pt, wParam);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -11,9 +11,9 @@ constexpr UINT MSG_KEY_RELEASE = 0x0A02;
 // Posted too; wParam is the window that now holds the input focus.
 constexpr UINT MSG_FOCUS_CHANGE = 0x0A03;
 // Posted to the suggestion strip, which also takes MSG_KEY_PRESS and MSG_KEY_RELEASE for presses on it, while
-// one is set: a pointer press outside the keyboard (a left, right or middle button; no parameters), and a key
-// typed by anything but the keyboard itself, a hardware keyboard, dictation or another program (wParam its
-// virtual key).
+// one is set: a pointer press outside the keyboard (wParam the button's message: WM_LBUTTONDOWN,
+// WM_RBUTTONDOWN or WM_MBUTTONDOWN), and a key typed by anything but the keyboard itself, a hardware
+// keyboard, dictation or another program (wParam its virtual key).
 constexpr UINT MSG_POINTER_ELSEWHERE = 0x0A18;
 constexpr UINT MSG_HARDWARE_KEY = 0x0A19;
 // Posted to the keyboard window for a press that the hook lets through to another window. wParam is TRUE for

@@ -1,7 +1,6 @@
 // Help: the help file is looked for in the program's own directory, whatever the current directory is.
 #include "options/help.h"
 
-#include <objbase.h>
 #include <shellapi.h>
 
 namespace {
@@ -12,12 +11,11 @@ bool isFile(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// ShellExecuteEx may hand the page over through COM, which its contract asks the calling thread to have
-// initialised. Only the program that opens the page may take the foreground: the one started, where the
-// platform names it, or else whichever takes the page.
+// ShellExecuteEx may hand the page over through COM, which the keyboard's thread has initialised from its
+// start. Only the program that opens the page may take the foreground: the one started, where the platform
+// names it, or else whichever takes the page.
 bool openPage(HWND frame, const std::string& page)
 {
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
@@ -32,8 +30,6 @@ bool openPage(HWND frame, const std::string& page)
     } else if (opened) {
         AllowSetForegroundWindow(ASFW_ANY);
     }
-    if (SUCCEEDED(com))
-        CoUninitialize();
     return opened;
 }
 

@@ -7,7 +7,7 @@
 #include <windowsx.h>
 
 #include "caption/captionbar.h"
-#include "hooklib/ownwindow.h"
+#include "hooklib/platformfacts.h"
 #include "typing/target.h"
 #include "state/appstate.h"
 

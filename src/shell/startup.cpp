@@ -1,6 +1,8 @@
 // Start-up: the system version, the single-instance rule and the message loop.
 #include "shell/startup.h"
 
+#include <objbase.h>
+
 #include "access/hover.h"
 #include "access/scan.h"
 #include "panel/directpress.h"
@@ -55,10 +57,12 @@ void bringForward(HWND running)
     BringWindowToTop(GetLastActivePopup(running));
 }
 
+// COM is started once, here, for the accessibility questions that recognise password boxes and for help.
 void runApplication()
 {
     if (systemVersion < oldestSystemVersion)
         fatalError(fatalOldWindows);
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     if (!registerFrameClass())
         fatalError(fatalRegisterFailed);
     HWND frame = createFrame();
@@ -71,4 +75,6 @@ void runApplication()
     runMessageLoop();
     stopScan();
     stopHoverWatch();
+    if (SUCCEEDED(com))
+        CoUninitialize();
 }

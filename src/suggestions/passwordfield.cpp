@@ -1,6 +1,8 @@
-// Recognising password boxes: by the edit style, which is read without a message, and by the accessible
-// state STATE_SYSTEM_PROTECTED, which browsers, WPF and UWP controls give (UI Automation's IsPassword
-// reaches it through Windows' UI Automation to MSAA bridge).
+// Recognising what may be private: password boxes by the edit style, which is read without a message, and by
+// the accessible state STATE_SYSTEM_PROTECTED, which browsers, WPF and UWP controls give (UI Automation's
+// IsPassword reaches it through Windows' UI Automation to MSAA bridge); consoles, terminals, remote sessions
+// and virtual machines by their windows, since they pass every key on to a password prompt the keyboard
+// cannot see.
 #include "suggestions/passwordfield.h"
 
 #include <oleacc.h>
@@ -9,6 +11,32 @@ namespace {
 
 // The accessibility calls send messages to the target; one that takes longer than this is not asked.
 constexpr UINT answerWait = 100;
+
+struct PrivateWindow {
+    // A window class, or a program's file name where its windows have a class that other programs share.
+    const char* className;
+    const wchar_t* program;
+};
+
+// clang-format off
+constexpr PrivateWindow privateWindows[] = {
+    {"ConsoleWindowClass", nullptr},             // the Windows console
+    {"WineConsoleClass", nullptr},               // Wine's console
+    {"CASCADIA_HOSTING_WINDOW_CLASS", nullptr},  // Windows Terminal
+    {"PuTTY", nullptr},                          // PuTTY
+    {"KiTTY", nullptr},                          // KiTTY
+    {"mintty", nullptr},                         // mintty: Git Bash, Cygwin, MSYS2
+    {"VirtualConsoleClass", nullptr},            // ConEmu and Cmder
+    {"TscShellContainerClass", nullptr},         // Remote Desktop Connection
+    {"IHWindowClass", nullptr},                  // a remote session's input window, also in Hyper-V's viewer
+    {"RAIL_WINDOW", nullptr},                    // a program of a remote session shown alone (RemoteApp)
+    {"VMUIFrame", nullptr},                      // VMware Workstation
+    {"VMPlayerFrame", nullptr},                  // VMware Workstation Player
+    {nullptr, L"vmconnect.exe"},                 // Hyper-V's Virtual Machine Connection
+    {nullptr, L"VirtualBoxVM.exe"},              // a VirtualBox machine's window
+    {nullptr, L"VirtualBox.exe"},                // the same in older VirtualBox
+};
+// clang-format on
 
 bool answersAtOnce(HWND focus)
 {
@@ -58,6 +86,43 @@ AccessibleAnswers askAccessible(HWND focus)
     return answers;
 }
 
+bool privateClassOf(HWND window)
+{
+    char name[64] = "";
+    return GetClassNameA(window, name, sizeof name) && isPrivateWindowClass(name);
+}
+
+bool privateProgramOf(HWND window)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!process)
+        return false;
+    wchar_t path[MAX_PATH] = L"";
+    DWORD length = MAX_PATH;
+    const bool named = QueryFullProcessImageNameW(process, 0, path, &length);
+    CloseHandle(process);
+    const wchar_t* name = path;
+    for (const wchar_t* c = path; *c; ++c)
+        if (*c == L'\\' || *c == L'/')
+            name = c + 1;
+    return named && isPrivateProgram(name);
+}
+
+// The class of a window never changes and its program never does either: the last window's answer is kept.
+bool isPrivateWindow(HWND focus)
+{
+    static HWND known;
+    static bool knownPrivate;
+    if (focus != known) {
+        HWND topLevel = GetAncestor(focus, GA_ROOT);
+        knownPrivate = privateClassOf(focus) || privateClassOf(topLevel) || privateProgramOf(focus);
+        known = focus;
+    }
+    return knownPrivate;
+}
+
 } // namespace
 
 bool isProtectedByAnswers(const AccessibleAnswers& answers)
@@ -68,17 +133,32 @@ bool isProtectedByAnswers(const AccessibleAnswers& answers)
            (SUCCEEDED(answers.childStateAsked) && (answers.childState & STATE_SYSTEM_PROTECTED));
 }
 
-bool isPasswordField(HWND focus)
+bool isPrivateWindowClass(const char* className)
+{
+    for (const PrivateWindow& window : privateWindows)
+        if (window.className && lstrcmpA(window.className, className) == 0)
+            return true;
+    return false;
+}
+
+bool isPrivateProgram(const wchar_t* fileName)
+{
+    for (const PrivateWindow& window : privateWindows)
+        if (window.program && lstrcmpiW(window.program, fileName) == 0)
+            return true;
+    return false;
+}
+
+bool isPlainlyPrivate(HWND focus)
+{
+    return focus && ((GetWindowLongW(focus, GWL_STYLE) & ES_PASSWORD) || isPrivateWindow(focus));
+}
+
+bool isProtectedControl(HWND focus)
 {
     if (!focus)
         return false;
-    if (GetWindowLongW(focus, GWL_STYLE) & ES_PASSWORD)
-        return true;
     if (!answersAtOnce(focus))
         return true;
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    const bool isProtected = isProtectedByAnswers(askAccessible(focus));
-    if (SUCCEEDED(com))
-        CoUninitialize();
-    return isProtected;
+    return isProtectedByAnswers(askAccessible(focus));
 }

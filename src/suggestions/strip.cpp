@@ -108,9 +108,18 @@ LRESULT onStripRelease()
     return 0;
 }
 
-LRESULT onTypingElsewhere()
+// Whichever of the low-level hooks the platform called first, the scan's switch is never typing elsewhere:
+// the cells stay for the switch to choose.
+LRESULT onTypingElsewhere(const Message& msg)
 {
-    forgetTypedWord();
+    if (!isScanSwitch(app.selectKeys, app.scanSwitch, msg.number, msg.wParam))
+        forgetTypedWord();
+    return 0;
+}
+
+LRESULT onAskPrivacy()
+{
+    answerPrivacyQuestion();
     return 0;
 }
 
@@ -142,7 +151,8 @@ LRESULT CALLBACK stripProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case MSG_KEY_PRESS: return onStripPress(msg.wParam, msg.lParam);
     case MSG_KEY_RELEASE: return onStripRelease();
     case MSG_POINTER_ELSEWHERE:
-    case MSG_HARDWARE_KEY: return onTypingElsewhere();
+    case MSG_HARDWARE_KEY: return onTypingElsewhere(msg);
+    case MSG_ASK_PRIVACY: return onAskPrivacy();
     case WM_TIMER: return onSaveTimer(window);
     case WM_DESTROY: return onStripDestroy(window);
     default: return DefWindowProcW(window, message, wParam, lParam);
@@ -172,6 +182,17 @@ void pressDirectly(const MSG& msg)
 HWND suggestionStrip()
 {
     return strip;
+}
+
+bool isScanSwitch(SelectKeys way, ScanSwitch which, UINT message, WPARAM wParam)
+{
+    if (way != selectByScan)
+        return false;
+    switch (which) {
+    case switchSpace: return message == MSG_HARDWARE_KEY && wParam == VK_SPACE;
+    case switchEnter: return message == MSG_HARDWARE_KEY && wParam == VK_RETURN;
+    default: return message == MSG_POINTER_ELSEWHERE && wParam == WM_LBUTTONDOWN;
+    }
 }
 
 void saveLearnedSoon()

@@ -4,11 +4,19 @@
 
 #include <windows.h>
 
+#include "state/appstate.h"
+
 #include <string>
 #include <vector>
 
+// Posted to the strip by the tracking of a keystroke when the focused window's answer is still to be asked.
+constexpr UINT MSG_ASK_PRIVACY = 0x0A2A;
+
 // The strip, or 0 while suggestions are off.
 HWND suggestionStrip();
+// Whether a report of typing elsewhere (MSG_HARDWARE_KEY with its key, MSG_POINTER_ELSEWHERE with its
+// button) is the scan's switch, which the switch's own hook takes whether or not it saw it first.
+bool isScanSwitch(SelectKeys way, ScanSwitch which, UINT message, WPARAM wParam);
 // Something was learned: the counts are written within the minute.
 void saveLearnedSoon();
 // Makes the strip when suggestions are on and none stands yet; returns the strip, or 0.

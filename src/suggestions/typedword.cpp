@@ -30,11 +30,44 @@ struct TypedWord {
     // The word before the one being typed, sentenceStart, or empty where it is not known.
     std::string previous;
     std::string previousOfChosen;
-    // Asked at each word's start and whenever the typing was elsewhere, not at every letter.
+    // The latest known answer: what is typed may be private (a password box, a terminal).
     bool inPassword;
 };
 
+// The accessibility answer for the focused window, asked once per window outside any tap, and again once the
+// focus may have moved inside it (a click, a tab, a hardware key).
+struct ProtectedAnswer {
+    HWND window;
+    bool isProtected;
+    bool asking;
+};
+
 TypedWord typed;
+ProtectedAnswer answer;
+
+bool answerKnown()
+{
+    return answer.window && answer.window == app.targetWindow;
+}
+
+// Until the answer for this window is known nothing is offered or learned.
+bool keepPrivate()
+{
+    return typed.inPassword || !answerKnown();
+}
+
+// The cheap check at every keystroke; the accessibility question is posted, to be asked once the tap is
+// over. The word before is no context across a change between private and not.
+void checkPrivacy()
+{
+    if (!answerKnown() && !answer.asking)
+        answer.asking = PostMessageA(suggestionStrip(), MSG_ASK_PRIVACY, 0, 0) != 0;
+    const bool now =
+        isPlainlyPrivate(app.targetWindow) || (answerKnown() ? answer.isProtected : typed.inPassword);
+    if (now != typed.inPassword)
+        typed.previous.clear();
+    typed.inPassword = now;
+}
 
 bool isDigit(char32_t c)
 {
@@ -53,7 +86,7 @@ void refreshSuggestions()
 {
     typed.offered.clear();
     const bool anyContext = !typed.letters.empty() || !typed.previous.empty();
-    if (anyContext && !hasDigits(typed.letters) && !typed.inPassword) {
+    if (anyContext && !hasDigits(typed.letters) && !keepPrivate()) {
         const ActiveWords words = wordsForTarget();
         typed.offered = suggestWords(*words.list, *words.learned, *words.pairs, typed.previous,
                                      encodeUtf8(typed.letters));
@@ -61,10 +94,10 @@ void refreshSuggestions()
     showSuggestions(typed.offered);
 }
 
-// A word typed in full counts one use; nothing typed in a password field does.
+// A word typed in full counts one use; nothing typed where it may be private does.
 void endWord(bool counted)
 {
-    if (counted && !typed.letters.empty() && !typed.inPassword) {
+    if (counted && !typed.letters.empty() && !keepPrivate()) {
         const ActiveWords words = wordsForTarget();
         learnWord(*words.learned, *words.list, encodeUtf8(typed.letters), typed.previous);
         saveLearnedSoon();
@@ -139,8 +172,7 @@ void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt)
         return;
     const bool afterChoice = typed.chosenSpace;
     typed.chosenSpace = false;
-    if (typed.letters.empty())
-        typed.inPassword = isPasswordField(app.targetWindow);
+    checkPrivacy();
     const char32_t c = characterOf(vk, ch, shift);
     if (ctrl || alt) {
         endWord(false);
@@ -166,6 +198,9 @@ void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt)
         endWord(c != 0 || vk == VK_SPACE || vk == VK_RETURN || vk == VK_TAB);
         typed.previous = previousAfter(vk, c, word);
     }
+    // Tab and enter may move the focus inside the window, from a name to its password.
+    if (vk == VK_TAB || vk == VK_RETURN)
+        answer.window = nullptr;
     refreshSuggestions();
 }
 
@@ -178,20 +213,28 @@ void replaceTypedLetter(wchar_t form)
     refreshSuggestions();
 }
 
+// The text changed without the keyboard, so the focus may have moved too: the window is asked again when a
+// tap needs the answer, not now.
 void forgetTypedWord()
 {
     typed.letters.clear();
     typed.previous.clear();
     typed.chosenSpace = false;
-    if (!suggestionStrip())
-        return;
-    typed.inPassword = isPasswordField(app.targetWindow);
+    answer.window = nullptr;
+    if (suggestionStrip())
+        refreshSuggestions();
+}
+
+void answerPrivacyQuestion()
+{
+    answer = ProtectedAnswer{app.targetWindow, isProtectedControl(app.targetWindow), false};
+    checkPrivacy();
     refreshSuggestions();
 }
 
 void chooseSuggestion(size_t cell)
 {
-    if (cell >= typed.offered.size() || typed.inPassword || !IsWindow(app.targetWindow))
+    if (cell >= typed.offered.size() || keepPrivate() || !IsWindow(app.targetWindow))
         return;
     attachToTarget();
     const std::string word = typed.offered[cell];
