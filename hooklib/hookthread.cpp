@@ -6,6 +6,7 @@
 
 #include "hooklib/focushook.h"
 #include "hooklib/hardwarekeyhook.h"
+#include "hooklib/platformfacts.h"
 #include "hooklib/pointerhook.h"
 
 namespace {
@@ -15,8 +16,7 @@ constexpr UINT askRenew = WM_APP + 1;
 constexpr UINT askWatchKeys = WM_APP + 2;
 constexpr UINT askOwedRelease = WM_APP + 3;
 
-// Under Wine a thread that has fetched no message for about 5 s counts as hung, and its low-level hooks are
-// skipped for the next click; the timer keeps the idle thread fetching.
+// The timer keeps the idle thread fetching where the platform needs it.
 constexpr UINT keepAliveInterval = 1000;
 
 HANDLE thread;
@@ -70,10 +70,12 @@ DWORD WINAPI hookThreadMain(void* parameter)
     SetEvent(start->ready);
     if (!hooksSet)
         return 0;
-    const UINT_PTR keepAlive = SetTimer(nullptr, 0, keepAliveInterval, nullptr);
+    const UINT_PTR keepAlive =
+        idleHookThreadsNeedWaking() ? SetTimer(nullptr, 0, keepAliveInterval, nullptr) : 0;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0)
         answer(msg);
-    KillTimer(nullptr, keepAlive);
+    if (keepAlive)
+        KillTimer(nullptr, keepAlive);
     removeHooks();
     return 0;
 }

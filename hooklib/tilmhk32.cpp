@@ -85,10 +85,13 @@ void WINAPI SetStripWindow(HWND window)
 }
 
 // The platform drops a low-level hook that once took too long without telling anyone: every hook is set
-// afresh, each before its old one goes, so that no input passes between the two unhooked.
+// afresh, each before its old one goes, so that no input passes between the two unhooked. Hooks that could
+// not be set at all are tried again.
 void WINAPI RenewHook()
 {
     if (hook.installed)
         askHookThreadToRenewHooks();
+    else
+        InstallHook();
 }
 }

@@ -1,5 +1,5 @@
 // The scanner: a message-only window of the keyboard's thread hears the switch and keeps the step timer,
-// which runs only while a scan goes on.
+// which runs only while a scan goes on over a keyboard that is shown.
 #include "access/scan.h"
 
 #include "access/overlay.h"
@@ -7,6 +7,7 @@
 #include "access/scangroups.h"
 #include "access/scanorder.h"
 #include "access/scanswitch.h"
+#include "fade/fade.h"
 #include "state/appstate.h"
 
 namespace {
@@ -25,6 +26,11 @@ size_t groupsSeen;
 int itemsOf(const std::vector<ScanGroup>& groups, int group)
 {
     return group < static_cast<int>(groups.size()) ? static_cast<int>(groups[group].size()) : 0;
+}
+
+bool keyboardShown()
+{
+    return IsWindowVisible(app.mainWindow) && !IsIconic(app.mainWindow);
 }
 
 void showScan(const std::vector<ScanGroup>& groups)
@@ -50,16 +56,20 @@ void pressItem(const std::vector<ScanGroup>& groups)
     pressPart(item.target, centre);
 }
 
+// A press on a keyboard that is minimised or hidden brings it back without taking the focus from the
+// target, and presses nothing the person could not see.
 void onSwitchDown()
 {
+    const bool shown = keyboardShown();
+    if (pressesItem(scan, shown))
+        pressItem(scanGroups());
+    if (!shown)
+        ShowWindow(app.mainWindow, SW_SHOWNOACTIVATE);
     const std::vector<ScanGroup> groups = scanGroups();
-    if (scan.level == ScanLevel::items)
-        pressItem(groups);
-    const std::vector<ScanGroup> shown = scanGroups();
-    scan = scanAfterPress(scan, static_cast<int>(shown.size()));
-    groupsSeen = shown.size();
+    scan = scanAfterPress(scan, static_cast<int>(groups.size()), shown);
+    groupsSeen = groups.size();
     SetTimer(scanner, stepTimer, static_cast<UINT>(app.scanTime), nullptr);
-    showScan(shown);
+    showScan(groups);
 }
 
 void onSwitchUp()
@@ -72,21 +82,26 @@ void onSwitchUp()
 LRESULT onStep()
 {
     const std::vector<ScanGroup> groups = scanGroups();
+    const bool shown = keyboardShown();
     if (app.selectKeys != selectByScan)
         scan.level = ScanLevel::resting;
-    if (groups.size() != groupsSeen && scan.level != ScanLevel::resting)
-        scan = scanAfterPress(ScanState{ScanLevel::resting, 0, 0, 0}, static_cast<int>(groups.size()));
+    if (groups.size() != groupsSeen && scan.level != ScanLevel::resting && shown)
+        scan = scanAfterPress(ScanState{ScanLevel::resting, 0, 0, 0}, static_cast<int>(groups.size()), shown);
     else
-        scan = nextScanStep(scan, static_cast<int>(groups.size()), itemsOf(groups, scan.group));
+        scan = nextScanStep(scan, static_cast<int>(groups.size()), itemsOf(groups, scan.group), shown);
     groupsSeen = groups.size();
+    if (scan.level != ScanLevel::resting)
+        showOpaque();
     showScan(groups);
     return 0;
 }
 
 LRESULT onSwitch(WPARAM down)
 {
+    followSwitch(down != 0);
     if (app.selectKeys != selectByScan)
         return 0;
+    showOpaque();
     if (down)
         onSwitchDown();
     else
@@ -114,6 +129,13 @@ void startScan()
     RegisterClassA(&wc);
     scanner = CreateWindowExA(0, scanClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
     startScanSwitch(scanner);
+}
+
+void restScan()
+{
+    scan = ScanState{ScanLevel::resting, 0, 0, 0};
+    if (scanner)
+        showScan({});
 }
 
 void stopScan()

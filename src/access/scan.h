@@ -4,4 +4,6 @@
 
 // Makes the scan's listener and its switch; the scan acts only while "Select Keys" is "Scan".
 void startScan();
+// The keyboard was minimised: no highlight stands and no step runs until the next switch press.
+void restScan();
 void stopScan();

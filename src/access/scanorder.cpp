@@ -15,8 +15,10 @@ ScanState topGroup(int groups)
 
 } // namespace
 
-ScanState nextScanStep(const ScanState& state, int groups, int itemsOfGroup)
+ScanState nextScanStep(const ScanState& state, int groups, int itemsOfGroup, bool keyboardShown)
 {
+    if (!keyboardShown)
+        return ScanState{ScanLevel::resting, 0, 0, 0};
     switch (state.level) {
     case ScanLevel::groups:
         if (groups <= 0 || state.shown >= rounds * groups)
@@ -30,9 +32,14 @@ ScanState nextScanStep(const ScanState& state, int groups, int itemsOfGroup)
     }
 }
 
-ScanState scanAfterPress(const ScanState& state, int groups)
+ScanState scanAfterPress(const ScanState& state, int groups, bool keyboardShown)
 {
-    if (state.level == ScanLevel::groups && state.group < groups)
+    if (keyboardShown && state.level == ScanLevel::groups && state.group < groups)
         return ScanState{ScanLevel::items, state.group, 0, 1};
     return topGroup(groups);
+}
+
+bool pressesItem(const ScanState& state, bool keyboardShown)
+{
+    return keyboardShown && state.level == ScanLevel::items;
 }

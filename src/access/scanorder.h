@@ -13,9 +13,12 @@ struct ScanState {
 };
 
 // A step of Scan Time: the next group or item, back to the groups after two rounds of a row, and resting
-// after two rounds of the groups.
-ScanState nextScanStep(const ScanState& state, int groups, int itemsOfGroup);
-// A lone group is scanned by its items at once and rests after their two rounds.
+// after two rounds of the groups. A keyboard that is minimised or hidden is not scanned.
+ScanState nextScanStep(const ScanState& state, int groups, int itemsOfGroup, bool keyboardShown);
 // A switch press: scanning starts at the top group, a group opens at its first item, and an item is
-// pressed, after which scanning starts again at the top.
-ScanState scanAfterPress(const ScanState& state, int groups);
+// pressed, after which scanning starts again at the top. A lone group is scanned by its items at once and
+// rests after their two rounds. A press while the keyboard is minimised or hidden brings it back and starts
+// at the top.
+ScanState scanAfterPress(const ScanState& state, int groups, bool keyboardShown);
+// Whether the press presses the highlighted item: never one the person cannot see.
+bool pressesItem(const ScanState& state, bool keyboardShown);

@@ -9,6 +9,8 @@ constexpr UINT MSG_SCAN_SWITCH = 0x0A30;
 
 void startScanSwitch(HWND listener);
 // The switch is watched only while "Select Keys" is "Scan": called after it or "Scan Switch" may have
-// changed.
+// changed. A switch still held keeps its watch until its release, which no application sees either.
 void followSelectKeys();
+// At each MSG_SCAN_SWITCH: the release of a switch that outlived the scan ends the watch.
+void followSwitch(bool down);
 void stopScanSwitch();

@@ -98,11 +98,11 @@ void activateHook(HWND frame)
 }
 
 // The platform removes a low-level hook that once took too long without telling anyone; setting it afresh
-// is harmless when it was still there. A library that cannot renew its hooks in place has them removed and
-// installed again.
+// is harmless when it was still there. A library that cannot renew its hooks in place, or whose install
+// failed (CanInstallHook still says yes), has them removed and installed again.
 void renewHook()
 {
-    if (entries.renewHook) {
+    if (entries.renewHook && !CanInstallHook()) {
         entries.renewHook();
         return;
     }

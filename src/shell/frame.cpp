@@ -2,6 +2,7 @@
 // menu's commands and the warning shown when no application holds the focus.
 #include "shell/frame.h"
 
+#include "access/scan.h"
 #include "caption/captionbar.h"
 #include "hook/hookbinding.h"
 #include "shell/showoptions.h"
@@ -66,8 +67,10 @@ LRESULT onFrameDestroy(HWND frame)
 
 LRESULT onFrameSize(HWND frame, const Message& msg)
 {
-    if (msg.wParam == SIZE_MINIMIZED)
+    if (msg.wParam == SIZE_MINIMIZED) {
         forgetTypedWord();
+        restScan();
+    }
     return defaultResult(frame, msg);
 }
 

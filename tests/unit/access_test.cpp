@@ -56,12 +56,21 @@ TEST(HoverRest, PressesOnceAfterAFullRestAndEndsTheVisitWhereverThePointerGoes)
         // The tick count wraps after 49.7 days.
         {{keyA, 0xFFFFFF00, false, false, 0}, keyA, 0x00000158, 600, HoverAct::press, 0},
         {{keyA, 0xFFFFFF00, false, false, 0}, keyA, 0x00000100, 600, HoverAct::wait, 82},
+        // A visit that began under a still pointer (a box opened there) never presses by itself.
+        {{keyA, 1000, true, false, 0}, keyA, 9000, 600, HoverAct::wait, 0},
     };
     for (const Case& c : cases) {
         const HoverStep step = nextHoverStep(c.visit, c.now, c.time, c.hoverTime);
         EXPECT_STREQ(actName(step.act), actName(c.act)) << c.visit.since << " to " << c.time;
         EXPECT_EQ(step.fill, c.fill) << c.visit.since << " to " << c.time;
     }
+    // A click as the rest runs out is the rest's own press; a later one, or one after a clicked press, types.
+    const Visit byRest{keyA, 1000, true, true, 1600};
+    EXPECT_FALSE(clickIsNewPress(byRest, 1590));
+    EXPECT_FALSE(clickIsNewPress(byRest, 2000));
+    EXPECT_TRUE(clickIsNewPress(byRest, 2100));
+    EXPECT_TRUE(clickIsNewPress(Visit{keyA, 1000, true, false, 0}, 1650));
+    EXPECT_FALSE(restRuns(Visit{gap, 1000, false, false, 0})) << "nothing to follow in a gap";
 }
 
 TEST(ScanOrder, GroupsThenKeysTwoRoundsEachAndAPressStartsAgainAtTheTop)
@@ -92,7 +101,7 @@ TEST(ScanOrder, GroupsThenKeysTwoRoundsEachAndAPressStartsAgainAtTheTop)
                "/" + std::to_string(s.shown);
     };
     for (const Case& c : steps)
-        EXPECT_EQ(text(nextScanStep(c.state, c.groups, c.items)), text(c.next)) << text(c.state);
+        EXPECT_EQ(text(nextScanStep(c.state, c.groups, c.items, true)), text(c.next)) << text(c.state);
     const Case presses[] = {
         {{L::resting, 0, 0, 0}, 5, 0, {L::groups, 0, 0, 1}},
         {{L::groups, 3, 0, 7}, 5, 0, {L::items, 3, 0, 1}},
@@ -102,5 +111,28 @@ TEST(ScanOrder, GroupsThenKeysTwoRoundsEachAndAPressStartsAgainAtTheTop)
         {{L::items, 0, 5, 9}, 1, 0, {L::items, 0, 0, 1}},
     };
     for (const Case& c : presses)
-        EXPECT_EQ(text(scanAfterPress(c.state, c.groups)), text(c.next)) << text(c.state);
+        EXPECT_EQ(text(scanAfterPress(c.state, c.groups, true)), text(c.next)) << text(c.state);
+
+    // Minimised or hidden, nothing is scanned, and the first press only brings the keyboard back, at the top.
+    struct Hidden {
+        ScanState state;
+        int groups;
+        bool shown;
+        bool presses;
+        ScanState afterPress;
+        ScanState afterStep;
+    };
+    const Hidden hidden[] = {
+        {{L::items, 2, 1, 3}, 5, false, false, {L::groups, 0, 0, 1}, {L::resting, 0, 0, 0}},
+        {{L::groups, 3, 0, 5}, 5, false, false, {L::groups, 0, 0, 1}, {L::resting, 0, 0, 0}},
+        {{L::resting, 0, 0, 0}, 5, false, false, {L::groups, 0, 0, 1}, {L::resting, 0, 0, 0}},
+        {{L::items, 0, 3, 3}, 1, false, false, {L::items, 0, 0, 1}, {L::resting, 0, 0, 0}},
+        {{L::items, 2, 1, 3}, 5, true, true, {L::groups, 0, 0, 1}, {L::items, 2, 2, 4}},
+    };
+    for (const Hidden& c : hidden) {
+        SCOPED_TRACE(text(c.state) + (c.shown ? " shown" : " minimised"));
+        EXPECT_EQ(pressesItem(c.state, c.shown), c.presses);
+        EXPECT_EQ(text(scanAfterPress(c.state, c.groups, c.shown)), text(c.afterPress));
+        EXPECT_EQ(text(nextScanStep(c.state, c.groups, 4, c.shown)), text(c.afterStep));
+    }
 }

@@ -305,6 +305,24 @@ TEST(HoldingKeysGoOn, OnlyWhileThePressLastsInTheTargetInFrontAndForLessThanAMin
     EXPECT_FALSE(repeatGoesOn(f)) << "a minute has passed";
 }
 
+// A rest in Hover mode holds the key: a letter, a digit or a mark types once however long the rest.
+TEST(HoldingKeysGoOn, ARestRepeatsOnlyBackDeleteSpaceEnterAndTheArrows)
+{
+    const struct {
+        int keyId;
+        bool nav;
+        bool repeats;
+    } cases[] = {
+        {backKey, false, true},      {delKey, false, true},       {delKey, true, false},
+        {leftSpaceKey, false, true}, {rightSpaceKey, true, true}, {enterKey, false, true},
+        {102, true, true},           {107, true, true},           {113, false, false},
+        {103, true, false},          {30, false, false},          {34, false, false},
+        {43, false, false},          {tabKey, false, false},      {escKey, false, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(repeatsOnRest(c.keyId, c.nav), c.repeats) << c.keyId << (c.nav ? " nav" : "");
+}
+
 // Both paths of one click carry the time of its input event; 0 is a press whose time is not known. Taps A
 // and B reported by the hook after both came directly (a stalled thread) are each taken once.
 TEST(DuplicatePresses, EachInputEventIsTakenOnceWhateverCameBetween)
