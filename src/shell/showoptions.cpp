@@ -78,33 +78,11 @@ void carryOut(HWND frame, int command)
     }
 }
 
-// A timer of the frame's, numbered apart from its other timers.
-constexpr UINT_PTR helpOpeningTimer = 0x0A29;
-// Time for the program that shows the help to come up and take the foreground.
-constexpr UINT helpOpeningTime = 2000;
-
-// The keyboard never keeps the activation: where no help came to the front, the focus goes back after all.
-void CALLBACK onHelpOpening(HWND frame, UINT, UINT_PTR timer, DWORD)
-{
-    KillTimer(frame, timer);
-    if (GetForegroundWindow() == frame)
-        returnFocus();
-}
-
-// The help that has just opened takes the foreground itself: the hand-back that the frame's reactivation at
-// the dialog's end posted would put the target in front of it.
-void leaveTheForegroundToHelp(HWND frame)
-{
-    MSG pending;
-    while (PeekMessageA(&pending, frame, MSG_RETURN_FOCUS, MSG_RETURN_FOCUS, PM_REMOVE))
-        ;
-    SetTimer(frame, helpOpeningTimer, helpOpeningTime, onHelpOpening);
-}
-
 } // namespace
 
 // Also after Close Keyboard has destroyed the frame the hook calls are made: the library is freed by
-// then, and the binding makes them do nothing.
+// then, and the binding makes them do nothing. The focus goes back at once, Help's too: the program that
+// shows the guide takes the foreground itself when its window comes, and until then taps type on.
 LRESULT onShowOptions(HWND frame)
 {
     stopKeyRepeat();
@@ -117,9 +95,6 @@ LRESULT onShowOptions(HWND frame)
     if (isSizeCommand(command))
         activateHook(frame);
     EnableHook();
-    if (command == IDC_SHOW_HELP)
-        leaveTheForegroundToHelp(frame);
-    else
-        returnFocus();
+    returnFocus();
     return 0;
 }
