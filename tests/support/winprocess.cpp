@@ -2,6 +2,7 @@
 #include "support/winprocess.h"
 
 #include <psapi.h>
+#include <tlhelp32.h>
 
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 {
@@ -239,4 +240,27 @@ void pressMessageBoxOk(HWND box)
 {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+}
+
+double threadTimeOf(DWORD processId)
+{
+    const auto milliseconds = [](const FILETIME& time) {
+        return static_cast<double>(ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart) / 1e4;
+    };
+    double total = 0;
+    HANDLE threads = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(threads, &entry); more; more = Thread32Next(threads, &entry)) {
+        HANDLE thread = entry.th32OwnerProcessID == processId
+                            ? OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ThreadID)
+                            : nullptr;
+        FILETIME created, ended, kernel, user;
+        if (thread && GetThreadTimes(thread, &created, &ended, &kernel, &user))
+            total += milliseconds(kernel) + milliseconds(user);
+        if (thread)
+            CloseHandle(thread);
+    }
+    CloseHandle(threads);
+    return total;
 }

@@ -54,6 +54,9 @@ private:
 };
 
 std::vector<HWND> topLevelWindowsOf(DWORD processId);
+// The processor time the program's own threads have used, in milliseconds. (Under Wine the process's own
+// times also count the platform's work for it, which its threads do not.)
+double threadTimeOf(DWORD processId);
 HWND waitForWindow(DWORD processId, const char* className, const char* title, DWORD timeoutMs);
 HWND waitForMessageBox(DWORD processId, const char* caption, DWORD timeoutMs);
 std::string windowText(HWND window);
