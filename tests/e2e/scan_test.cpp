@@ -4,7 +4,9 @@
 // a switch chosen there counts at once.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "keys/keytables.h"
 #include "resources/resource.h"
@@ -44,16 +46,50 @@ bool frameAroundKey(HWND panel, int keyId)
            !highlightedAt(key.right + 1, key.top + 1);
 }
 
+using Press = std::function<void()>;
+
+void pressSpace()
+{
+    pressKey(VK_SPACE);
+}
+
 // Two switch presses: one when the key's row is highlighted, one when the key is.
-::testing::AssertionResult selectByScan(HWND panel, int keyId, WORD switchKey = VK_SPACE)
+::testing::AssertionResult selectByScan(HWND panel, int keyId, const Press& press = pressSpace)
 {
     if (!waitUntil([&] { return frameOverTopOf(panel, keyId); }, roundsWait))
         return ::testing::AssertionFailure() << "the row of key " << keyId << " was never highlighted";
-    pressKey(switchKey);
+    press();
     if (!waitUntil([&] { return frameAroundKey(panel, keyId); }, roundsWait))
         return ::testing::AssertionFailure() << "key " << keyId << " was never highlighted";
-    pressKey(switchKey);
+    press();
     return ::testing::AssertionSuccess();
+}
+
+// A dialog's buttons are scanned one at a time.
+::testing::AssertionResult pressButtonByScan(HWND dialog, int id, const Press& press)
+{
+    if (!waitUntil([&] { return frameAroundKey(dialog, id); }, roundsWait))
+        return ::testing::AssertionFailure() << "button " << id << " was never highlighted";
+    press();
+    return ::testing::AssertionSuccess();
+}
+
+bool highlightShown(DWORD keyboard)
+{
+    for (HWND window : topLevelWindowsOf(keyboard))
+        if (className(window) == "TilfayOverlay" && IsWindowVisible(window))
+            return true;
+    return false;
+}
+
+std::vector<std::string> offeredIn(HWND strip)
+{
+    std::vector<std::string> words;
+    std::string text = windowText(strip) + '\t';
+    for (size_t tab; (tab = text.find('\t')) != std::string::npos; text.erase(0, tab + 1))
+        if (tab > 0)
+            words.push_back(text.substr(0, tab));
+    return words;
 }
 
 } // namespace
@@ -103,6 +139,71 @@ TEST(Scanning, TheSpaceSwitchTypesALetterAndACapitalNeverReachesNotepadAndRestsA
     EXPECT_TRUE(waitForText(session.notepad.edit, "eC ")) << textOf(session.notepad.edit);
     pumpFor(roundsWait);
     pressKey(VK_RETURN);
-    ASSERT_TRUE(selectByScan(panel, e, VK_RETURN));
+    ASSERT_TRUE(selectByScan(panel, e, [] { pressKey(VK_RETURN); }));
     EXPECT_TRUE(waitForText(session.notepad.edit, "eC e")) << "Enter never reaches notepad";
+}
+
+// The switch user who minimises the keyboard by the switch is never locked out: nothing is scanned or typed
+// while it is minimised, and one press of the switch, Space or a click, brings it back without the focus and
+// without reaching notepad. After a size change, whose hooks are set again in another order, the switch still
+// chooses a suggestion.
+TEST(Scanning, AMinimisedKeyboardComesBackAtTheSwitchWhichTypesNothingAndTheStripStaysTheSwitchs)
+{
+    Session session;
+    ASSERT_TRUE(
+        startSession(session, "[Tilfay]\r\nSelect Keys=Scan\r\nScan Time=600\r\nWord Suggestions=Y\r\n"));
+    const HWND frame = session.keyboard.frame;
+    const HWND edit = session.notepad.edit;
+    const DWORD keyboard = session.keyboard.program->id();
+    const auto minimiseAndBringBack = [&](const Press& press, const char* how) {
+        SCOPED_TRACE(how);
+        press();
+        ASSERT_TRUE(selectByScan(panelOf(frame), menuKey, press));
+        HWND options = waitForWindow(keyboard, "#32770", optionsTitle, shortWait);
+        ASSERT_TRUE(pressButtonByScan(options, IDC_MINIMIZE_KEYBOARD, press));
+        ASSERT_TRUE(waitUntil([&] { return IsIconic(frame) != FALSE; }, shortWait));
+        const std::string before = settledText(edit);
+        pumpFor(3 * scanTime);
+        EXPECT_FALSE(highlightShown(keyboard)) << "nothing is scanned while minimised";
+        press();
+        EXPECT_TRUE(waitUntil([&] { return !IsIconic(frame) && IsWindowVisible(frame); }, shortWait));
+        EXPECT_EQ(settledText(edit), before) << "the press that brings it back types nothing";
+        EXPECT_TRUE(hasTheFocus(session.notepad.window, edit));
+        ASSERT_TRUE(selectByScan(panelOf(frame), keyForCharacter('e'), press));
+        EXPECT_TRUE(waitForText(edit, before + "e")) << textOf(edit);
+    };
+    minimiseAndBringBack(pressSpace, "Space");
+
+    tapKey(panelOf(frame), menuKey);
+    clickControl(shownDialog(waitForWindow(keyboard, "#32770", optionsTitle, shortWait), shortWait),
+                 IDC_LARGE_SIZE);
+    ASSERT_TRUE(waitUntil([] { return profileValue("Size") == "Large"; }, shortWait));
+    session.typed = textOf(edit);
+    ASSERT_TRUE(typingGoesOn(session));
+    HWND strip = FindWindowExA(frame, nullptr, "TilfayStrip", nullptr);
+    typeOnKeyboard(panelOf(frame), " th");
+    ASSERT_TRUE(waitUntil([&] { return !offeredIn(strip).empty(); }, shortWait));
+    const std::string word = offeredIn(strip)[0];
+    const std::string before = settledText(edit);
+    const RECT cells = screenRectOf(strip);
+    const RECT first{cells.left, cells.top, cells.left + (cells.right - cells.left) / 4, cells.bottom};
+    pressSpace();
+    ASSERT_TRUE(waitUntil([&] { return highlightedAt(first.left + 20, first.top + 1); }, roundsWait));
+    pressSpace();
+    ASSERT_TRUE(waitUntil([&] { return !highlightedAt(first.right + 20, first.top + 1); }, roundsWait));
+    pressSpace();
+    EXPECT_TRUE(waitForText(edit, before.substr(0, before.size() - 2) + word + " ")) << textOf(edit);
+
+    // Enter, then Click: from then on every click is the switch.
+    for (const char* next : {"Enter", "Click"}) {
+        tapKey(panelOf(frame), menuKey);
+        clickControl(shownDialog(waitForWindow(keyboard, "#32770", optionsTitle, shortWait), shortWait),
+                     IDC_SCAN_SWITCH);
+        ASSERT_TRUE(waitUntil([&] { return profileValue("Scan Switch") == next; }, shortWait));
+        ASSERT_TRUE(waitUntil([&] { return hasTheFocus(session.notepad.window, edit); }, shortWait));
+    }
+    const RECT text = screenRectOf(edit);
+    const POINT inTheText{text.left + 12, text.top + 8};
+    minimiseAndBringBack([&] { inject(leftClickAt(inTheText)); },
+                         "a click in the text, which never moves the caret");
 }
