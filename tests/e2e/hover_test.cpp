@@ -126,8 +126,8 @@ TEST_F(Hovering, ARestNeverFloodsPressesNothingThatOpenedUnderItAndCostsNothingI
     };
     const auto chooseOption = [&](int id) {
         tapKey(panel, menuKey);
-        HWND options =
-            shownDialog(waitForWindow(session.keyboard.program->id(), "#32770", optionsTitle, shortWait), shortWait);
+        HWND options = shownDialog(
+            waitForWindow(session.keyboard.program->id(), "#32770", optionsTitle, shortWait), shortWait);
         if (options)
             clickControl(options, id);
         parkXPointer();
@@ -178,8 +178,8 @@ TEST_F(Hovering, ARestNeverFloodsPressesNothingThatOpenedUnderItAndCostsNothingI
 
     // The keyboard is moved so that its menu key stands where the options' Cancel button opens.
     tapKey(panel, menuKey);
-    HWND options = shownDialog(waitForWindow(session.keyboard.program->id(), "#32770", optionsTitle, shortWait),
-                               shortWait);
+    HWND options = shownDialog(
+        waitForWindow(session.keyboard.program->id(), "#32770", optionsTitle, shortWait), shortWait);
     ASSERT_NE(options, nullptr);
     const POINT cancel = centreOf(GetDlgItem(options, IDC_CANCEL_OPTIONS));
     const POINT menu = keyCentre(panel, menuKey);
@@ -202,7 +202,8 @@ TEST_F(Hovering, ARestNeverFloodsPressesNothingThatOpenedUnderItAndCostsNothingI
     leave();
     glideTo(here, cancel);
     here = cancel;
-    EXPECT_TRUE(waitUntil([&] { return !IsWindow(options); }, 2 * hoverTime + 1000)) << "until the pointer comes";
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(options); }, 2 * hoverTime + 1000))
+        << "until the pointer comes";
 
     ASSERT_TRUE(chooseOption(IDC_SELECT_SECOND)) << "Scan Through Keys";
     EXPECT_LE(idleCost(), clickCost + idleTolerance) << "scanning at rest";

@@ -236,8 +236,8 @@ TEST_F(WordSuggestions, ForgetLearnedWordsAsksThenRemovesTheWordsAndTheirFile)
         << "read at the first suggestion, past its byte-order mark";
     type(" zyxw ");
     const auto answerBox = [&](int button) {
-        HWND box = shownDialog(waitForMessageBox(session.keyboard.program->id(), "Tilfay Keyboard", shortWait),
-                               shortWait);
+        HWND box = shownDialog(
+            waitForMessageBox(session.keyboard.program->id(), "Tilfay Keyboard", shortWait), shortWait);
         const std::string text = box ? messageBoxText(box) : "no box";
         if (box)
             clickControl(box, button);
