@@ -7,6 +7,7 @@
 #include "keys/keytables.h"
 #include "support/keyboardparts.h"
 #include "support/keyrecord.h"
+#include "support/session.h"
 #include "support/tapping.h"
 
 namespace {
@@ -139,8 +140,11 @@ TEST_F(TwoApplications, TapsGoToTheApplicationThatLastHadTheFocus)
     EXPECT_EQ(recorderStrokes(), keystroke('B')) << "the recorder got nothing more";
 }
 
+// The box and the options open in the middle of the screen, where the X pointer starts: Wine moves its cursor
+// back to the X pointer when a window appears under it, and an injected click on OK would be lost.
 TEST(NoTarget, ATapAfterTheTargetClosedAsksForAnInsertionPointWithTheKeyboardMinimised)
 {
+    parkXPointer();
     Notepad notepad = startPlacedNotepad();
     ASSERT_NE(notepad.edit, nullptr);
     RunningKeyboard keyboard = startKeyboard();
@@ -164,6 +168,7 @@ TEST(NoTarget, ATapAfterTheTargetClosedAsksForAnInsertionPointWithTheKeyboardMin
 
 TEST(NoTarget, ATapBeforeAnyApplicationHadTheFocusAsksForOne)
 {
+    parkXPointer();
     RunningKeyboard keyboard = startKeyboard();
     ASSERT_NE(keyboard.panel, nullptr);
     typeOnKeyboard(keyboard.panel, "z");
@@ -179,6 +184,7 @@ TEST(NoTarget, ATapBeforeAnyApplicationHadTheFocusAsksForOne)
 
 TEST(NoTarget, TheMenuKeyOpensTheOptionsWithoutATarget)
 {
+    parkXPointer();
     RunningKeyboard keyboard = startKeyboard();
     ASSERT_NE(keyboard.panel, nullptr);
     tapKey(keyboard.panel, menuKey);
