@@ -136,7 +136,7 @@ bool isProtectedByAnswers(const AccessibleAnswers& answers)
 bool isPrivateWindowClass(const char* className)
 {
     for (const PrivateWindow& window : privateWindows)
-        if (window.className && lstrcmpA(window.className, className) == 0)
+        if (window.className && lstrcmpiA(window.className, className) == 0)
             return true;
     return false;
 }

@@ -40,4 +40,18 @@ TEST(PasswordField, AProtectedStateThatCameSaysPasswordAFailedCallSaysNothing)
         EXPECT_EQ(isProtectedByAnswers(c.answers), c.password) << c.kind;
 }
 
+// Their keys go on to a shell or another computer that may be asking for a password.
+TEST(PrivateWindows, ConsolesTerminalsRemoteSessionsAndVirtualMachines)
+{
+    for (const char* name :
+         {"ConsoleWindowClass", "WineConsoleClass", "CASCADIA_HOSTING_WINDOW_CLASS", "PuTTY", "mintty",
+          "TscShellContainerClass", "IHWindowClass", "consolewindowclass"})
+        EXPECT_TRUE(isPrivateWindowClass(name)) << name;
+    for (const char* name : {"Notepad", "Edit", "Chrome_WidgetWin_1", "PuTTYConfigBox", ""})
+        EXPECT_FALSE(isPrivateWindowClass(name)) << name;
+    EXPECT_TRUE(isPrivateProgram(L"VirtualBoxVM.exe"));
+    EXPECT_TRUE(isPrivateProgram(L"VMCONNECT.EXE"));
+    EXPECT_FALSE(isPrivateProgram(L"notepad.exe"));
+}
+
 } // namespace

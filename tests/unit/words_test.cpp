@@ -125,6 +125,13 @@ TEST_F(Suggestions, TheFollowersOfThePreviousWordComeFirstTheUsersPairsBeforeThe
     learnWord(learned, list, "zyx", "then");
     learnWord(learned, list, "zyx", "then");
     EXPECT_EQ(suggestWords(list, learned, pairs, "then", "")[0], "zyx") << "the pair used most first";
+
+    const PairTable damaged = parsePairTable("then th3y \xC0\xAF which " + std::string(33, 'q') +
+                                             " they\r\n9ers they\n\xFF there\n");
+    const auto followers = followersOf(damaged, "then");
+    EXPECT_EQ(std::vector<std::string>(followers.begin(), followers.end()), (Words{"which", "they"}))
+        << "what is no word is never offered";
+    EXPECT_EQ(damaged.lineStart.size(), 1u);
 }
 
 TEST(Completion, TypesTheRestOrReplacesWhatDiffersFromTheWordsStart)
@@ -196,6 +203,36 @@ TEST_F(LearnedFileOnDisk, RoundTripsThroughATemporaryFileAndARename)
     ASSERT_TRUE(saveLearned(file, learned));
     EXPECT_EQ(readWholeFile(file, readable), "don't 1\nnaïve 2\nthe 4\nthe naïve 1\n")
         << "pairs after the words";
+}
+
+// Lines this version does not take are written back; a file of another encoding is kept whole beside.
+TEST_F(LearnedFileOnDisk, ASaveNeverLosesALineItDoesNotTake)
+{
+    const std::string utf16("\xFF\xFEt\0h\0e\0 \0005\0\r\0\n\0", 16);
+    const struct {
+        std::string text;
+        const char* saved;
+        const char* aside;
+    } cases[] = {
+        {"the 3\nthe big cat 4 x\nof 99999999999\n", "the 4\nthe big cat 4 x\nof 99999999999\n", nullptr},
+        {"the 2147483647\n", "the 2147483647\n", nullptr},
+        {utf16, "the 1\n", ".bad"},
+        {utf16, "the 1\n", ".bad2"},
+    };
+    const WordList list = parseWordList("the\n");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.saved);
+        write(file, c.text);
+        LearnedWords learned;
+        ASSERT_EQ(loadLearned(file, learned), LearnedFile::loaded);
+        learnWord(learned, list, "the");
+        ASSERT_TRUE(saveLearned(file, learned));
+        bool readable = false;
+        EXPECT_EQ(readWholeFile(file, readable), c.saved);
+        if (c.aside) {
+            EXPECT_EQ(readWholeFile(file.string() + c.aside, readable), c.text) << "kept whole";
+        }
+    }
 }
 
 TEST_F(LearnedFileOnDisk, ABadLineIsPassedOverAndAnUnreadableFileIsLeftAsItIs)
