@@ -110,6 +110,8 @@ bool privateProgramOf(HWND window)
     return named && isPrivateProgram(name);
 }
 
+} // namespace
+
 // The class of a window never changes and its program never does either: the last window's answer is kept.
 bool isPrivateWindow(HWND focus)
 {
@@ -122,8 +124,6 @@ bool isPrivateWindow(HWND focus)
     }
     return knownPrivate;
 }
-
-} // namespace
 
 bool isProtectedByAnswers(const AccessibleAnswers& answers)
 {

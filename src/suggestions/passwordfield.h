@@ -20,8 +20,11 @@ bool isProtectedByAnswers(const AccessibleAnswers& answers);
 // or of its top-level window, or by the program that shows it (its file name).
 bool isPrivateWindowClass(const char* className);
 bool isPrivateProgram(const wchar_t* fileName);
+// A window, or a window inside one, of a console, a terminal, a remote session or a virtual machine. Sends
+// no message.
+bool isPrivateWindow(HWND window);
 // Sends no message, and so may be asked at every keystroke: an edit control of any class with ES_PASSWORD,
-// or a window of a console, a terminal, a remote session or a virtual machine.
+// or a private window.
 bool isPlainlyPrivate(HWND focus);
 // A control whose accessible state is protected. The question sends messages to the target and may pump
 // this thread's messages while it waits: never asked while a tap is being handled. A window that does not

@@ -50,20 +50,23 @@ bool answerKnown()
     return answer.window && answer.window == app.targetWindow;
 }
 
-// Until the answer for this window is known nothing is offered or learned.
+// Until the answer for this window is known nothing is offered or learned; a window that is plainly private
+// is never asked.
 bool keepPrivate()
 {
     return typed.inPassword || !answerKnown();
 }
 
-// The cheap check at every keystroke; the accessibility question is posted, to be asked once the tap is
-// over. The word before is no context across a change between private and not.
+// The cheap check at every keystroke, of the focus and of the window in front, which takes the keys though
+// the platform may not report it (Wine's console names no focus); the accessibility question is posted, to be
+// asked once the tap is over. The word before is no context across a change between private and not.
 void checkPrivacy()
 {
-    if (!answerKnown() && !answer.asking)
+    HWND front = GetForegroundWindow();
+    const bool plainly = isPlainlyPrivate(app.targetWindow) || (front && isPrivateWindow(front));
+    if (!plainly && !answerKnown() && !answer.asking)
         answer.asking = PostMessageA(suggestionStrip(), MSG_ASK_PRIVACY, 0, 0) != 0;
-    const bool now =
-        isPlainlyPrivate(app.targetWindow) || (answerKnown() ? answer.isProtected : typed.inPassword);
+    const bool now = plainly || (answerKnown() ? answer.isProtected : typed.inPassword);
     if (now != typed.inPassword)
         typed.previous.clear();
     typed.inPassword = now;
