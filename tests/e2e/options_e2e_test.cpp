@@ -344,6 +344,8 @@ TEST_F(Options, HelpOpensTheGuidePageWhenNoHelpFileStandsBesideTheProgram)
     HWND dialog = open();
     ASSERT_NE(dialog, nullptr);
     clickControl(dialog, IDC_SHOW_HELP);
+    EXPECT_TRUE(waitUntil([&] { return hasTheFocus(session.notepad.window, session.notepad.edit); }, 1000))
+        << "the focus comes back at once, so that taps type on while the guide opens";
     std::string opened;
     waitUntil([&] { return !(opened = fileText(record)).empty(); }, longWait);
     EXPECT_EQ(opened, binDirectory() + "\\guide\\Tilfay.html");

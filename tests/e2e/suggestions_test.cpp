@@ -313,6 +313,32 @@ TEST_F(WordSuggestions, ALearnedFileHeldByAnotherProgramIsReadLaterAndNeverSaved
     EXPECT_NE(learned.find("the zyxw 2\n"), std::string::npos) << learned;
     EXPECT_NE(learned.find("qvqv 2\n"), std::string::npos)
         << "what was learned meanwhile is kept: " << learned;
+
+    // Closed while the file is held, the keyboard keeps what it learned beside the file; it joins the file at
+    // the next start that can read it.
+    const auto restart = [&] {
+        session.keyboard = startKeyboard();
+        strip = FindWindowExA(session.keyboard.frame, nullptr, "TilfayStrip", nullptr);
+        focusByClick(session.notepad.edit);
+        session.typed = textOf(session.notepad.edit);
+    };
+    restart();
+    held = CreateFileW(learnedFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    type("wqwq wqwq ");
+    const std::filesystem::path waiting = learnedFile().string() + ".waiting";
+    std::ifstream waitingText((closeAndReadLearned(), waiting));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(waitingText), {}), "wqwq 2\nwqwq wqwq 1\n");
+    waitingText.close();
+    CloseHandle(held);
+    restart();
+    type("wq");
+    EXPECT_TRUE(
+        waitUntil([&] { return !offeredIn(strip).empty() && offeredIn(strip)[0] == "wqwq"; }, shortWait))
+        << stripText();
+    const std::string joined = closeAndReadLearned();
+    EXPECT_NE(joined.find("wqwq 2\n"), std::string::npos) << joined;
+    EXPECT_NE(joined.find("zyxw 5\n"), std::string::npos) << joined;
+    EXPECT_FALSE(std::filesystem::exists(waiting));
 }
 
 } // namespace
