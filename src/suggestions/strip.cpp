@@ -117,11 +117,6 @@ LRESULT onTypingElsewhere(const Message& msg)
     return 0;
 }
 
-LRESULT onAskPrivacy()
-{
-    answerPrivacyQuestion();
-    return 0;
-}
 
 LRESULT onSaveTimer(HWND window)
 {
@@ -152,7 +147,6 @@ LRESULT CALLBACK stripProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case MSG_KEY_RELEASE: return onStripRelease();
     case MSG_POINTER_ELSEWHERE:
     case MSG_HARDWARE_KEY: return onTypingElsewhere(msg);
-    case MSG_ASK_PRIVACY: return onAskPrivacy();
     case WM_TIMER: return onSaveTimer(window);
     case WM_DESTROY: return onStripDestroy(window);
     default: return DefWindowProcW(window, message, wParam, lParam);

@@ -9,9 +9,6 @@
 #include <string>
 #include <vector>
 
-// Posted to the strip by the tracking of a keystroke when the focused window's answer is still to be asked.
-constexpr UINT MSG_ASK_PRIVACY = 0x0A2A;
-
 // The strip, or 0 while suggestions are off.
 HWND suggestionStrip();
 // Whether a report of typing elsewhere (MSG_HARDWARE_KEY with its key, MSG_POINTER_ELSEWHERE with its

@@ -57,21 +57,6 @@ bool keepPrivate()
     return typed.inPassword || !answerKnown();
 }
 
-// The cheap check at every keystroke, of the focus and of the window in front, which takes the keys though
-// the platform may not report it (Wine's console names no focus); the accessibility question is posted, to be
-// asked once the tap is over. The word before is no context across a change between private and not.
-void checkPrivacy()
-{
-    HWND front = GetForegroundWindow();
-    const bool plainly = isPlainlyPrivate(app.targetWindow) || (front && isPrivateWindow(front));
-    if (!plainly && !answerKnown() && !answer.asking)
-        answer.asking = PostMessageA(suggestionStrip(), MSG_ASK_PRIVACY, 0, 0) != 0;
-    const bool now = plainly || (answerKnown() ? answer.isProtected : typed.inPassword);
-    if (now != typed.inPassword)
-        typed.previous.clear();
-    typed.inPassword = now;
-}
-
 bool isDigit(char32_t c)
 {
     return c >= '0' && c <= '9';
@@ -95,6 +80,32 @@ void refreshSuggestions()
                                      encodeUtf8(typed.letters));
     }
     showSuggestions(typed.offered);
+}
+
+void CALLBACK onAskTimer(HWND, UINT, UINT_PTR timer, DWORD);
+
+// The cheap check at every keystroke, of the focus and of the window in front, which takes the keys though
+// the platform may not report it (Wine's console names no focus); the accessibility question is asked once
+// the tap is over. The word before is no context across a change between private and not.
+void checkPrivacy()
+{
+    HWND front = GetForegroundWindow();
+    const bool plainly = isPlainlyPrivate(app.targetWindow) || (front && isPrivateWindow(front));
+    if (!plainly && !answerKnown() && !answer.asking)
+        answer.asking = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, onAskTimer) != 0;
+    const bool now = plainly || (answerKnown() ? answer.isProtected : typed.inPassword);
+    if (now != typed.inPassword)
+        typed.previous.clear();
+    typed.inPassword = now;
+}
+
+// A timer of the thread's own fires only once no other message waits: after the tap that asked.
+void CALLBACK onAskTimer(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    answer = ProtectedAnswer{app.targetWindow, isProtectedControl(app.targetWindow), false};
+    checkPrivacy();
+    refreshSuggestions();
 }
 
 // A word typed in full counts one use; nothing typed where it may be private does.
@@ -226,13 +237,6 @@ void forgetTypedWord()
     answer.window = nullptr;
     if (suggestionStrip())
         refreshSuggestions();
-}
-
-void answerPrivacyQuestion()
-{
-    answer = ProtectedAnswer{app.targetWindow, isProtectedControl(app.targetWindow), false};
-    checkPrivacy();
-    refreshSuggestions();
 }
 
 void chooseSuggestion(size_t cell)

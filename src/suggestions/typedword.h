@@ -13,9 +13,6 @@ void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt);
 void replaceTypedLetter(wchar_t form);
 // The word is abandoned, not counted: the text or the caret changed without the keyboard.
 void forgetTypedWord();
-// MSG_ASK_PRIVACY of the strip, posted by a keystroke: asks whether the focused control is a password box
-// now that no tap is being handled, and offers what may be offered.
-void answerPrivacyQuestion();
 // Types what is missing of the offered word and a space, as the keys type.
 void chooseSuggestion(size_t cell);
 const std::vector<std::string>& offeredWords();
