@@ -90,6 +90,30 @@ HWND makeBitmapStatic(HWND parent, int id)
     return makeBitmapControl(parent, id, "STATIC", bitmapStaticStyle, bitmapStaticProc);
 }
 
+// The mask holds 1 where the bitmap has its corner's colour; copied onto the control, a 1 takes the
+// background colour and a 0 the text colour.
+void drawBitmapGlyph(HWND control, const DRAWITEMSTRUCT& item, COLORREF ink, COLORREF paper)
+{
+    const RECT& r = item.rcItem;
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    HDC picture = CreateCompatibleDC(item.hDC);
+    HGDIOBJ oldPicture = SelectObject(picture, GetPropA(control, bitmapProperty));
+    HDC mask = CreateCompatibleDC(item.hDC);
+    HBITMAP maskBits = CreateBitmap(width, height, 1, 1, nullptr);
+    HGDIOBJ oldMask = SelectObject(mask, maskBits);
+    SetBkColor(picture, GetPixel(picture, 0, 0));
+    BitBlt(mask, 0, 0, width, height, picture, 0, 0, SRCCOPY);
+    SetTextColor(item.hDC, ink);
+    SetBkColor(item.hDC, paper);
+    BitBlt(item.hDC, r.left, r.top, width, height, mask, 0, 0, SRCCOPY);
+    SelectObject(mask, oldMask);
+    DeleteObject(maskBits);
+    DeleteDC(mask);
+    SelectObject(picture, oldPicture);
+    DeleteDC(picture);
+}
+
 LRESULT CALLBACK bitmapButtonProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return bitmapControlProc(control, Message{message, wParam, lParam}, buttonClassProc);

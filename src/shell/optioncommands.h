@@ -24,3 +24,5 @@ void selectCalculatorLayout();
 void selectKeysBy(SelectKeys way);
 void changeSelectionTime(bool slower);
 void changeScanSwitch();
+// The keyboard's own colours or the system's, followed at once.
+void toggleColors();

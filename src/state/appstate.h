@@ -24,6 +24,8 @@ constexpr int defaultSelectionTime = 1000;
 enum SelectKeys : BYTE { selectByClick, selectByHover, selectByScan };
 // The scan's switch.
 enum ScanSwitch : BYTE { switchSpace, switchEnter, switchClick };
+// The colours the keyboard draws in: its own, or the system's colour pairs.
+enum ColorsSetting : BYTE { colorsStandard, colorsSystem };
 
 struct AppState {
     HWND mainWindow;
@@ -61,6 +63,7 @@ struct AppState {
     int hoverTime;
     int scanTime;
     ScanSwitch scanSwitch;
+    ColorsSetting colors;
     // One entry per pixel row and column of the panel, however large a scaled display makes it.
     std::vector<int> rowOfY;
     std::vector<int> columnOfX;

@@ -87,13 +87,16 @@ void loadFrom(const std::string& lines)
     loadSettings();
 }
 
+// clang-format off
 const std::vector<SettingsEntry> defaultFile = {
     {"Parking X", "3000"},   {"Parking Y", "3000"},      {"Numbers", "Y"},          {"Phone", "N"},
     {"Function keys", "N"},  {"Hardware Keyboard", "N"}, {"Size", "Medium"},        {"Closing allowed", "N"},
     {"Switch allowed", "N"}, {"Key Repeat", "Y"},        {"Word Suggestions", "N"}, {"Click Sound", "N"},
     {"Fade", "N"},           {"Position X", ""},         {"Position Y", ""},        {"Select Keys", "Click"},
     {"Hover Time", "1000"},  {"Scan Time", "1000"},      {"Scan Switch", "Space"},
+    {"Colors", "Standard"},
 };
+// clang-format on
 
 const char* const sizeNames[] = {"Tiny", "Small", "Medium", "Large", "Huge"};
 
@@ -796,5 +799,22 @@ TEST_F(SettingsHandEdits, TheWaysOfSelectingReadBackValidAndWriteBackAsRead)
                       profileValue("Scan Time") + " " + profileValue("Scan Switch"),
                   c.file)
             << c.lines;
+    }
+}
+
+TEST_F(SettingsHandEdits, TheColorsReadBackValidAndWriteBackAsRead)
+{
+    app.keySize = 3;
+    app.parkingX = app.parkingY = -1;
+    // An unknown value right after System, so that keeping the value before cannot pass.
+    for (const auto& [value, written] : {std::pair{"system", "System"},
+                                         {"Standard", "Standard"},
+                                         {"SYSTEM", "System"},
+                                         {"High Contrast", "Standard"},
+                                         {"System", "System"},
+                                         {"", "Standard"}}) {
+        loadFrom(std::string("Colors=") + value + "\r\n");
+        saveSettings();
+        EXPECT_EQ(profileValue("Colors"), written) << value;
     }
 }

@@ -1,0 +1,29 @@
+// The decisions of the keyboard's look, on settings and colours alone: which look applies, how far two
+// colours stand apart as the Web Content Accessibility Guidelines 2.1 measure it, and which colour stands
+// out.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "state/appstate.h"
+
+// Standard: the keyboard's own colours. System: the system's colour pairs and its message font.
+enum class Look { standard, system };
+
+// Windows' high contrast wins over the setting: whoever turns it on wants every program in its colours.
+Look lookFor(ColorsSetting setting, bool highContrast);
+
+// What a highlight or a progress needs against what is beside it, and what text needs against its ground.
+constexpr double stateContrast = 3.0;
+constexpr double textContrast = 4.5;
+
+// 0 for black to 1 for white.
+double relativeLuminance(COLORREF colour);
+// From 1 (the same luminance) to 21 (black and white); the order of the two does not matter.
+double contrastRatio(COLORREF a, COLORREF b);
+// The first candidate that stands at least `least` against every background; where none does, the grey
+// whose contrast with the nearest background is the highest.
+COLORREF standoutColour(const std::vector<COLORREF>& candidates, const std::vector<COLORREF>& backgrounds,
+                        double least);

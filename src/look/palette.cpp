@@ -1,0 +1,130 @@
+// The colours of the two looks: the Standard look keeps the keyboard's own, the System look takes the
+// system's colour pairs; in both the highlight and the fill are chosen to stand out from what is beside them.
+#include "look/palette.h"
+
+namespace {
+
+constexpr COLORREF navyPanel = RGB(0, 0, 64);
+constexpr COLORREF cellGrey = RGB(232, 224, 224);
+constexpr COLORREF black = RGB(0, 0, 0);
+constexpr COLORREF white = RGB(255, 255, 255);
+constexpr COLORREF navyCaption = RGB(0, 0, 128);
+constexpr COLORREF darkRed = RGB(32, 0, 0);
+constexpr COLORREF yellow = RGB(255, 255, 0);
+// Mid-way in luminance: it stands out from a dark panel and from light keys at once.
+constexpr COLORREF raspberry = RGB(220, 0, 110);
+
+bool lookRead;
+Look look;
+LookColours colours;
+LookBrushes brushes;
+char messageFace[LF_FACESIZE];
+
+bool highContrastOn()
+{
+    HIGHCONTRASTA contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+void readMessageFace()
+{
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    messageFace[0] = '\0';
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        lstrcpynA(messageFace, metrics.lfMessageFont.lfFaceName, LF_FACESIZE);
+}
+
+LookColours standardColours()
+{
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    return LookColours{navyPanel, face,  text,        face,  text,    GetSysColor(COLOR_GRAYTEXT),
+                       cellGrey,  black, navyCaption, white, darkRed, 0,
+                       0,         0};
+}
+
+LookColours systemColours()
+{
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    return LookColours{window,
+                       face,
+                       text,
+                       GetSysColor(COLOR_HIGHLIGHT),
+                       GetSysColor(COLOR_HIGHLIGHTTEXT),
+                       GetSysColor(COLOR_GRAYTEXT),
+                       face,
+                       text,
+                       window,
+                       GetSysColor(COLOR_WINDOWTEXT),
+                       window,
+                       0,
+                       0,
+                       0};
+}
+
+// The system's highlight colour first, where it stands out enough.
+void chooseStandouts(LookColours& c)
+{
+    const std::vector<COLORREF> strong{GetSysColor(COLOR_HIGHLIGHT), yellow, raspberry, black, white};
+    c.highlight = standoutColour(strong, {c.panel, c.keyFace, c.cellFace, c.dialog}, stateContrast);
+    c.fill = standoutColour(strong, {c.keyFace, c.cellFace}, stateContrast);
+    c.fillText = standoutColour({GetSysColor(COLOR_HIGHLIGHTTEXT), black, white}, {c.fill}, textContrast);
+}
+
+void makeBrushes()
+{
+    const LookBrushes old = brushes;
+    brushes = LookBrushes{CreateSolidBrush(colours.panel), CreateSolidBrush(colours.captionBar),
+                          CreateSolidBrush(colours.dialog), CreateSolidBrush(colours.highlight),
+                          CreateSolidBrush(colours.fill)};
+    for (HBRUSH brush : {old.panel, old.captionBar, old.dialog, old.highlight, old.fill})
+        if (brush)
+            DeleteObject(brush);
+}
+
+void readLookOnce()
+{
+    if (!lookRead)
+        readLook();
+}
+
+} // namespace
+
+void readLook()
+{
+    lookRead = true;
+    look = lookFor(app.colors, highContrastOn());
+    colours = look == Look::system ? systemColours() : standardColours();
+    chooseStandouts(colours);
+    makeBrushes();
+    readMessageFace();
+}
+
+Look currentLook()
+{
+    readLookOnce();
+    return look;
+}
+
+const LookColours& lookColours()
+{
+    readLookOnce();
+    return colours;
+}
+
+const LookBrushes& lookBrushes()
+{
+    readLookOnce();
+    return brushes;
+}
+
+const char* captionFace(const char* standardFace)
+{
+    readLookOnce();
+    return look == Look::system && messageFace[0] ? messageFace : standardFace;
+}
