@@ -1,12 +1,16 @@
 // Bitmap controls: the platform's button and static, subclassed to paint one bitmap with one BitBlt.
 #include "caption/bitmapcontrols.h"
 
+#include "look/choice.h"
 #include "state/message.h"
 
 namespace {
 
 constexpr DWORD bitmapButtonStyle = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
 constexpr DWORD bitmapStaticStyle = WS_CHILD | WS_VISIBLE | SS_OWNERDRAW;
+
+// The pictures' black, grey, dark red and red pixels draw their lines; silver and white are their ground.
+constexpr double darkest = 0.3;
 
 WNDPROC buttonClassProc;
 WNDPROC staticClassProc;
@@ -90,27 +94,18 @@ HWND makeBitmapStatic(HWND parent, int id)
     return makeBitmapControl(parent, id, "STATIC", bitmapStaticStyle, bitmapStaticProc);
 }
 
-// The mask holds 1 where the bitmap has its corner's colour; copied onto the control, a 1 takes the
-// background colour and a 0 the text colour.
+// The pictures are a few dozen pixels, drawn one by one.
 void drawBitmapGlyph(HWND control, const DRAWITEMSTRUCT& item, COLORREF ink, COLORREF paper)
 {
-    const RECT& r = item.rcItem;
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
     HDC picture = CreateCompatibleDC(item.hDC);
-    HGDIOBJ oldPicture = SelectObject(picture, GetPropA(control, bitmapProperty));
-    HDC mask = CreateCompatibleDC(item.hDC);
-    HBITMAP maskBits = CreateBitmap(width, height, 1, 1, nullptr);
-    HGDIOBJ oldMask = SelectObject(mask, maskBits);
-    SetBkColor(picture, GetPixel(picture, 0, 0));
-    BitBlt(mask, 0, 0, width, height, picture, 0, 0, SRCCOPY);
-    SetTextColor(item.hDC, ink);
-    SetBkColor(item.hDC, paper);
-    BitBlt(item.hDC, r.left, r.top, width, height, mask, 0, 0, SRCCOPY);
-    SelectObject(mask, oldMask);
-    DeleteObject(maskBits);
-    DeleteDC(mask);
-    SelectObject(picture, oldPicture);
+    HGDIOBJ old = SelectObject(picture, GetPropA(control, bitmapProperty));
+    for (int y = item.rcItem.top; y < item.rcItem.bottom; ++y)
+        for (int x = item.rcItem.left; x < item.rcItem.right; ++x) {
+            const COLORREF pixel = GetPixel(picture, x - item.rcItem.left, y - item.rcItem.top);
+            SetPixelV(item.hDC, x, y,
+                      pixel != CLR_INVALID && relativeLuminance(pixel) < darkest ? ink : paper);
+        }
+    SelectObject(picture, old);
     DeleteDC(picture);
 }
 

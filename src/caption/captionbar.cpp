@@ -63,22 +63,17 @@ void drawTitle(const DRAWITEMSTRUCT& item)
     DeleteObject(font);
 }
 
-// The System look draws the title in text, minimise and close as the system draws its own, and the grip
-// in the bar's text colour.
+// The System look draws the title in text and the buttons' pictures in the bar's text colour, minimise and
+// close with an edge as the keys have.
 void drawInSystemLook(const DRAWITEMSTRUCT& item)
 {
-    const UINT pushed = item.itemState & ODS_SELECTED ? DFCS_PUSHED : 0;
-    RECT place = item.rcItem;
-    switch (item.CtlID) {
-    case IDC_CAPTION_TITLE: drawTitle(item); break;
-    case IDC_CAPTION_MINIMIZE:
-        DrawFrameControl(item.hDC, &place, DFC_CAPTION, DFCS_CAPTIONMIN | pushed);
-        break;
-    case IDC_CAPTION_CLOSE:
-        DrawFrameControl(item.hDC, &place, DFC_CAPTION, DFCS_CAPTIONCLOSE | pushed);
-        break;
-    default: drawBitmapGlyph(item.hwndItem, item, lookColours().captionText, lookColours().captionBar); break;
-    }
+    if (item.CtlID == IDC_CAPTION_TITLE)
+        return drawTitle(item);
+    drawBitmapGlyph(item.hwndItem, item, lookColours().captionText, lookColours().captionBar);
+    if (item.CtlID == IDC_CAPTION_MENU)
+        return;
+    SetDCBrushColor(item.hDC, lookColours().captionText);
+    FrameRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 // The platform asks the parent to draw an owner-drawn control; in the Standard look each control draws its

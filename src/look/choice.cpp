@@ -6,6 +6,12 @@
 
 namespace {
 
+constexpr COLORREF black = RGB(0, 0, 0);
+constexpr COLORREF white = RGB(255, 255, 255);
+constexpr COLORREF yellow = RGB(255, 255, 0);
+// Mid-way in luminance: it stands out from a dark panel and from light keys at once.
+constexpr COLORREF raspberry = RGB(220, 0, 110);
+
 // One sRGB channel, 0 to 255, as linear light.
 double linear(BYTE channel)
 {
@@ -42,17 +48,23 @@ double contrastRatio(COLORREF a, COLORREF b)
 }
 
 // Contrast depends on luminance alone, so the greys reach whatever any colour could.
-COLORREF standoutColour(const std::vector<COLORREF>& candidates, const std::vector<COLORREF>& backgrounds,
-                        double least)
+COLORREF standoutColour(COLORREF systemHighlight, const std::vector<COLORREF>& backgrounds)
 {
-    for (COLORREF candidate : candidates)
-        if (leastContrast(candidate, backgrounds) >= least)
+    for (COLORREF candidate : {systemHighlight, yellow, raspberry, black, white})
+        if (leastContrast(candidate, backgrounds) >= stateContrast)
             return candidate;
-    COLORREF best = RGB(0, 0, 0);
+    COLORREF best = black;
     for (int level = 0; level <= 255; ++level) {
         const COLORREF grey = RGB(level, level, level);
         if (leastContrast(grey, backgrounds) > leastContrast(best, backgrounds))
             best = grey;
     }
     return best;
+}
+
+COLORREF textColourOn(COLORREF ground, COLORREF preferred)
+{
+    if (contrastRatio(preferred, ground) >= textContrast)
+        return preferred;
+    return contrastRatio(black, ground) >= contrastRatio(white, ground) ? black : white;
 }

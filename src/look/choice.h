@@ -23,7 +23,10 @@ constexpr double textContrast = 4.5;
 double relativeLuminance(COLORREF colour);
 // From 1 (the same luminance) to 21 (black and white); the order of the two does not matter.
 double contrastRatio(COLORREF a, COLORREF b);
-// The first candidate that stands at least `least` against every background; where none does, the grey
-// whose contrast with the nearest background is the highest.
-COLORREF standoutColour(const std::vector<COLORREF>& candidates, const std::vector<COLORREF>& backgrounds,
-                        double least);
+// A highlight or a progress over the backgrounds: the system's highlight colour where it stands out by
+// stateContrast from every one, else the first of a few strong colours that does, else the grey that comes
+// nearest.
+COLORREF standoutColour(COLORREF systemHighlight, const std::vector<COLORREF>& backgrounds);
+// Text on a ground: the preferred colour where it reaches textContrast, else black or white, whichever
+// stands farther from the ground.
+COLORREF textColourOn(COLORREF ground, COLORREF preferred);

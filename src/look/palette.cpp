@@ -10,9 +10,6 @@ constexpr COLORREF black = RGB(0, 0, 0);
 constexpr COLORREF white = RGB(255, 255, 255);
 constexpr COLORREF navyCaption = RGB(0, 0, 128);
 constexpr COLORREF darkRed = RGB(32, 0, 0);
-constexpr COLORREF yellow = RGB(255, 255, 0);
-// Mid-way in luminance: it stands out from a dark panel and from light keys at once.
-constexpr COLORREF raspberry = RGB(220, 0, 110);
 
 bool lookRead;
 Look look;
@@ -67,13 +64,13 @@ LookColours systemColours()
                        0};
 }
 
-// The system's highlight colour first, where it stands out enough.
+// The scan's frame lies over the panel and the faces, a rest's fill over a face.
 void chooseStandouts(LookColours& c)
 {
-    const std::vector<COLORREF> strong{GetSysColor(COLOR_HIGHLIGHT), yellow, raspberry, black, white};
-    c.highlight = standoutColour(strong, {c.panel, c.keyFace, c.cellFace, c.dialog}, stateContrast);
-    c.fill = standoutColour(strong, {c.keyFace, c.cellFace}, stateContrast);
-    c.fillText = standoutColour({GetSysColor(COLOR_HIGHLIGHTTEXT), black, white}, {c.fill}, textContrast);
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    c.highlight = standoutColour(highlight, {c.panel, c.keyFace, c.cellFace, c.dialog});
+    c.fill = standoutColour(highlight, {c.keyFace, c.cellFace});
+    c.fillText = textColourOn(c.fill, GetSysColor(COLOR_HIGHLIGHTTEXT));
 }
 
 void makeBrushes()
