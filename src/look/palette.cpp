@@ -34,36 +34,6 @@ void readMessageFace()
         lstrcpynA(messageFace, metrics.lfMessageFont.lfFaceName, LF_FACESIZE);
 }
 
-LookColours standardColours()
-{
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
-    return LookColours{navyPanel, face,  text,        face,  text,    GetSysColor(COLOR_GRAYTEXT),
-                       cellGrey,  black, navyCaption, white, darkRed, 0,
-                       0,         0};
-}
-
-LookColours systemColours()
-{
-    const COLORREF window = GetSysColor(COLOR_WINDOW);
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
-    return LookColours{window,
-                       face,
-                       text,
-                       GetSysColor(COLOR_HIGHLIGHT),
-                       GetSysColor(COLOR_HIGHLIGHTTEXT),
-                       GetSysColor(COLOR_GRAYTEXT),
-                       face,
-                       text,
-                       window,
-                       GetSysColor(COLOR_WINDOWTEXT),
-                       window,
-                       0,
-                       0,
-                       0};
-}
-
 // The scan's frame lies over the panel and the faces, a rest's fill over a face.
 void chooseStandouts(LookColours& c)
 {
@@ -71,6 +41,27 @@ void chooseStandouts(LookColours& c)
     c.highlight = standoutColour(highlight, {c.panel, c.keyFace, c.cellFace, c.dialog});
     c.fill = standoutColour(highlight, {c.keyFace, c.cellFace});
     c.fillText = textColourOn(c.fill, GetSysColor(COLOR_HIGHLIGHTTEXT));
+}
+
+// The Standard look keeps the keyboard's own colours; its keys are the platform's buttons, in the system's
+// button colours.
+LookColours coloursOf(Look look)
+{
+    const bool system = look == Look::system;
+    LookColours c{};
+    c.panel = system ? GetSysColor(COLOR_WINDOW) : navyPanel;
+    c.keyFace = GetSysColor(COLOR_BTNFACE);
+    c.keyText = GetSysColor(COLOR_BTNTEXT);
+    c.latchedFace = system ? GetSysColor(COLOR_HIGHLIGHT) : c.keyFace;
+    c.latchedText = system ? GetSysColor(COLOR_HIGHLIGHTTEXT) : c.keyText;
+    c.disabledText = GetSysColor(COLOR_GRAYTEXT);
+    c.cellFace = system ? c.keyFace : cellGrey;
+    c.cellText = system ? c.keyText : black;
+    c.captionBar = system ? c.panel : navyCaption;
+    c.captionText = system ? GetSysColor(COLOR_WINDOWTEXT) : white;
+    c.dialog = system ? c.panel : darkRed;
+    chooseStandouts(c);
+    return c;
 }
 
 void makeBrushes()
@@ -96,8 +87,7 @@ void readLook()
 {
     lookRead = true;
     look = lookFor(app.colors, highContrastOn());
-    colours = look == Look::system ? systemColours() : standardColours();
-    chooseStandouts(colours);
+    colours = coloursOf(look);
     makeBrushes();
     readMessageFace();
 }
