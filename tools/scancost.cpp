@@ -36,6 +36,14 @@ struct Panel {
     std::vector<std::string> captions;
 };
 
+bool isRare(const std::string& caption)
+{
+    for (const char* rare : {"esc", "del", "tab", "cap", "ctrl", "alt", "num", "menu"})
+        if (caption == rare)
+            return true;
+    return false;
+}
+
 Panel mediumPanel()
 {
     Panel panel;
@@ -50,7 +58,7 @@ Panel mediumPanel()
             continue;
         const std::string caption = key.caption;
         const char letter = caption.size() == 1 && caption[0] >= 'a' && caption[0] <= 'z' ? caption[0] : 0;
-        panel.parts.push_back(ScanPart{ScanPartKind::key, letter,
+        panel.parts.push_back(ScanPart{isRare(caption) ? ScanPartKind::rareKey : ScanPartKind::key, letter,
                                        {key.rect.left, key.rect.top, key.rect.right, key.rect.bottom}});
         panel.captions.push_back(caption);
     }

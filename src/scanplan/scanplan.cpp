@@ -67,10 +67,12 @@ std::vector<Group> rowsOrder(const Layout& layout)
     return groups;
 }
 
-// The special keys at a row's left end come after its letters and the keys right of them.
-Group fromFirstLetter(const Group& row, const std::vector<ScanPart>& parts)
+// The rare keys at a row's left end come after the keys right of them, so that a row starts with its first
+// letter, space bar, mark or shift.
+Group fromFirstUsedKey(const Group& row, const std::vector<ScanPart>& parts)
 {
-    const auto first = std::find_if(row.begin(), row.end(), [&](int part) { return parts[part].letter != 0; });
+    const auto first =
+        std::find_if(row.begin(), row.end(), [&](int part) { return parts[part].kind != ScanPartKind::rareKey; });
     Group rotated(first, row.end());
     rotated.insert(rotated.end(), row.begin(), first);
     return rotated;
@@ -104,7 +106,7 @@ std::vector<Group> predictiveOrder(const Layout& layout, const std::vector<ScanP
     if (!stripFirst)
         addGroup(groups, layout.cells);
     for (const Group& row : layout.rows)
-        addGroup(groups, fromFirstLetter(row, parts));
+        addGroup(groups, fromFirstUsedKey(row, parts));
     addGroup(groups, layout.functionRow);
     return groups;
 }

@@ -11,7 +11,9 @@
 // Predictive, the default: the likely letters first; rows: the order of the rows as the panel shows them.
 enum class ScanOrder { predictive, rows };
 
-enum class ScanPartKind { cell, key, functionKey };
+// A rare key is a special key seldom used in writing (esc, del, tab, cap, ctrl, alt, num, menu): one at a
+// row's left end is scanned after the row's other keys.
+enum class ScanPartKind { cell, key, rareKey, functionKey };
 
 struct ScanRect {
     long left;
@@ -40,6 +42,7 @@ constexpr size_t likelyLetters = 8;
 // the order of their ids (the strip's cells first): a row is found by the first key that stands in it.
 // Rows: the strip, the function row, then each row of keys from the left, top to bottom.
 // Predictive: the strip first while it likely holds the word; the letters most likely next; the strip
-// otherwise; each row from its first letter, the keys left of it after; the function row last.
+// otherwise; each row from its first key that is not rare, the rare keys left of it after; the function
+// row last.
 std::vector<std::vector<int>> planScanGroups(const std::vector<ScanPart>& parts, ScanOrder order,
                                              const TypingNow& typing);
