@@ -67,7 +67,7 @@ ksr: $(BUILD)/ksr
 # The steps a character costs by switch scanning on the Medium panel, in the keyboard's order and in the rows
 # order: make scancost TEXT=FILE [LANG=en]. A native build of the keyboard's own scan order and suggestion
 # sources.
-$(BUILD)/scancost: tools/scancost.cpp tools/typedtext.h tools/mediumpanel.h $(wildcard src/words/*.cpp src/words/*.h src/scanplan/*.cpp src/scanplan/*.h)
+$(BUILD)/scancost: tools/scancost.cpp tools/typedtext.h tools/mediumpanel.h tools/mediumscan.h $(wildcard src/words/*.cpp src/words/*.h src/scanplan/*.cpp src/scanplan/*.h)
 	@mkdir -p $(BUILD)
 	g++ -std=c++17 -O2 -Wall -Wextra -Werror -Isrc -I. -o $@ tools/scancost.cpp $(wildcard src/scanplan/*.cpp src/words/*.cpp)
 

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "scanplan/scanplan.h"
-#include "tools/mediumpanel.h"
+#include "tools/mediumscan.h"
 #include "tools/typedtext.h"
 #include "words/suggest.h"
 
@@ -25,45 +25,7 @@ namespace {
 using namespace typedtext;
 using Groups = std::vector<std::vector<int>>;
 
-constexpr int stripCells = 4;
-constexpr int firstFunctionKey = 121;
-constexpr int keyHeight = 21;
 constexpr int unreachable = 1 << 20;
-
-struct Panel {
-    std::vector<ScanPart> parts;
-    // Each part's caption as the key shows it; the cells have none.
-    std::vector<std::string> captions;
-};
-
-bool isRare(const std::string& caption)
-{
-    for (const char* rare : {"esc", "del", "tab", "cap", "ctrl", "alt", "num", "menu"})
-        if (caption == rare)
-            return true;
-    return false;
-}
-
-Panel mediumPanel()
-{
-    Panel panel;
-    for (int cell = 0; cell < stripCells; ++cell) {
-        panel.parts.push_back(ScanPart{ScanPartKind::cell, 0,
-                                       {cell * mediumPanelWidth / stripCells, -keyHeight,
-                                        (cell + 1) * mediumPanelWidth / stripCells, 0}});
-        panel.captions.push_back("");
-    }
-    for (const MediumPanelKey& key : mediumPanelKeys) {
-        if (key.id >= firstFunctionKey)
-            continue;
-        const std::string caption = key.caption;
-        const char letter = caption.size() == 1 && caption[0] >= 'a' && caption[0] <= 'z' ? caption[0] : 0;
-        panel.parts.push_back(ScanPart{isRare(caption) ? ScanPartKind::rareKey : ScanPartKind::key, letter,
-                                       {key.rect.left, key.rect.top, key.rect.right, key.rect.bottom}});
-        panel.captions.push_back(caption);
-    }
-    return panel;
-}
 
 // A character a key offers among its held forms: the key's caption and the form's cell, the key's own
 // character being the first.
@@ -74,13 +36,14 @@ struct Form {
 };
 
 const Form forms[] = {
-    {U'\u2018', "'", 2}, {U'\u201A', "'", 4}, {U'\u201C', "\"", 2}, {U'\u201D', "\"", 3}, {U'\u201E', "\"", 4},
-    {U'\u00AB', "\"", 5}, {U'\u00BB', "\"", 6}, {U'\u2013', "-", 2},  {U'\u2014', "-", 3},  {U'\u00E0', "a", 2},
-    {U'\u00E1', "a", 3},  {U'\u00E2', "a", 4},  {U'\u00E4', "a", 5},  {U'\u00E7', "c", 2},  {U'\u00E9', "e", 2},
-    {U'\u00E8', "e", 3},  {U'\u00EA', "e", 4},  {U'\u00EB', "e", 5},  {U'\u00ED', "i", 2},  {U'\u00EC', "i", 3},
-    {U'\u00EE', "i", 4},  {U'\u00EF', "i", 5},  {U'\u00F1', "n", 2},  {U'\u00F3', "o", 2},  {U'\u00F2', "o", 3},
-    {U'\u00F4', "o", 4},  {U'\u00F6', "o", 5},  {U'\u00FA', "u", 2},  {U'\u00F9', "u", 3},  {U'\u00FB', "u", 4},
-    {U'\u00FC', "u", 5},
+    {U'\u2018', "'", 2},  {U'\u201A', "'", 4},  {U'\u201C', "\"", 2}, {U'\u201D', "\"", 3},
+    {U'\u201E', "\"", 4}, {U'\u00AB', "\"", 5}, {U'\u00BB', "\"", 6}, {U'\u2013', "-", 2},
+    {U'\u2014', "-", 3},  {U'\u00E0', "a", 2},  {U'\u00E1', "a", 3},  {U'\u00E2', "a", 4},
+    {U'\u00E4', "a", 5},  {U'\u00E7', "c", 2},  {U'\u00E9', "e", 2},  {U'\u00E8', "e", 3},
+    {U'\u00EA', "e", 4},  {U'\u00EB', "e", 5},  {U'\u00ED', "i", 2},  {U'\u00EC', "i", 3},
+    {U'\u00EE', "i", 4},  {U'\u00EF', "i", 5},  {U'\u00F1', "n", 2},  {U'\u00F3', "o", 2},
+    {U'\u00F2', "o", 3},  {U'\u00F4', "o", 4},  {U'\u00F6', "o", 5},  {U'\u00FA', "u", 2},
+    {U'\u00F9', "u", 3},  {U'\u00FB', "u", 4},  {U'\u00FC', "u", 5},
 };
 
 // The navigation pad's characters and the keys they stand on in the calculator order.
@@ -103,7 +66,7 @@ struct Cost {
 };
 
 struct Scanner {
-    const Panel& panel;
+    const MediumScanPanel& panel;
     ScanOrder order;
     Cost cost;
 };
@@ -119,7 +82,7 @@ int stepsTo(const Groups& groups, int part)
 }
 
 // The cheapest of the keys with the caption (the two space bars), or unreachable.
-int stepsToKey(const Groups& groups, const Panel& panel, const std::string& caption)
+int stepsToKey(const Groups& groups, const MediumScanPanel& panel, const std::string& caption)
 {
     int best = unreachable;
     for (size_t part = 0; part < panel.parts.size(); ++part)
@@ -139,8 +102,9 @@ struct Typing {
 
 Groups groupsNow(const Scanner& scanner, const Typing& typing)
 {
-    const TypingNow now{{&typing.list, &typing.learned, &typing.pairs, encodeUtf8(typing.typed), typing.previous},
-                        typing.offered};
+    const TypingNow now{
+        {&typing.list, &typing.learned, &typing.pairs, encodeUtf8(typing.typed), typing.previous},
+        typing.offered};
     return planScanGroups(scanner.panel.parts, scanner.order, now);
 }
 
@@ -303,7 +267,7 @@ int main(int argc, char** argv)
     }
     const WordList list = loadWordList(argv[2]);
     const PairTable pairs = argc == 4 ? loadPairTable(argv[3]) : PairTable{};
-    const Panel panel = mediumPanel();
+    const MediumScanPanel panel = mediumScanPanel(true, false);
     Run run{{Scanner{panel, ScanOrder::predictive, {}}, Scanner{panel, ScanOrder::rows, {}}}, 0, 0};
     Typing typing{list, pairs, {}, {}, {}, {}};
     measure(run, typing, text);

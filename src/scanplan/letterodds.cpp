@@ -66,7 +66,8 @@ Odds wordOdds(const WordContext& words, const std::string& start)
         addWord(odds, foldedAt(*words.list, words.list->byFold[i]), start.size(),
                 rankWeight(words.list->byFold[i]));
     const auto& learned = words.learned->byFold;
-    for (auto it = learned.lower_bound({start, ""}); it != learned.end() && startsWith(it->first, start); ++it)
+    for (auto it = learned.lower_bound({start, ""}); it != learned.end() && startsWith(it->first, start);
+         ++it)
         addWord(odds, it->first, start.size(), learnedUseWeight * useCount(*words.learned, it->second));
     return odds;
 }
@@ -102,8 +103,8 @@ Odds mixedOdds(const WordContext& words, const std::string& start)
     const double ownScale = allFollowers.total > 0 ? 1 - followerShare : 1;
     Odds mixed;
     for (int letter = 0; letter < alphabetSize; ++letter)
-        mixed.letters[letter] = ownScale * listScale * listed.letters[letter] +
-                                followerScale * followed.letters[letter];
+        mixed.letters[letter] =
+            ownScale * listScale * listed.letters[letter] + followerScale * followed.letters[letter];
     mixed.total = ownScale * listScale * listed.total + followerScale * followed.total;
     return mixed;
 }

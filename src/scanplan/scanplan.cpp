@@ -44,8 +44,9 @@ Layout layoutOf(const std::vector<ScanPart>& parts)
     }
     const auto leftToRight = [&](int a, int b) { return parts[a].place.left < parts[b].place.left; };
     std::sort(layout.functionRow.begin(), layout.functionRow.end(), leftToRight);
-    std::sort(layout.rows.begin(), layout.rows.end(),
-              [&](const Group& a, const Group& b) { return parts[a.front()].place.top < parts[b.front()].place.top; });
+    std::sort(layout.rows.begin(), layout.rows.end(), [&](const Group& a, const Group& b) {
+        return parts[a.front()].place.top < parts[b.front()].place.top;
+    });
     for (Group& row : layout.rows)
         std::sort(row.begin(), row.end(), leftToRight);
     return layout;
@@ -71,8 +72,8 @@ std::vector<Group> rowsOrder(const Layout& layout)
 // letter, space bar, mark or shift.
 Group fromFirstUsedKey(const Group& row, const std::vector<ScanPart>& parts)
 {
-    const auto first =
-        std::find_if(row.begin(), row.end(), [&](int part) { return parts[part].kind != ScanPartKind::rareKey; });
+    const auto first = std::find_if(row.begin(), row.end(),
+                                    [&](int part) { return parts[part].kind != ScanPartKind::rareKey; });
     Group rotated(first, row.end());
     rotated.insert(rotated.end(), row.begin(), first);
     return rotated;
@@ -88,7 +89,9 @@ Group likelyLetterKeys(const std::vector<ScanPart>& parts, const TypingNow& typi
         if (letter >= 'a' && letter <= 'z' && odds[letter - 'a'] > 0)
             keys.push_back(part);
     }
-    const auto likelier = [&](int a, int b) { return odds[parts[a].letter - 'a'] > odds[parts[b].letter - 'a']; };
+    const auto likelier = [&](int a, int b) {
+        return odds[parts[a].letter - 'a'] > odds[parts[b].letter - 'a'];
+    };
     std::stable_sort(keys.begin(), keys.end(), likelier);
     if (keys.size() > likelyLetters)
         keys.resize(likelyLetters);
@@ -99,7 +102,8 @@ std::vector<Group> predictiveOrder(const Layout& layout, const std::vector<ScanP
                                    const TypingNow& typing)
 {
     std::vector<Group> groups;
-    const bool stripFirst = !layout.cells.empty() && oddsOfOffered(typing.words, typing.offered) > likelyStrip;
+    const bool stripFirst =
+        !layout.cells.empty() && oddsOfOffered(typing.words, typing.offered) > likelyStrip;
     if (stripFirst)
         addGroup(groups, layout.cells);
     addGroup(groups, likelyLetterKeys(parts, typing));

@@ -37,6 +37,12 @@ struct TypedWord {
 
 TypedWord typed;
 
+// The predictive scan follows the word without the strip, but only the strip's words are learned.
+bool tracking()
+{
+    return suggestionStrip() || (app.selectKeys == selectByScan && app.scanOrder == scanPredictive);
+}
+
 bool isDigit(char32_t c)
 {
     return c >= '0' && c <= '9';
@@ -65,7 +71,7 @@ void refreshSuggestions()
 // A word typed in full counts one use; nothing typed in a password field does.
 void endWord(bool counted)
 {
-    if (counted && !typed.letters.empty() && !typed.inPassword) {
+    if (counted && !typed.letters.empty() && !typed.inPassword && suggestionStrip()) {
         const ActiveWords words = wordsForTarget();
         learnWord(*words.learned, *words.list, encodeUtf8(typed.letters), typed.previous);
     }
@@ -135,7 +141,7 @@ std::string previousAfter(BYTE vk, char32_t c, const std::string& word)
 
 void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt)
 {
-    if (!suggestionStrip())
+    if (!tracking())
         return;
     const bool afterChoice = typed.chosenSpace;
     typed.chosenSpace = false;
@@ -171,7 +177,7 @@ void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt)
 
 void replaceTypedLetter(wchar_t form)
 {
-    if (!suggestionStrip())
+    if (!tracking())
         return;
     if (!typed.letters.empty())
         typed.letters.back() = form;
@@ -215,4 +221,11 @@ void chooseSuggestion(size_t cell)
 const std::vector<std::string>& offeredWords()
 {
     return typed.offered;
+}
+
+WordSoFar wordSoFar()
+{
+    if (typed.inPassword)
+        return {};
+    return {encodeUtf8(typed.letters), typed.previous};
 }
