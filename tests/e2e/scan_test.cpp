@@ -1,9 +1,12 @@
 // Switch scanning on the real keyboard with the Space switch, typing into Wine's notepad: the switch never
 // reaches notepad, presses at the right highlights type a letter and a capital after shift, the highlight is
-// a frame in the system's highlight colour, scanning rests after its rounds, the options are scanned too, and
-// a switch chosen there counts at once.
+// a frame in the system's highlight colour, the rows come in the panel's order, scanning rests after its
+// rounds, the options are scanned too, a switch chosen there counts at once, and the predictive order chosen
+// there offers the likely letters right after the strip and still reaches every key.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
 #include <string>
 
 #include "keys/keytables.h"
@@ -16,7 +19,8 @@
 namespace {
 
 constexpr DWORD scanTime = 800;
-constexpr const char* scanSettings = "[Tilfay]\r\nSelect Keys=Scan\r\nScan Time=800\r\nScan Switch=Space\r\n";
+constexpr const char* scanSettings = "[Tilfay]\r\nSelect Keys=Scan\r\nScan Time=800\r\nScan Switch=Space\r\n"
+                                     "Scan Order=Rows\r\nWord Suggestions=Y\r\n";
 // Two rounds of every row of the medium panel, and some.
 constexpr DWORD roundsWait = 2 * 8 * scanTime + 2000;
 
@@ -44,6 +48,40 @@ bool frameAroundKey(HWND panel, int keyId)
            !highlightedAt(key.right + 1, key.top + 1);
 }
 
+// The keys whose top edge the frame runs across: every key of a highlighted row.
+std::set<int> framedKeys(HWND panel)
+{
+    std::set<int> keys;
+    for (int id = 1; id <= lastFunctionKey; ++id)
+        if (GetDlgItem(panel, id) && frameOverTopOf(panel, id))
+            keys.insert(id);
+    return keys;
+}
+
+// Two switch presses: one when a group holding the key is highlighted, one when the key alone is.
+::testing::AssertionResult pickByScan(HWND panel, int keyId, WORD switchKey)
+{
+    if (!waitUntil([&] { return framedKeys(panel).count(keyId) == 1; }, roundsWait))
+        return ::testing::AssertionFailure() << "no group of key " << keyId << " was highlighted";
+    pressKey(switchKey);
+    if (!waitUntil([&] { return framedKeys(panel) == std::set<int>{keyId}; }, roundsWait))
+        return ::testing::AssertionFailure() << "key " << keyId << " was never highlighted alone";
+    pressKey(switchKey);
+    return ::testing::AssertionSuccess();
+}
+
+bool stripFramed(HWND frame)
+{
+    const RECT strip = screenRectOf(FindWindowExA(frame, nullptr, "TilfayStrip", nullptr));
+    const int x = (strip.left + strip.right) / 2;
+    return highlightedAt(x, strip.top) && highlightedAt(x, strip.top + 2);
+}
+
+bool isLetterKey(int id)
+{
+    return id >= firstLetterKey && id <= lastLetterKey;
+}
+
 // Two switch presses: one when the key's row is highlighted, one when the key is.
 ::testing::AssertionResult selectByScan(HWND panel, int keyId, WORD switchKey = VK_SPACE)
 {
@@ -67,6 +105,11 @@ TEST(Scanning, TheSpaceSwitchTypesALetterAndACapitalNeverReachesNotepadAndRestsA
     EXPECT_FALSE(waitUntil([&] { return frameOverTopOf(panel, e); }, 2 * scanTime))
         << "no scan before a press";
     pressKey(VK_SPACE);
+    EXPECT_TRUE(waitUntil([&] { return stripFramed(session.keyboard.frame); }, scanTime))
+        << "the strip first";
+    EXPECT_TRUE(waitUntil([&] { return framedKeys(panel).count(escKey) == 1; }, 2 * scanTime))
+        << "then the top row";
+    EXPECT_EQ(framedKeys(panel).size(), 12u) << "esc, the six letters, -, menu and the pad's three keys";
     ASSERT_TRUE(selectByScan(panel, e));
     EXPECT_TRUE(waitForText(session.notepad.edit, "e"));
     ASSERT_TRUE(selectByScan(panel, shiftKey));
@@ -105,4 +148,36 @@ TEST(Scanning, TheSpaceSwitchTypesALetterAndACapitalNeverReachesNotepadAndRestsA
     pressKey(VK_RETURN);
     ASSERT_TRUE(selectByScan(panel, e, VK_RETURN));
     EXPECT_TRUE(waitForText(session.notepad.edit, "eC e")) << "Enter never reaches notepad";
+
+    // The predictive order, chosen in the options: after "th", the group right after the strip holds at most
+    // eight letters with e among them, framed where they stand, and a press there and at e types it.
+    ASSERT_TRUE(selectByScan(panel, menuKey, VK_RETURN));
+    options = shownDialog(waitForWindow(session.keyboard.program->id(), "#32770", optionsTitle, shortWait),
+                          shortWait);
+    ASSERT_NE(options, nullptr);
+    EXPECT_EQ(windowText(GetDlgItem(options, IDC_SCAN_ORDER)), "Order: Predictive");
+    clickControl(options, IDC_SCAN_ORDER);
+    EXPECT_TRUE(waitUntil([] { return profileValue("Scan Order") == "Predictive"; }, shortWait));
+    ASSERT_TRUE(
+        waitUntil([&] { return hasTheFocus(session.notepad.window, session.notepad.edit); }, shortWait));
+    for (int key : {leftSpaceKey, keyForCharacter('t'), keyForCharacter('h')})
+        ASSERT_TRUE(pickByScan(panel, key, VK_RETURN));
+    EXPECT_TRUE(waitForText(session.notepad.edit, "eC e th")) << textOf(session.notepad.edit);
+    EXPECT_TRUE(waitUntil([&] { return stripFramed(session.keyboard.frame); }, scanTime))
+        << "the strip first";
+    std::set<int> second;
+    EXPECT_TRUE(waitUntil([&] { return !(second = framedKeys(panel)).empty(); }, 2 * scanTime));
+    pressKey(VK_RETURN);
+    EXPECT_EQ(second.count(e), 1u);
+    EXPECT_LE(second.size(), 8u);
+    EXPECT_TRUE(std::all_of(second.begin(), second.end(), isLetterKey)) << "letters only";
+    EXPECT_TRUE(waitUntil([&] { return framedKeys(panel) == std::set<int>{e}; }, roundsWait));
+    pressKey(VK_RETURN);
+    EXPECT_TRUE(waitForText(session.notepad.edit, "eC e the")) << textOf(session.notepad.edit);
+    // A punctuation key, a digit (1 in the phone order chosen above) and back, each within two rounds.
+    for (int key : {keyForCharacter(';'), firstPadKey + 1})
+        ASSERT_TRUE(pickByScan(panel, key, VK_RETURN));
+    EXPECT_TRUE(waitForText(session.notepad.edit, "eC e the;1")) << textOf(session.notepad.edit);
+    ASSERT_TRUE(pickByScan(panel, backKey, VK_RETURN));
+    EXPECT_TRUE(waitForText(session.notepad.edit, "eC e the;")) << textOf(session.notepad.edit);
 }
