@@ -19,13 +19,8 @@ std::string groupsText(const std::vector<std::vector<int>>& groups, const Medium
     return text;
 }
 
-const WordList words =
-    parseWordList("the\nof\nand\nto\nthat\nit\nthis\nthey\nthere\nthen\nthem\nthink\nthrough\n"
-                  "three\nquite\nquestion\npeople\npresident\nplace\n");
-const PairTable pairs = parsePairTable("the people president\n");
-
 const std::string cells = " cell 1 cell 2 cell 3 cell 4";
-const std::string functionRow = " F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12";
+const std::string functionRow = " | F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12";
 // Each row from its first key in use, the rare keys of its left end after.
 const std::string predictiveRows =
     " | z v c h w k - menu / * + esc | t i l f a y , num 7 8 9 del | _ n e _ . back 4 5 6 tab"
@@ -33,53 +28,55 @@ const std::string predictiveRows =
 
 } // namespace
 
-TEST(ScanPlan, RowsAreTheStripTheFunctionRowAndEachRowFromTheLeft)
+TEST(ScanPlan, RowsAsThePanelShowsThemOrTheLikelyLettersAndTheStripFirstOnlyWhileItLikelyHoldsTheWord)
 {
-    const MediumScanPanel panel = mediumScanPanel(true, true);
-    LearnedWords learned;
-    const TypingNow typing{{&words, &learned, &pairs, "th", ""}, {"the", "that", "this", "they"}};
-    EXPECT_EQ(groupsText(planScanGroups(panel.parts, ScanOrder::rows, typing), panel),
-              cells + " |" + functionRow +
-                  " | esc z v c h w k - menu / * + | del t i l f a y , num 7 8 9 | tab _ n e _ . back 4 5 6"
-                  " | cap g d o r s b ( enter 1 2 3 | shift q j u m p x ) alt = 0 % | ctrl ! ? : ; ' \" & < "
-                  "> @ # $");
-}
-
-TEST(ScanPlan, PredictiveOffersTheLikelyLettersAndTheStripFirstOnlyWhileItLikelyHoldsTheWord)
-{
+    const WordList words = parseWordList("the\nof\nand\nto\nthat\nit\nthis\nthey\nthere\nthen\nthem\nthink\n"
+                                         "through\nthree\nquite\nquestion\npeople\npresident\nplace\n");
+    const PairTable pairs = parsePairTable("the people president\n");
     struct Case {
+        ScanOrder order;
         const char* typed;
         const char* previous;
         std::vector<std::string> offered;
         bool strip;
-        const WordList* list;
         std::string groups;
     };
-    const WordList none;
     const Case cases[] = {
-        {"thr",
+        {ScanOrder::rows,
+         "th",
+         "",
+         {"the", "that", "this", "they"},
+         true,
+         cells + functionRow +
+             " | esc z v c h w k - menu / * + | del t i l f a y , num 7 8 9 | tab _ n e _ . back 4 5 6"
+             " | cap g d o r s b ( enter 1 2 3 | shift q j u m p x ) alt = 0 % | ctrl ! ? : ; ' \" & < > @ # "
+             "$"},
+        {ScanOrder::predictive,
+         "thr",
          "",
          {"through", "three"},
          true,
-         &words,
-         cells + " | o e" + predictiveRows + " |" + functionRow},
-        {"t", "", {"three", "through"}, true, &words, " h o |" + cells + predictiveRows + " |" + functionRow},
+         cells + " | o e" + predictiveRows + functionRow},
+        {ScanOrder::predictive,
+         "t",
+         "",
+         {"three", "through"},
+         true,
+         " h o |" + cells + predictiveRows + functionRow},
         // The followers of the previous word lead.
-        {"",
+        {ScanOrder::predictive,
+         "",
          "the",
          {"people", "president", "the", "of"},
          true,
-         &words,
-         cells + " | p t o a q i" + predictiveRows + " |" + functionRow},
-        // Without the strip, or without a list for the target's language.
-        {"th", "", {}, false, &words, " e i r a" + predictiveRows + " |" + functionRow},
-        {"th", "", {"the"}, true, &none, cells + predictiveRows + " |" + functionRow},
+         cells + " | p t o a q i" + predictiveRows + functionRow},
+        {ScanOrder::predictive, "th", "", {}, false, " e i r a" + predictiveRows + functionRow},
     };
     for (const Case& c : cases) {
         const MediumScanPanel panel = mediumScanPanel(c.strip, true);
         LearnedWords learned;
-        const TypingNow typing{{c.list, &learned, &pairs, c.typed, c.previous}, c.offered};
-        EXPECT_EQ(groupsText(planScanGroups(panel.parts, ScanOrder::predictive, typing), panel), c.groups)
+        const TypingNow typing{{&words, &learned, &pairs, c.typed, c.previous}, c.offered};
+        EXPECT_EQ(groupsText(planScanGroups(panel.parts, c.order, typing), panel), c.groups)
             << c.typed << " after " << c.previous;
     }
 }

@@ -87,28 +87,16 @@ void loadFrom(const std::string& lines)
     loadSettings();
 }
 
+// clang-format off
 const std::vector<SettingsEntry> defaultFile = {
-    {"Parking X", "3000"},
-    {"Parking Y", "3000"},
-    {"Numbers", "Y"},
-    {"Phone", "N"},
-    {"Function keys", "N"},
-    {"Hardware Keyboard", "N"},
-    {"Size", "Medium"},
-    {"Closing allowed", "N"},
-    {"Switch allowed", "N"},
-    {"Key Repeat", "Y"},
-    {"Word Suggestions", "N"},
-    {"Click Sound", "N"},
-    {"Fade", "N"},
-    {"Position X", ""},
-    {"Position Y", ""},
-    {"Select Keys", "Click"},
-    {"Hover Time", "1000"},
-    {"Scan Time", "1000"},
-    {"Scan Switch", "Space"},
+    {"Parking X", "3000"},   {"Parking Y", "3000"},      {"Numbers", "Y"},          {"Phone", "N"},
+    {"Function keys", "N"},  {"Hardware Keyboard", "N"}, {"Size", "Medium"},        {"Closing allowed", "N"},
+    {"Switch allowed", "N"}, {"Key Repeat", "Y"},        {"Word Suggestions", "N"}, {"Click Sound", "N"},
+    {"Fade", "N"},           {"Position X", ""},         {"Position Y", ""},        {"Select Keys", "Click"},
+    {"Hover Time", "1000"},  {"Scan Time", "1000"},      {"Scan Switch", "Space"},
     {"Scan Order", "Predictive"},
 };
+// clang-format on
 
 const char* const sizeNames[] = {"Tiny", "Small", "Medium", "Large", "Huge"};
 
@@ -801,8 +789,7 @@ TEST_F(SettingsHandEdits, TheWaysOfSelectingReadBackValidAndWriteBackAsRead)
         {"Select Keys=\r\nHover Time=6OO\r\nScan Time=-800\r\nScan Switch=\r\nScan Order=\r\n",
          "Click 1000 1000 Space Predictive"},
         // The platform drops the blanks around a value.
-        {"Hover Time=99999999999\r\nScan Time= 800\r\nScan Order= predictive \r\n",
-         "Click 1000 800 Space Predictive"},
+        {"Hover Time=99999999999\r\nScan Time= 800\r\n", "Click 1000 800 Space Predictive"},
     };
     app.keySize = 3;
     app.parkingX = app.parkingY = -1;
