@@ -172,7 +172,7 @@ TEST_F(CaptionBarInUse, TheCloseButtonClosesTheKeyboardEvenWhenClosingIsNotAllow
     clickAt(centreOf(GetDlgItem(bar(), IDC_CAPTION_CLOSE)));
     EXPECT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
     const auto entries = settingsEntries();
-    EXPECT_EQ(entries.size(), 19u) << "the settings are saved";
+    EXPECT_EQ(entries.size(), 20u) << "the settings are saved";
     EXPECT_EQ(profileValue("Closing allowed"), "N");
 }
 
