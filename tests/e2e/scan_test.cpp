@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 #include <string>
 
 #include "keys/keytables.h"
@@ -44,23 +45,50 @@ bool frameOverTopOf(HWND parent, int id)
     return framedAtTop(GetDlgItem(parent, id));
 }
 
-// The keys whose top edge the frame runs across: every key of a highlighted row.
-std::set<int> framedKeys(HWND panel)
+BOOL CALLBACK addFrameSide(HWND window, LPARAM sides)
 {
-    std::set<int> keys;
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, "TilfayOverlay") == 0 && IsWindowVisible(window))
+        reinterpret_cast<std::vector<RECT>*>(sides)->push_back(screenRectOf(window));
+    return TRUE;
+}
+
+// The middle of each key's top edge on the screen, measured once: the keys stay where they are.
+using KeyTops = std::vector<std::pair<int, POINT>>;
+KeyTops keyTopsOf(HWND panel)
+{
+    KeyTops tops;
     for (int id = 1; id <= lastFunctionKey; ++id)
-        if (GetDlgItem(panel, id) && frameOverTopOf(panel, id))
-            keys.insert(id);
+        if (HWND key = GetDlgItem(panel, id)) {
+            const RECT r = screenRectOf(key);
+            tops.push_back({id, POINT{(r.left + r.right) / 2, r.top}});
+        }
+    return tops;
+}
+
+// The keys whose top edge a side of the highlight runs across (every key of a highlighted row), read from
+// the frame's windows at once, so that a key is seen alone before the scan moves on.
+std::set<int> framedKeys(const KeyTops& tops)
+{
+    std::vector<RECT> sides;
+    EnumWindows(addFrameSide, reinterpret_cast<LPARAM>(&sides));
+    std::set<int> keys;
+    for (const auto& [id, top] : tops)
+        for (const RECT& side : sides)
+            if (PtInRect(&side, top))
+                keys.insert(id);
     return keys;
 }
 
 // Two switch presses: one when a group holding the key is highlighted, one when the key alone is.
 ::testing::AssertionResult selectByScan(HWND panel, int keyId, WORD switchKey = VK_SPACE)
 {
-    if (!waitUntil([&] { return framedKeys(panel).count(keyId) == 1; }, roundsWait))
+    const KeyTops tops = keyTopsOf(panel);
+    if (!waitUntil([&] { return framedKeys(tops).count(keyId) == 1; }, roundsWait))
         return ::testing::AssertionFailure() << "no group of key " << keyId << " was highlighted";
     pressKey(switchKey);
-    if (!waitUntil([&] { return framedKeys(panel) == std::set<int>{keyId}; }, roundsWait))
+    if (!waitUntil([&] { return framedKeys(tops) == std::set<int>{keyId}; }, roundsWait))
         return ::testing::AssertionFailure() << "key " << keyId << " was never highlighted alone";
     pressKey(switchKey);
     return ::testing::AssertionSuccess();
@@ -81,7 +109,8 @@ TEST(Scanning, TheSpaceSwitchTypesALetterAndACapitalNeverReachesNotepadAndRestsA
         << "no scan before a press";
     pressKey(VK_SPACE);
     EXPECT_TRUE(waitUntil([&] { return stripFramed(); }, scanTime)) << "the strip first";
-    EXPECT_TRUE(waitUntil([&] { return framedKeys(panel).count(escKey) == 1; }, 2 * scanTime))
+    const KeyTops tops = keyTopsOf(panel);
+    EXPECT_TRUE(waitUntil([&] { return framedKeys(tops).count(escKey) == 1; }, 2 * scanTime))
         << "then the top row";
     ASSERT_TRUE(selectByScan(panel, e));
     EXPECT_TRUE(waitForText(session.notepad.edit, "e"));
@@ -135,12 +164,15 @@ TEST(Scanning, TheSpaceSwitchTypesALetterAndACapitalNeverReachesNotepadAndRestsA
     EXPECT_TRUE(waitForText(session.notepad.edit, "eC e th")) << textOf(session.notepad.edit);
     EXPECT_TRUE(waitUntil([&] { return stripFramed(); }, scanTime)) << "the strip first";
     std::set<int> second;
-    ASSERT_TRUE(waitUntil([&] { return !(second = framedKeys(panel)).empty(); }, 2 * scanTime));
+    ASSERT_TRUE(waitUntil([&] { return !framedKeys(tops).empty(); }, 2 * scanTime));
+    // Read once the frames have all been placed.
+    pumpFor(scanTime / 4);
+    second = framedKeys(tops);
     pressKey(VK_RETURN);
     EXPECT_EQ(second.count(e), 1u);
     EXPECT_LE(second.size(), 8u);
     EXPECT_TRUE(*second.begin() >= firstLetterKey && *second.rbegin() <= lastLetterKey) << "letters only";
-    EXPECT_TRUE(waitUntil([&] { return framedKeys(panel) == std::set<int>{e}; }, roundsWait));
+    EXPECT_TRUE(waitUntil([&] { return framedKeys(tops) == std::set<int>{e}; }, roundsWait));
     pressKey(VK_RETURN);
     EXPECT_TRUE(waitForText(session.notepad.edit, "eC e the")) << textOf(session.notepad.edit);
     // A punctuation key, a digit (1 in the phone order chosen above) and back, each within two rounds.
