@@ -68,9 +68,7 @@ Tally measure(const std::u32string& text, const WordList& list, const PairTable&
     size_t i = 0;
     while (i < text.size()) {
         if (inWord(text, i)) {
-            size_t end = i;
-            while (end < text.size() && inWord(text, end))
-                ++end;
+            const size_t end = wordEnd(text, i);
             chosenSpace = typeWord(text.substr(i, end - i), words, previous, tally);
             previous = encodeUtf8(text.substr(i, end - i));
             i = end;
@@ -98,20 +96,12 @@ Tally measure(const std::u32string& text, const WordList& list, const PairTable&
 
 int main(int argc, char** argv)
 {
-    if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: ksr TEXT WORDLIST [PAIRTABLE]\n");
-        return 2;
-    }
-    bool readable = false;
-    const std::string raw = readWholeFile(argv[1], readable);
-    const std::u32string text = asTyped(decodeUtf8(raw));
-    if (!readable || text.empty()) {
-        std::fprintf(stderr, "ksr: %s is no UTF-8 text\n", argv[1]);
-        return 1;
-    }
-    const WordList list = loadWordList(argv[2]);
-    const PairTable pairs = argc == 4 ? loadPairTable(argv[3]) : PairTable{};
-    const Tally tally = measure(text, list, pairs);
+    MeasuredText given;
+    if (const int wrongCall = readArguments(argc, argv, "ksr", given))
+        return wrongCall;
+    const WordList& list = given.list;
+    const PairTable& pairs = given.pairs;
+    const Tally tally = measure(given.text, list, pairs);
     std::printf("%zu words in the list, %zu in the pair table\n", wordCount(list), pairs.lineStart.size());
     std::printf("%ld words chosen before their first letter\n", tally.nextWords);
     std::printf("keystroke saving %.1f%% (%ld of %ld taps)\n",

@@ -211,9 +211,7 @@ void measure(Run& run, Typing& typing, const std::u32string& text)
     size_t i = 0;
     while (i < text.size()) {
         if (inWord(text, i)) {
-            size_t end = i;
-            while (end < text.size() && inWord(text, end))
-                ++end;
+            const size_t end = wordEnd(text, i);
             word = text.substr(i, end - i);
             beforeWord = typing.previous;
             chosenSpace = typeWord(run, typing, word);
@@ -255,22 +253,13 @@ void printCost(const char* label, const Cost& cost, long characters)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: scancost TEXT WORDLIST [PAIRTABLE]\n");
-        return 2;
-    }
-    bool readable = false;
-    const std::u32string text = asTyped(decodeUtf8(readWholeFile(argv[1], readable)));
-    if (!readable || text.empty()) {
-        std::fprintf(stderr, "scancost: %s is no UTF-8 text\n", argv[1]);
-        return 1;
-    }
-    const WordList list = loadWordList(argv[2]);
-    const PairTable pairs = argc == 4 ? loadPairTable(argv[3]) : PairTable{};
+    MeasuredText given;
+    if (const int wrongCall = readArguments(argc, argv, "scancost", given))
+        return wrongCall;
     const MediumScanPanel panel = mediumScanPanel(true, false);
     Run run{{Scanner{panel, ScanOrder::predictive, {}}, Scanner{panel, ScanOrder::rows, {}}}, 0, 0};
-    Typing typing{list, pairs, {}, {}, {}, {}};
-    measure(run, typing, text);
+    Typing typing{given.list, given.pairs, {}, {}, {}, {}};
+    measure(run, typing, given.text);
     std::printf("%ld characters, %ld of them on no key of the panel and left out\n", run.characters,
                 run.notOnThePanel);
     printCost("", run.scanners[0].cost, run.characters - run.notOnThePanel);

@@ -2,10 +2,13 @@
 // word that each character between words leaves for the next word's suggestions.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 #include "words/folding.h"
 #include "words/learned.h"
+#include "words/pairs.h"
+#include "words/wordlist.h"
 
 namespace typedtext {
 
@@ -45,6 +48,14 @@ inline bool inWord(const std::u32string& text, size_t i)
            isLetter(text[i + 1]);
 }
 
+// Where the word that starts at i ends.
+inline size_t wordEnd(const std::u32string& text, size_t i)
+{
+    while (i < text.size() && inWord(text, i))
+        ++i;
+    return i;
+}
+
 // What a character between words leaves as the previous word: a space keeps it, a sentence's end (and the
 // enter after it) makes it the start of a sentence, anything else leaves none.
 inline std::string previousAfter(char32_t c, const std::string& previous)
@@ -52,6 +63,31 @@ inline std::string previousAfter(char32_t c, const std::string& previous)
     if (c == ' ' || (c == '\n' && previous == sentenceStart))
         return previous;
     return sentenceEnds.find(c) != std::u32string::npos ? sentenceStart : "";
+}
+
+// What a measuring tool is given: TEXT WORDLIST [PAIRTABLE].
+struct MeasuredText {
+    std::u32string text;
+    WordList list;
+    PairTable pairs;
+};
+
+// Returns the exit code of a call that cannot be measured, or 0.
+inline int readArguments(int argc, char** argv, const char* tool, MeasuredText& given)
+{
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: %s TEXT WORDLIST [PAIRTABLE]\n", tool);
+        return 2;
+    }
+    bool readable = false;
+    given.text = asTyped(decodeUtf8(readWholeFile(argv[1], readable)));
+    if (!readable || given.text.empty()) {
+        std::fprintf(stderr, "%s: %s is no UTF-8 text\n", tool, argv[1]);
+        return 1;
+    }
+    given.list = loadWordList(argv[2]);
+    given.pairs = argc == 4 ? loadPairTable(argv[3]) : PairTable{};
+    return 0;
 }
 
 } // namespace typedtext
