@@ -45,15 +45,6 @@ bool frameOverTopOf(HWND parent, int id)
     return framedAtTop(GetDlgItem(parent, id));
 }
 
-BOOL CALLBACK addFrameSide(HWND window, LPARAM sides)
-{
-    char name[16] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, "TilfayOverlay") == 0 && IsWindowVisible(window))
-        reinterpret_cast<std::vector<RECT>*>(sides)->push_back(screenRectOf(window));
-    return TRUE;
-}
-
 // The middle of each key's top edge on the screen, measured once: the keys stay where they are.
 using KeyTops = std::vector<std::pair<int, POINT>>;
 KeyTops keyTopsOf(HWND panel)
@@ -72,7 +63,9 @@ KeyTops keyTopsOf(HWND panel)
 std::set<int> framedKeys(const KeyTops& tops)
 {
     std::vector<RECT> sides;
-    EnumWindows(addFrameSide, reinterpret_cast<LPARAM>(&sides));
+    for (HWND side = nullptr; (side = FindWindowExA(nullptr, side, "TilfayOverlay", nullptr));)
+        if (IsWindowVisible(side))
+            sides.push_back(screenRectOf(side));
     std::set<int> keys;
     for (const auto& [id, top] : tops)
         for (const RECT& side : sides)
