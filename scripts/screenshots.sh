@@ -43,8 +43,8 @@ export WINEPREFIX="$build/wine/screenshots"
     wait $keyboard $notepad 2>/dev/null || true
 ' shots "$build" "$docs"
 
-# Hands-free selection in notepad: the pointer resting on the a key with the fill bar part-way, and the scan
-# highlight around a row after one press of the Space switch.
+# Hands-free selection in notepad: the pointer resting on the a key with the fill bar part-way, and the scan's
+# first group after one press of the Space switch: the letters likely to begin a sentence, each framed.
 "$(dirname "$0")/with-display.sh" bash -c '
     shoot() {
         printf "[Tilfay]\r\nSize=Medium\r\n%b" "$1" > "$WINEPREFIX/drive_c/windows/Tilfay.ini"
@@ -62,7 +62,7 @@ export WINEPREFIX="$build/wine/screenshots"
     }
     shoot "Select Keys=Hover\r\nHover Time=3000\r\n" "xdotool mousemove \$((X + 170)) \$((Y + 49)); sleep 2" \
         "$1" "$2" hover.png
-    shoot "Select Keys=Scan\r\nScan Time=3000\r\n" "xdotool key space; sleep 4" "$1" "$2" scan.png
+    shoot "Select Keys=Scan\r\nScan Time=3000\r\n" "xdotool key space; sleep 1" "$1" "$2" scan.png
 ' shots "$build" "$docs"
 
 # The options dialog, opened by a tap on the medium keyboard's menu key (262, 26 pixels from the frame's corner).

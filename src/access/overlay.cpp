@@ -2,6 +2,7 @@
 #include "access/overlay.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -10,7 +11,8 @@ constexpr DWORD overlayStyle =
     WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT;
 
 HWND fillBar;
-HWND frameSides[4];
+// Four sides a frame, as many frames as the most rectangles shown at once.
+std::vector<std::array<HWND, 4>> frames;
 
 LRESULT CALLBACK overlayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -49,16 +51,7 @@ void place(HWND& window, int x, int y, int width, int height)
     SetWindowPos(window, HWND_TOPMOST, x, y, width, height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
-} // namespace
-
-void showFillBar(const RECT& part, int percent)
-{
-    const int width = static_cast<int>(part.right - part.left) * std::clamp(percent, 0, 100) / 100;
-    const int height = std::max(3, static_cast<int>(part.bottom - part.top) / 6);
-    place(fillBar, part.left, part.bottom - height, width, height);
-}
-
-void showHighlight(const RECT& r)
+void placeFrame(std::array<HWND, 4>& frameSides, const RECT& r)
 {
     const int w = static_cast<int>(r.right - r.left);
     const int h = static_cast<int>(r.bottom - r.top);
@@ -68,4 +61,26 @@ void showHighlight(const RECT& r)
     place(frameSides[1], r.left, r.bottom - side, shown ? w : 0, side);
     place(frameSides[2], r.left, r.top, shown ? side : 0, h);
     place(frameSides[3], r.right - side, r.top, shown ? side : 0, h);
+}
+
+} // namespace
+
+void showFillBar(const RECT& part, int percent)
+{
+    const int width = static_cast<int>(part.right - part.left) * std::clamp(percent, 0, 100) / 100;
+    const int height = std::max(3, static_cast<int>(part.bottom - part.top) / 6);
+    place(fillBar, part.left, part.bottom - height, width, height);
+}
+
+void showHighlights(const std::vector<RECT>& parts)
+{
+    if (frames.size() < parts.size())
+        frames.resize(parts.size());
+    for (size_t frame = 0; frame < frames.size(); ++frame)
+        placeFrame(frames[frame], frame < parts.size() ? parts[frame] : RECT{});
+}
+
+void showHighlight(const RECT& part)
+{
+    showHighlights({part});
 }

@@ -34,6 +34,7 @@ void setSelectionLabels(HWND dialog)
     EnableWindow(GetDlgItem(dialog, IDC_SLOWER), timed);
     EnableWindow(GetDlgItem(dialog, IDC_FASTER), timed);
     SetDlgItemTextA(dialog, IDC_SCAN_SWITCH, switchLabel(nextSwitch(app.scanSwitch)));
+    SetDlgItemTextA(dialog, IDC_SCAN_ORDER, scanOrderLabel(otherScanOrder(app.scanOrder)));
 }
 
 INT_PTR onOptionsInit(HWND dialog)

@@ -34,6 +34,7 @@ constexpr int mediumSize = 3;
 constexpr int maxCoordinateDigits = 5;
 constexpr const char* selectNames[] = {"Click", "Hover", "Scan"};
 constexpr const char* switchNames[] = {"Space", "Enter", "Click"};
+constexpr const char* scanOrderNames[] = {"Predictive", "Rows"};
 
 // Key names and values are ASCII.
 std::wstring wide(const char* text)
@@ -87,10 +88,11 @@ int readSize(const std::wstring& file)
 }
 
 // One of the names; the first for any other text.
-int readChoice(const std::wstring& file, const char* key, const char* const (&names)[3])
+template <int count>
+int readChoice(const std::wstring& file, const char* key, const char* const (&names)[count])
 {
     const std::wstring value = readValue(file, key, L"");
-    for (int choice = 0; choice < 3; ++choice)
+    for (int choice = 0; choice < count; ++choice)
         if (equalsIgnoringAsciiCase(value.c_str(), names[choice]))
             return choice;
     return 0;
@@ -253,6 +255,7 @@ void loadSettings()
     app.hoverTime = readTime(file, "Hover Time");
     app.scanTime = readTime(file, "Scan Time");
     app.scanSwitch = static_cast<ScanSwitch>(readChoice(file, "Scan Switch", switchNames));
+    app.scanOrder = static_cast<ScanOrderSetting>(readChoice(file, "Scan Order", scanOrderNames));
 }
 
 // A parking value that was valid at load is never written, so a hand edit of it survives.
@@ -279,6 +282,7 @@ void saveSettings()
     writeValue(file, "Hover Time", std::to_string(app.hoverTime).c_str());
     writeValue(file, "Scan Time", std::to_string(app.scanTime).c_str());
     writeValue(file, "Scan Switch", switchNames[app.scanSwitch]);
+    writeValue(file, "Scan Order", scanOrderNames[app.scanOrder]);
 }
 
 bool closingAllowedNow()

@@ -105,3 +105,9 @@ void changeScanSwitch()
     followSelectKeys();
     saveSettings();
 }
+
+void changeScanOrder()
+{
+    app.scanOrder = otherScanOrder(app.scanOrder);
+    saveSettings();
+}

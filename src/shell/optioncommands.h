@@ -24,3 +24,4 @@ void selectCalculatorLayout();
 void selectKeysBy(SelectKeys way);
 void changeSelectionTime(bool slower);
 void changeScanSwitch();
+void changeScanOrder();

@@ -24,6 +24,8 @@ constexpr int defaultSelectionTime = 1000;
 enum SelectKeys : BYTE { selectByClick, selectByHover, selectByScan };
 // The scan's switch.
 enum ScanSwitch : BYTE { switchSpace, switchEnter, switchClick };
+// The order of the scan's groups: the likely letters first, or the rows as the panel shows them.
+enum ScanOrderSetting : BYTE { scanPredictive, scanByRows };
 
 struct AppState {
     HWND mainWindow;
@@ -61,6 +63,7 @@ struct AppState {
     int hoverTime;
     int scanTime;
     ScanSwitch scanSwitch;
+    ScanOrderSetting scanOrder;
     // One entry per pixel row and column of the panel, however large a scaled display makes it.
     std::vector<int> rowOfY;
     std::vector<int> columnOfX;

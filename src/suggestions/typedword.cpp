@@ -57,6 +57,12 @@ bool keepPrivate()
     return typed.inPassword || !answerKnown();
 }
 
+// The predictive scan follows the word without the strip, but only the strip's words are learned.
+bool tracking()
+{
+    return suggestionStrip() || (app.selectKeys == selectByScan && app.scanOrder == scanPredictive);
+}
+
 bool isDigit(char32_t c)
 {
     return c >= '0' && c <= '9';
@@ -111,7 +117,7 @@ void CALLBACK onAskTimer(HWND, UINT, UINT_PTR timer, DWORD)
 // A word typed in full counts one use; nothing typed where it may be private does.
 void endWord(bool counted)
 {
-    if (counted && !typed.letters.empty() && !keepPrivate()) {
+    if (counted && !typed.letters.empty() && !keepPrivate() && suggestionStrip()) {
         const ActiveWords words = wordsForTarget();
         learnWord(*words.learned, *words.list, encodeUtf8(typed.letters), typed.previous);
         saveLearnedSoon();
@@ -182,7 +188,7 @@ std::string previousAfter(BYTE vk, char32_t c, const std::string& word)
 
 void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt)
 {
-    if (!suggestionStrip())
+    if (!tracking())
         return;
     const bool afterChoice = typed.chosenSpace;
     typed.chosenSpace = false;
@@ -220,7 +226,7 @@ void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt)
 
 void replaceTypedLetter(wchar_t form)
 {
-    if (!suggestionStrip())
+    if (!tracking())
         return;
     if (!typed.letters.empty())
         typed.letters.back() = form;
@@ -265,4 +271,11 @@ void chooseSuggestion(size_t cell)
 const std::vector<std::string>& offeredWords()
 {
     return typed.offered;
+}
+
+WordSoFar wordSoFar()
+{
+    if (keepPrivate())
+        return {};
+    return {encodeUtf8(typed.letters), typed.previous};
 }

@@ -16,3 +16,10 @@ void forgetTypedWord();
 // Types what is missing of the offered word and a space, as the keys type.
 void chooseSuggestion(size_t cell);
 const std::vector<std::string>& offeredWords();
+// The letters of the word being typed and the word before it, for the scan's likely letters; nothing in a
+// password field. Tracked while the strip stands or the scan is predictive.
+struct WordSoFar {
+    std::string letters;
+    std::string previous;
+};
+WordSoFar wordSoFar();

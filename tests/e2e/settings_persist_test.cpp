@@ -8,13 +8,16 @@
 
 namespace {
 
+// clang-format off
 const std::vector<SettingsEntry> defaultFile = {
     {"Parking X", "3000"},   {"Parking Y", "3000"},      {"Numbers", "Y"},          {"Phone", "N"},
     {"Function keys", "N"},  {"Hardware Keyboard", "N"}, {"Size", "Medium"},        {"Closing allowed", "N"},
     {"Switch allowed", "N"}, {"Key Repeat", "Y"},        {"Word Suggestions", "N"}, {"Click Sound", "N"},
     {"Fade", "N"},           {"Position X", ""},         {"Position Y", ""},        {"Select Keys", "Click"},
     {"Hover Time", "1000"},  {"Scan Time", "1000"},      {"Scan Switch", "Space"},
+    {"Scan Order", "Predictive"},
 };
+// clang-format on
 
 std::string valueOf(const std::vector<SettingsEntry>& entries, const std::string& key)
 {

@@ -40,7 +40,7 @@ const char* const settingsKeys[] = {"Numbers",    "Phone",           "Function k
                                     "Size",       "Closing allowed", "Switch allowed",   "Parking X",
                                     "Parking Y",  "Key Repeat",      "Word Suggestions", "Click Sound",
                                     "Fade",       "Position X",      "Position Y",       "Select Keys",
-                                    "Hover Time", "Scan Time",       "Scan Switch"};
+                                    "Hover Time", "Scan Time",       "Scan Switch",      "Scan Order"};
 
 int failures;
 

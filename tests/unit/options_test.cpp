@@ -124,7 +124,7 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
     EXPECT_EQ(dialog.x, 25);
     EXPECT_EQ(dialog.y, 19);
     EXPECT_EQ(dialog.cx, 148);
-    EXPECT_EQ(dialog.cy, 184);
+    EXPECT_EQ(dialog.cy, 216);
     EXPECT_EQ(dialog.title, optionsTitle);
     EXPECT_EQ(dialog.pointSize, 8);
     EXPECT_EQ(dialog.faceName, "System");
@@ -136,7 +136,7 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
         int x, y;
     };
     const Expected expected[] = {
-        {110, "Cancel", 75, 167},
+        {110, "Cancel", 75, 199},
         {101, "Tiny Size", 3, 3},
         {102, "Small Size", 3, 19},
         {103, "Medium Size", 3, 35},
@@ -146,7 +146,7 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
         {107, "Minimize Keyboard", 75, 51},
         {108, "Show Numbers", 75, 19},
         {109, "Show Function Keys", 75, 35},
-        {111, "Help", 3, 167},
+        {111, "Help", 3, 199},
         {112, "Close Keyboard", 75, 67},
         {113, "Key Repeat Off", 3, 87},
         {114, "Show Suggestions", 75, 87},
@@ -158,6 +158,7 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
         {120, "Faster", 75, 135},
         {121, "Switch: Enter", 3, 151},
         {122, "Forget Learned Words", 75, 151},
+        {125, "Order: Rows", 3, 183},
     };
     ASSERT_EQ(dialog.items.size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -197,9 +198,9 @@ TEST_F(OptionsDialog, IsCentredOnTheScreenWithItsTemplateSize)
     const int height = r.bottom - r.top;
     EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
     EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-    // 148 x 184 dialog units in the 8-point "System" font, whose base units are whole pixels here.
+    // 148 x 216 dialog units in the 8-point "System" font, whose base units are whole pixels here.
     EXPECT_GT(client.right, 148);
-    EXPECT_GT(client.bottom, 184);
+    EXPECT_GT(client.bottom, 216);
 }
 
 TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
@@ -524,28 +525,30 @@ TEST_F(OptionsDialog, TheSelectionButtonsNameTheOtherWaysAndTheCurrentWaysTime)
         SelectKeys way;
         int hoverTime, scanTime;
         ScanSwitch scanSwitch;
+        ScanOrderSetting scanOrder;
         const char* labels;
     };
     const Case cases[] = {
-        {selectByClick, 600, 800, switchSpace,
-         "Hover Over Keys|Scan Through Keys|Slower|Faster|0|Switch: Enter"},
-        {selectByHover, 600, 800, switchEnter,
-         "Click On Keys|Scan Through Keys|Slower (0.6 s)|Faster (0.6 s)|1|Switch: Click"},
-        {selectByScan, 600, 1250, switchClick,
-         "Click On Keys|Hover Over Keys|Slower (1.25 s)|Faster (1.25 s)|1|Switch: Space"},
+        {selectByClick, 600, 800, switchSpace, scanPredictive,
+         "Hover Over Keys|Scan Through Keys|Slower|Faster|0|Switch: Enter|Order: Rows"},
+        {selectByHover, 600, 800, switchEnter, scanByRows,
+         "Click On Keys|Scan Through Keys|Slower (0.6 s)|Faster (0.6 s)|1|Switch: Click|Order: Predictive"},
+        {selectByScan, 600, 1250, switchClick, scanPredictive,
+         "Click On Keys|Hover Over Keys|Slower (1.25 s)|Faster (1.25 s)|1|Switch: Space|Order: Rows"},
     };
     for (const Case& c : cases) {
         app.selectKeys = c.way;
         app.hoverTime = c.hoverTime;
         app.scanTime = c.scanTime;
         app.scanSwitch = c.scanSwitch;
+        app.scanOrder = c.scanOrder;
         std::string seen;
         runAndClick(
             [&](HWND dialog) {
                 for (int id : {IDC_SELECT_FIRST, IDC_SELECT_SECOND, IDC_SLOWER, IDC_FASTER})
                     seen += itemText(dialog, id) + "|";
-                seen +=
-                    std::to_string(itemEnabled(dialog, IDC_SLOWER)) + "|" + itemText(dialog, IDC_SCAN_SWITCH);
+                seen += std::to_string(itemEnabled(dialog, IDC_SLOWER)) + "|" +
+                        itemText(dialog, IDC_SCAN_SWITCH) + "|" + itemText(dialog, IDC_SCAN_ORDER);
             },
             IDC_CANCEL_OPTIONS);
         EXPECT_EQ(seen, c.labels);

@@ -87,13 +87,16 @@ void loadFrom(const std::string& lines)
     loadSettings();
 }
 
+// clang-format off
 const std::vector<SettingsEntry> defaultFile = {
     {"Parking X", "3000"},   {"Parking Y", "3000"},      {"Numbers", "Y"},          {"Phone", "N"},
     {"Function keys", "N"},  {"Hardware Keyboard", "N"}, {"Size", "Medium"},        {"Closing allowed", "N"},
     {"Switch allowed", "N"}, {"Key Repeat", "Y"},        {"Word Suggestions", "N"}, {"Click Sound", "N"},
     {"Fade", "N"},           {"Position X", ""},         {"Position Y", ""},        {"Select Keys", "Click"},
     {"Hover Time", "1000"},  {"Scan Time", "1000"},      {"Scan Switch", "Space"},
+    {"Scan Order", "Predictive"},
 };
+// clang-format on
 
 const char* const sizeNames[] = {"Tiny", "Small", "Medium", "Large", "Huge"};
 
@@ -777,15 +780,16 @@ TEST_F(SettingsHandEdits, TheWaysOfSelectingReadBackValidAndWriteBackAsRead)
         const char* file;
     };
     const Case cases[] = {
-        {"Select Keys=hover\r\nHover Time=600\r\nScan Time=5000\r\nScan Switch=ENTER\r\n",
-         "Hover 600 5000 Enter"},
-        {"Select Keys=Scan\r\nHover Time=300\r\nScan Time=800\r\nScan Switch=Click\r\n",
-         "Scan 300 800 Click"},
-        {"Select Keys=Dwell\r\nHover Time=299\r\nScan Time=5001\r\nScan Switch=Tab\r\n",
-         "Click 1000 1000 Space"},
-        {"Select Keys=\r\nHover Time=6OO\r\nScan Time=-800\r\nScan Switch=\r\n", "Click 1000 1000 Space"},
+        {"Select Keys=hover\r\nHover Time=600\r\nScan Time=5000\r\nScan Switch=ENTER\r\nScan Order=rows\r\n",
+         "Hover 600 5000 Enter Rows"},
+        {"Select Keys=Scan\r\nHover Time=300\r\nScan Time=800\r\nScan Switch=Click\r\nScan Order=Rows\r\n",
+         "Scan 300 800 Click Rows"},
+        {"Select Keys=Dwell\r\nHover Time=299\r\nScan Time=5001\r\nScan Switch=Tab\r\nScan Order=Columns\r\n",
+         "Click 1000 1000 Space Predictive"},
+        {"Select Keys=\r\nHover Time=6OO\r\nScan Time=-800\r\nScan Switch=\r\nScan Order=\r\n",
+         "Click 1000 1000 Space Predictive"},
         // The platform drops the blanks around a value.
-        {"Hover Time=99999999999\r\nScan Time= 800\r\n", "Click 1000 800 Space"},
+        {"Hover Time=99999999999\r\nScan Time= 800\r\n", "Click 1000 800 Space Predictive"},
     };
     app.keySize = 3;
     app.parkingX = app.parkingY = -1;
@@ -793,7 +797,8 @@ TEST_F(SettingsHandEdits, TheWaysOfSelectingReadBackValidAndWriteBackAsRead)
         loadFrom(c.lines);
         saveSettings();
         EXPECT_EQ(profileValue("Select Keys") + " " + profileValue("Hover Time") + " " +
-                      profileValue("Scan Time") + " " + profileValue("Scan Switch"),
+                      profileValue("Scan Time") + " " + profileValue("Scan Switch") + " " +
+                      profileValue("Scan Order"),
                   c.file)
             << c.lines;
     }
