@@ -256,6 +256,7 @@ void loadSettings()
     app.hoverTime = readTime(file, "Hover Time");
     app.scanTime = readTime(file, "Scan Time");
     app.scanSwitch = static_cast<ScanSwitch>(readChoice(file, "Scan Switch", switchNames));
+    app.shapeWriting = readFlag(file, "Shape Writing", "Y");
 }
 
 // A parking value that was valid at load is never written, so a hand edit of it survives.
@@ -282,6 +283,7 @@ void saveSettings()
     writeValue(file, "Hover Time", std::to_string(app.hoverTime).c_str());
     writeValue(file, "Scan Time", std::to_string(app.scanTime).c_str());
     writeValue(file, "Scan Switch", switchNames[app.scanSwitch]);
+    writeValue(file, "Shape Writing", flagText(app.shapeWriting));
 }
 
 bool closingAllowedNow()

@@ -56,6 +56,8 @@ struct AppState {
     int hoverTime;
     int scanTime;
     ScanSwitch scanSwitch;
+    // A stroke across the letters writes a word (in Click mode).
+    BYTE shapeWriting;
     // One entry per pixel row and column of the panel, however large a scaled display makes it.
     std::vector<int> rowOfY;
     std::vector<int> columnOfX;

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "state/appstate.h"
+#include "strokes/paths.h"
+
 // After each keystroke of a key: its virtual key, the character it typed when it was one of the punctuation
 // or pad characters (else 0), and the modifiers it went out with.
 void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt);
@@ -16,3 +19,10 @@ void forgetTypedWord();
 // Types what is missing of the offered word and a space, as the keys type.
 void chooseSuggestion(size_t cell);
 const std::vector<std::string>& offeredWords();
+// The focus was in a password box at the start of the word being typed: a stroke there is a tap.
+bool typingIntoPassword();
+// A stroke whose press typed a letter with the latches it found: its likeliest word and a space take the
+// letter's place, as a chosen suggestion does, and the strip offers the next likeliest, a choice of which
+// replaces the word. Letters typed before the press end as a word of their own. A stroke that no word fits
+// takes the letter away. True when the strip has words to offer.
+bool writeStroke(const LetterKeys& keys, const Path& path, const ModifierLatches& found);

@@ -131,6 +131,28 @@ void learnWord(LearnedWords& learned, const WordList& list, const std::string& t
     learned.changed = true;
 }
 
+void unlearnWord(LearnedWords& learned, const WordList& list, const std::string& typed,
+                 const std::string& previous)
+{
+    if (!isWord(typed))
+        return;
+    const std::string word = countedForm(learned, list, typed);
+    const auto counted = learned.counts.find(word);
+    if (counted != learned.counts.end() && --counted->second <= 0) {
+        learned.counts.erase(counted);
+        learned.byFold.erase({foldWord(word), word});
+    }
+    const auto followers = learned.pairs.find(previousKey(previous));
+    if (followers != learned.pairs.end()) {
+        const auto pair = followers->second.find(word);
+        if (pair != followers->second.end() && --pair->second <= 0)
+            followers->second.erase(pair);
+        if (followers->second.empty())
+            learned.pairs.erase(followers);
+    }
+    learned.changed = true;
+}
+
 int useCount(const LearnedWords& learned, const std::string& word)
 {
     const auto found = learned.counts.find(word);

@@ -28,6 +28,10 @@ struct LearnedWords {
 // 32 characters are not counted. With a previous word (or sentenceStart), the pair is counted too.
 void learnWord(LearnedWords& learned, const WordList& list, const std::string& typed,
                const std::string& previous = "");
+// Takes back one use of a word and its pair, as learnWord counted them: a stroke's word that the user
+// replaced.
+void unlearnWord(LearnedWords& learned, const WordList& list, const std::string& typed,
+                 const std::string& previous);
 int useCount(const LearnedWords& learned, const std::string& word);
 // The key a previous word is looked up by: small letters, or sentenceStart.
 std::string previousKey(const std::string& previous);

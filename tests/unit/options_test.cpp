@@ -124,7 +124,7 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
     EXPECT_EQ(dialog.x, 25);
     EXPECT_EQ(dialog.y, 19);
     EXPECT_EQ(dialog.cx, 148);
-    EXPECT_EQ(dialog.cy, 184);
+    EXPECT_EQ(dialog.cy, 216);
     EXPECT_EQ(dialog.title, optionsTitle);
     EXPECT_EQ(dialog.pointSize, 8);
     EXPECT_EQ(dialog.faceName, "System");
@@ -136,7 +136,7 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
         int x, y;
     };
     const Expected expected[] = {
-        {110, "Cancel", 75, 167},
+        {110, "Cancel", 75, 199},
         {101, "Tiny Size", 3, 3},
         {102, "Small Size", 3, 19},
         {103, "Medium Size", 3, 35},
@@ -146,7 +146,7 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
         {107, "Minimize Keyboard", 75, 51},
         {108, "Show Numbers", 75, 19},
         {109, "Show Function Keys", 75, 35},
-        {111, "Help", 3, 167},
+        {111, "Help", 3, 199},
         {112, "Close Keyboard", 75, 67},
         {113, "Key Repeat Off", 3, 87},
         {114, "Show Suggestions", 75, 87},
@@ -158,6 +158,7 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
         {120, "Faster", 75, 135},
         {121, "Switch: Enter", 3, 151},
         {122, "Forget Learned Words", 75, 151},
+        {124, "Shape Writing Off", 75, 167},
     };
     ASSERT_EQ(dialog.items.size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -197,9 +198,9 @@ TEST_F(OptionsDialog, IsCentredOnTheScreenWithItsTemplateSize)
     const int height = r.bottom - r.top;
     EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
     EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-    // 148 x 184 dialog units in the 8-point "System" font, whose base units are whole pixels here.
+    // 148 x 216 dialog units in the 8-point "System" font, whose base units are whole pixels here.
     EXPECT_GT(client.right, 148);
-    EXPECT_GT(client.bottom, 184);
+    EXPECT_GT(client.bottom, 216);
 }
 
 TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
@@ -237,20 +238,23 @@ TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
     }
 }
 
-TEST_F(OptionsDialog, TheClickSoundAndFadeLabelsNameWhatTheButtonWouldSwitchTo)
+TEST_F(OptionsDialog, TheClickSoundFadeAndShapeWritingLabelsNameWhatTheButtonWouldSwitchTo)
 {
     for (int combination = 0; combination < 4; ++combination) {
         app.clickSound = combination & 1;
         app.fade = combination >> 1 & 1;
-        std::string sound, fade;
+        app.shapeWriting = !(combination & 1);
+        std::string sound, fade, shapeWriting;
         runAndClick(
             [&](HWND dialog) {
                 sound = itemText(dialog, IDC_CLICK_SOUND);
                 fade = itemText(dialog, IDC_FADE);
+                shapeWriting = itemText(dialog, IDC_SHAPE_WRITING);
             },
             IDC_CANCEL_OPTIONS);
         EXPECT_EQ(sound, app.clickSound ? "Click Sound Off" : "Click Sound On") << combination;
         EXPECT_EQ(fade, app.fade ? "Never Fade" : "Fade When Idle") << combination;
+        EXPECT_EQ(shapeWriting, app.shapeWriting ? "Shape Writing Off" : "Shape Writing On") << combination;
     }
 }
 

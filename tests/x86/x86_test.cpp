@@ -258,7 +258,7 @@ TEST_F(UserSession, OneKeyboardAtTheCornerTypesEveryKeyKindChangesSizeAndClosesW
         PostMessageA(frame, WM_CLOSE, 0, 0);
         EXPECT_EQ(keyboard.waitForExit(emulatedWait), 0u);
         const auto entries = settingsEntries();
-        EXPECT_EQ(entries.size(), 19u) << "every setting is written when the keyboard closes";
+        EXPECT_EQ(entries.size(), 20u) << "every setting is written when the keyboard closes";
         EXPECT_NE(std::find(entries.begin(), entries.end(), SettingsEntry("Size", "Large")), entries.end());
     }
 }

@@ -1,0 +1,146 @@
+// Shape writing as a new user meets it in notepad: words drawn in one stroke each through their keys a
+// little off the centres, the trail under the pen, the strip's next likeliest words after a stroke (shown
+// though suggestions are off, until the next tap) and a second choice that replaces the word, and the taps
+// that stay taps: a plain tap, a short slide inside a key, a held letter's forms.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "support/keyboardparts.h"
+#include "support/session.h"
+#include "support/winprocess.h"
+
+namespace {
+
+// Where the pen crosses each key, off its centre as a hand draws.
+constexpr POINT strayings[] = {{3, -2}, {-4, 3}, {2, 4}, {-3, -3}, {4, 1}, {-2, -4}, {1, 3}, {-4, 2}};
+// Pixels between the moves of a drag.
+constexpr int moveStep = 4;
+
+POINT keyPoint(HWND panel, char letter, size_t i)
+{
+    const POINT centre = centreOf(GetDlgItem(panel, keyForCharacter(letter)));
+    const POINT stray = strayings[i % std::size(strayings)];
+    return POINT{centre.x + stray.x, centre.y + stray.y};
+}
+
+// The button goes down on the first letter, the pointer moves through the others, the button comes up on
+// the last.
+Inputs strokeThrough(HWND panel, const std::string& word)
+{
+    Inputs inputs = leftPressAt(keyPoint(panel, word[0], 0));
+    for (size_t i = 1; i < word.size(); ++i) {
+        const POINT from = keyPoint(panel, word[i - 1], i - 1);
+        const POINT to = keyPoint(panel, word[i], i);
+        const int steps = std::max(1, static_cast<int>(std::hypot(to.x - from.x, to.y - from.y)) / moveStep);
+        for (int step = 1; step <= steps; ++step)
+            inputs = inputs + moveTo(POINT{from.x + (to.x - from.x) * step / steps,
+                                           from.y + (to.y - from.y) * step / steps});
+    }
+    return inputs;
+}
+
+Inputs releaseOn(HWND panel, const std::string& word)
+{
+    return leftReleaseAt(keyPoint(panel, word.back(), word.size() - 1));
+}
+
+std::vector<std::string> offeredIn(HWND strip)
+{
+    std::vector<std::string> words;
+    std::istringstream cells(windowText(strip));
+    for (std::string word; std::getline(cells, word, '\t');)
+        words.push_back(word);
+    return words;
+}
+
+POINT cellCentre(HWND strip, int cell)
+{
+    const RECT r = screenRectOf(strip);
+    return POINT{r.left + (2 * cell + 1) * (r.right - r.left) / 8, (r.top + r.bottom) / 2};
+}
+
+class ShapeWriting : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(startSession(session));
+        panel = session.keyboard.panel;
+        strip = FindWindowExA(session.keyboard.frame, nullptr, "TilfayStrip", nullptr);
+        ASSERT_NE(strip, nullptr) << "the strip stands hidden for the strokes' choices";
+        EXPECT_FALSE(IsWindowVisible(strip));
+    }
+
+    HWND edit() const
+    {
+        return session.notepad.edit;
+    }
+
+    void stroke(const std::string& word)
+    {
+        inject(strokeThrough(panel, word) + releaseOn(panel, word));
+    }
+
+    Session session;
+    HWND panel = nullptr;
+    HWND strip = nullptr;
+};
+
+TEST_F(ShapeWriting, StrokesWriteWordsAndTheStripOffersTheNextLikeliestWhileTapsStayTaps)
+{
+    const std::string first = "we";
+    inject(strokeThrough(panel, first));
+    HWND trail = nullptr;
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            trail = FindWindowExA(nullptr, nullptr, "TilfayTrail", nullptr);
+            return trail && IsWindowVisible(trail);
+        },
+        shortWait))
+        << "the trail is drawn while the stroke is";
+    EXPECT_EQ(GetWindowLongA(trail, GWL_EXSTYLE) & (WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_LAYERED),
+              WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_LAYERED)
+        << "and lets every click through";
+    inject(releaseOn(panel, first));
+    std::string expected = first + " ";
+    EXPECT_TRUE(waitForText(edit(), expected)) << textOf(edit());
+    EXPECT_FALSE(IsWindowVisible(trail)) << "gone at the release";
+
+    for (const std::string word : {"will", "keep", "the", "water", "under", "the", "house"}) {
+        stroke(word);
+        expected += word + " ";
+        EXPECT_TRUE(waitForText(edit(), expected))
+            << "after a stroke through " << word << ": " << textOf(edit());
+    }
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(strip) && offeredIn(strip).size() == 4; }, shortWait))
+        << "the strip offers the next likeliest: \"" << windowText(strip) << "\"";
+    const std::vector<std::string> offered = offeredIn(strip);
+    EXPECT_EQ(std::find(offered.begin(), offered.end(), "house"), offered.end());
+    clickAt(cellCentre(strip, 1));
+    expected = expected.substr(0, expected.size() - std::string("house ").size()) + offered[1] + " ";
+    EXPECT_TRUE(waitForText(edit(), expected)) << "the second cell replaces the word: " << textOf(edit());
+
+    const RECT xKey = screenRectOf(GetDlgItem(panel, keyForCharacter('x')));
+    inject(leftClickAt(POINT{xKey.left + 6, (xKey.top + xKey.bottom) / 2}));
+    expected += "x";
+    EXPECT_TRUE(waitForText(edit(), expected)) << "a tap types one letter: " << textOf(edit());
+    EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(strip); }, shortWait)) << "the tap ends the choices";
+
+    const RECT oKey = screenRectOf(GetDlgItem(panel, keyForCharacter('o')));
+    const int middle = (oKey.top + oKey.bottom) / 2;
+    inject(leftPressAt(POINT{oKey.left + 3, middle}) + moveTo(POINT{oKey.left + 10, middle + 2}) +
+           moveTo(POINT{oKey.right + 4, middle + 3}) + leftReleaseAt(POINT{oKey.right + 4, middle + 3}));
+    expected += "o";
+    EXPECT_EQ(settledText(edit()), expected) << "a slide that strays less than a quarter key types its key";
+
+    pressKeyDown(panel, keyForCharacter('a'));
+    EXPECT_NE(waitForWindow(session.keyboard.program->id(), "TilfayForms", nullptr, shortWait), nullptr)
+        << "a held letter offers its forms";
+    releaseKey();
+    expected += "a";
+    EXPECT_EQ(settledText(edit()), expected);
+    EXPECT_TRUE(hasTheFocus(session.notepad.window, edit())) << "notepad kept the focus throughout";
+}
+
+} // namespace
