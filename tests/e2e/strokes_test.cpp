@@ -1,7 +1,8 @@
 // Shape writing as a new user meets it in notepad: words drawn in one stroke each through their keys a
 // little off the centres, the trail under the pen, the strip's next likeliest words after a stroke (shown
 // though suggestions are off, until the next tap) and a second choice that replaces the word, and the taps
-// that stay taps: a plain tap, a short slide inside a key, a held letter's forms.
+// that stay taps: a plain tap, a short slide inside a key, a held letter's forms, any stroke in a password
+// box.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -141,6 +142,22 @@ TEST_F(ShapeWriting, StrokesWriteWordsAndTheStripOffersTheNextLikeliestWhileTaps
     expected += "a";
     EXPECT_EQ(settledText(edit()), expected);
     EXPECT_TRUE(hasTheFocus(session.notepad.window, edit())) << "notepad kept the focus throughout";
+
+    const RECT place = screenRectOf(edit());
+    Program passwords('"' + testsDirectory() + "\\passwordbox.exe\" " + std::to_string(place.left + 20) +
+                      " " + std::to_string(place.top + 20) + " 400 120");
+    HWND window = waitForWindow(passwords.id(), "PasswordBox", nullptr, longWait);
+    ASSERT_NE(window, nullptr);
+    HWND box = nullptr;
+    ASSERT_TRUE(waitUntil(
+        [&] { return (box = FindWindowExA(window, nullptr, "SecretBox", nullptr)) != nullptr; }, longWait));
+    parkXPointer();
+    clickAt(centreOf(box));
+    pumpFor(100);
+    stroke("water");
+    EXPECT_TRUE(waitUntil([&] { return windowText(window) == "length 1"; }, shortWait)) << windowText(window);
+    pumpFor(500);
+    EXPECT_EQ(windowText(window), "length 1") << "in a password box a stroke is a tap on its first key";
 }
 
 } // namespace
