@@ -267,10 +267,14 @@ int main(int argc, char** argv)
     std::replace(text.begin(), text.end(), U'\u2019', U'\'');
     const WordList list = loadWordList(argv[2]);
     const PairTable pairs = argc == 4 ? loadPairTable(argv[3]) : PairTable{};
+    const auto indexing = std::chrono::steady_clock::now();
     const StrokeIndex index = buildStrokeIndex(list);
+    const double indexTime =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - indexing).count();
     Words words{list, index, pairs, {}};
     const Tally tally = measure(text, words);
-    std::printf("%zu words in the list, %zu in the pair table\n", wordCount(list), pairs.lineStart.size());
+    std::printf("%zu words in the list (their index made in %.1f ms), %zu in the pair table\n",
+                wordCount(list), indexTime, pairs.lineStart.size());
     std::printf("%ld strokes, %ld of them words not in the list (%ld among the four best once learned); %ld "
                 "one-letter words tapped\n",
                 tally.strokes, tally.unlisted, tally.learnedAmongFour, tally.taps);
