@@ -70,11 +70,11 @@ export WINEPREFIX="$build/wine/screenshots"
 # the keyboard taller by the strip of the next likeliest words after the release, side by side. A key's centre
 # on the panel stands (-1, 11) pixels further from the frame's corner.
 "$(dirname "$0")/with-display.sh" bash -c '
-    bin=$1 out=$2
+    build=$1 out=$2
     printf "[Tilfay]\r\nSize=Medium\r\n" > "$WINEPREFIX/drive_c/windows/Tilfay.ini"
     "$wine" notepad & notepad=$!
     timeout 30 xdotool search --sync --onlyvisible --name "Notepad" >/dev/null
-    "$wine" "$bin/Tilfay.exe" & keyboard=$!
+    "$wine" "$build/bin/Tilfay.exe" & keyboard=$!
     window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Tilfay$" | head -1)
     sleep 2
     xdotool mousemove 100 100 click 1
@@ -95,7 +95,7 @@ export WINEPREFIX="$build/wine/screenshots"
     sleep 2
     eval "$(xdotool getwindowgeometry --shell "$window")"
     xwd -root -silent | /usr/bin/convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$strip"
-    /usr/bin/convert "$trail" "$strip" -background white -gravity south -splice 12x0 +append -chop 12x0 \
+    /usr/bin/convert "$trail" -size 12x1 xc:white "$strip" -background white -gravity south +append \
         "$out/stroke.png"
     rm -f "$trail" "$strip"
     "$wineserver" -k
