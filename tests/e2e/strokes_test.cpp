@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 
 #include "support/keyboardparts.h"
 #include "support/session.h"
@@ -45,21 +44,6 @@ Inputs strokeThrough(HWND panel, const std::string& word)
 Inputs releaseOn(HWND panel, const std::string& word)
 {
     return leftReleaseAt(keyPoint(panel, word.back(), word.size() - 1));
-}
-
-std::vector<std::string> offeredIn(HWND strip)
-{
-    std::vector<std::string> words;
-    std::istringstream cells(windowText(strip));
-    for (std::string word; std::getline(cells, word, '\t');)
-        words.push_back(word);
-    return words;
-}
-
-POINT cellCentre(HWND strip, int cell)
-{
-    const RECT r = screenRectOf(strip);
-    return POINT{r.left + (2 * cell + 1) * (r.right - r.left) / 8, (r.top + r.bottom) / 2};
 }
 
 class ShapeWriting : public ::testing::Test {
@@ -143,17 +127,9 @@ TEST_F(ShapeWriting, StrokesWriteWordsAndTheStripOffersTheNextLikeliestWhileTaps
     EXPECT_EQ(settledText(edit()), expected);
     EXPECT_TRUE(hasTheFocus(session.notepad.window, edit())) << "notepad kept the focus throughout";
 
-    const RECT place = screenRectOf(edit());
-    Program passwords('"' + testsDirectory() + "\\passwordbox.exe\" " + std::to_string(place.left + 20) +
-                      " " + std::to_string(place.top + 20) + " 400 120");
-    HWND window = waitForWindow(passwords.id(), "PasswordBox", nullptr, longWait);
+    const PasswordBox passwords = clickIntoPasswordBox(session.notepad);
+    HWND window = passwords.window;
     ASSERT_NE(window, nullptr);
-    HWND box = nullptr;
-    ASSERT_TRUE(waitUntil(
-        [&] { return (box = FindWindowExA(window, nullptr, "SecretBox", nullptr)) != nullptr; }, longWait));
-    parkXPointer();
-    clickAt(centreOf(box));
-    pumpFor(100);
     stroke("water");
     EXPECT_TRUE(waitUntil([&] { return windowText(window) == "length 1"; }, shortWait)) << windowText(window);
     pumpFor(500);
