@@ -5,46 +5,11 @@
 // box.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "support/keyboardparts.h"
 #include "support/session.h"
 #include "support/winprocess.h"
 
 namespace {
-
-// Where the pen crosses each key, off its centre as a hand draws.
-constexpr POINT strayings[] = {{3, -2}, {-4, 3}, {2, 4}, {-3, -3}, {4, 1}, {-2, -4}, {1, 3}, {-4, 2}};
-// Pixels between the moves of a drag.
-constexpr int moveStep = 4;
-
-POINT keyPoint(HWND panel, char letter, size_t i)
-{
-    const POINT centre = centreOf(GetDlgItem(panel, keyForCharacter(letter)));
-    const POINT stray = strayings[i % std::size(strayings)];
-    return POINT{centre.x + stray.x, centre.y + stray.y};
-}
-
-// The button goes down on the first letter, the pointer moves through the others, the button comes up on
-// the last.
-Inputs strokeThrough(HWND panel, const std::string& word)
-{
-    Inputs inputs = leftPressAt(keyPoint(panel, word[0], 0));
-    for (size_t i = 1; i < word.size(); ++i) {
-        const POINT from = keyPoint(panel, word[i - 1], i - 1);
-        const POINT to = keyPoint(panel, word[i], i);
-        const int steps = std::max(1, static_cast<int>(std::hypot(to.x - from.x, to.y - from.y)) / moveStep);
-        for (int step = 1; step <= steps; ++step)
-            inputs = inputs + moveTo(POINT{from.x + (to.x - from.x) * step / steps,
-                                           from.y + (to.y - from.y) * step / steps});
-    }
-    return inputs;
-}
-
-Inputs releaseOn(HWND panel, const std::string& word)
-{
-    return leftReleaseAt(keyPoint(panel, word.back(), word.size() - 1));
-}
 
 class ShapeWriting : public ::testing::Test {
 protected:
@@ -64,7 +29,7 @@ protected:
 
     void stroke(const std::string& word)
     {
-        inject(strokeThrough(panel, word) + releaseOn(panel, word));
+        inject(strokeThrough(panel, word) + strokeRelease(panel, word));
     }
 
     Session session;
@@ -87,7 +52,7 @@ TEST_F(ShapeWriting, StrokesWriteWordsAndTheStripOffersTheNextLikeliestWhileTaps
     EXPECT_EQ(GetWindowLongA(trail, GWL_EXSTYLE) & (WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_LAYERED),
               WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_LAYERED)
         << "and lets every click through";
-    inject(releaseOn(panel, first));
+    inject(strokeRelease(panel, first));
     std::string expected = first + " ";
     EXPECT_TRUE(waitForText(edit(), expected)) << textOf(edit());
     EXPECT_FALSE(IsWindowVisible(trail)) << "gone at the release";

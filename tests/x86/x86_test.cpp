@@ -234,6 +234,12 @@ TEST_F(UserSession, OneKeyboardAtTheCornerTypesEveryKeyKindChangesSizeAndClosesW
         session.typed = "7b";
     }
     {
+        SCOPED_TRACE("a stroke, its path taken from the 32-bit hook library");
+        inject(strokeThrough(panel(), "the") + strokeRelease(panel(), "the"));
+        session.typed += "the ";
+        EXPECT_TRUE(waitForText(edit(), session.typed, emulatedWait)) << textOf(edit());
+    }
+    {
         SCOPED_TRACE("a size change through the options");
         HWND oldPanel = panel();
         const RECT oldPlace = screenRectOf(oldPanel);
