@@ -209,8 +209,8 @@ TEST_F(SettingsFlags, LowerCaseNClearsTheNumberPad)
 
 TEST_F(SettingsFlags, EachKeyLoadsIntoItsOwnField)
 {
-    const char* keys[] = {"Numbers",          "Phone",          "Function keys", "Hardware Keyboard",
-                          "Closing allowed",  "Switch allowed", "Key Repeat",    "Word Suggestions",
+    const char* keys[] = {"Numbers",         "Phone",          "Function keys", "Hardware Keyboard",
+                          "Closing allowed", "Switch allowed", "Key Repeat",    "Word Suggestions",
                           "Shape Writing"};
     for (int i = 0; i < 9; ++i) {
         SCOPED_TRACE(keys[i]);
@@ -219,9 +219,9 @@ TEST_F(SettingsFlags, EachKeyLoadsIntoItsOwnField)
             lines += std::string(keys[j]) + (i == j ? "=Y\r\n" : "=N\r\n");
         loadFrom(lines);
         const Settings s = inMemory();
-        const int flags[] = {s.showNumbers,    s.phoneLayout,   s.showFunctionKeys,  s.hardwareKeyboard,
-                             s.closingAllowed, s.switchAllowed, s.keyRepeat,         app.wordSuggestions,
-                             app.shapeWriting};
+        const int flags[] = {s.showNumbers,      s.phoneLayout,       s.showFunctionKeys,
+                             s.hardwareKeyboard, s.closingAllowed,    s.switchAllowed,
+                             s.keyRepeat,        app.wordSuggestions, app.shapeWriting};
         for (int j = 0; j < 9; ++j)
             EXPECT_EQ(flags[j], i == j ? 1 : 0) << keys[j];
     }

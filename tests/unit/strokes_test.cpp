@@ -70,6 +70,7 @@ TEST(StrokeDecoding, RanksByTheStrokesPlaceAndShapeThenByTheWordsLikelihoodAfter
     };
     const Path fitOrFlit{{142, 40}, {100, 37}, {61, 39}};
     const Path tie{{58, 37}, {88, 40}, {142, 60}};
+    const Path vie{{86, 17}, {88, 39}, {143, 62}};
     const Case cases[] = {
         {"through t, h, e", {}, "", {{61, 40}, {141, 18}, {144, 60}}, 1, {"the", "tie"}},
         {"through t, i, e", {}, "", tie, 1, {"tie", "the"}},
@@ -77,8 +78,8 @@ TEST(StrokeDecoding, RanksByTheStrokesPlaceAndShapeThenByTheWordsLikelihoodAfter
         {"f to t: the list's rank", {}, "", fitOrFlit, 1, {"fit", "flit"}},
         {"f to t after pen: the table's pair", {}, "pen", fitOrFlit, 1, {"flit", "fit"}},
         {"f to t after pen: the user's pair first", {{"pen", "fit", 2}}, "pen", fitOrFlit, 1, {"fit"}},
-        {"v, i, e: vie used once is no word yet", {{"", "vie", 1}}, "", {{86, 17}, {88, 39}, {143, 62}}, 1, {}},
-        {"v, i, e: vie used twice", {{"", "vie", 2}}, "", {{86, 17}, {88, 39}, {143, 62}}, 1, {"vie"}},
+        {"v, i, e: vie used once is no word yet", {{"", "vie", 1}}, "", vie, 1, {}},
+        {"v, i, e: vie used twice", {{"", "vie", 2}}, "", vie, 1, {"vie"}},
         {"over the number pad", {}, "", {{320, 60}, {340, 100}}, 1, {}},
     };
     const WordList list = parseWordList("the\ntie\nfit\nflit\npen\n");
