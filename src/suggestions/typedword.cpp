@@ -302,6 +302,9 @@ bool writeStroke(const LetterKeys& keys, const Path& path, const ModifierLatches
         before.pop_back();
     const std::string previous = before.empty() ? typed.previous : encodeUtf8(before);
     const ActiveWords words = wordsForTarget();
+    // A language without a list has no words to write: the stroke was a tap on its first letter.
+    if (wordCount(*words.list) == 0)
+        return false;
     std::vector<std::string> candidates =
         inCase(wordsForStroke(words, previous, keys, path), strokeCase(found, previous == sentenceStart));
     attachToTarget();

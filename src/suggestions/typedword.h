@@ -24,5 +24,6 @@ bool typingIntoPassword();
 // A stroke whose press typed a letter with the latches it found: its likeliest word and a space take the
 // letter's place, as a chosen suggestion does, and the strip offers the next likeliest, a choice of which
 // replaces the word. Letters typed before the press end as a word of their own. A stroke that no word fits
-// takes the letter away. True when the strip has words to offer.
+// takes the letter away; in a language without a word list the letter stays. True when the strip has words
+// to offer.
 bool writeStroke(const LetterKeys& keys, const Path& path, const ModifierLatches& found);
