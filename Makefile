@@ -2,7 +2,7 @@
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test bench format clean soak ksr scancost
+.PHONY: all setup build run test bench format clean soak ksr scancost gestures
 
 all: build
 
@@ -74,3 +74,12 @@ $(BUILD)/scancost: tools/scancost.cpp tools/typedtext.h tools/mediumpanel.h tool
 scancost: $(BUILD)/scancost
 	@test -n "$(TEXT)" || { echo "usage: make scancost TEXT=FILE [LANG=en]" >&2; exit 2; }
 	$(BUILD)/scancost "$(TEXT)" words/$(WORDS_LANG).txt $(wildcard words/$(WORDS_LANG)-pairs.txt)
+# Shape writing measured on a UTF-8 text: make gestures TEXT=FILE [LANG=en]. A native build of the keyboard's own
+# stroke decoder and suggestion sources, with the Medium panel's keys.
+$(BUILD)/gestures: tools/gestures.cpp tools/mediumpanel.h $(wildcard src/strokes/*.cpp src/strokes/*.h src/words/*.cpp src/words/*.h)
+	@mkdir -p $(BUILD)
+	g++ -std=c++17 -O2 -Wall -Wextra -Werror -Isrc -I. -o $@ tools/gestures.cpp $(wildcard src/strokes/*.cpp src/words/*.cpp)
+
+gestures: $(BUILD)/gestures
+	@test -n "$(TEXT)" || { echo "usage: make gestures TEXT=FILE [LANG=en]" >&2; exit 2; }
+	$(BUILD)/gestures "$(TEXT)" words/$(WORDS_LANG).txt $(wildcard words/$(WORDS_LANG)-pairs.txt)

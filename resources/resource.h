@@ -50,6 +50,7 @@
 #define IDC_FASTER 120
 #define IDC_SCAN_SWITCH 121
 #define IDC_FORGET_WORDS 122
+#define IDC_SHAPE_WRITING 124
 #define IDC_SCAN_ORDER 125
 
 #endif

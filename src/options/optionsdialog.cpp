@@ -61,6 +61,7 @@ INT_PTR onOptionsInit(HWND dialog)
         EnableWindow(GetDlgItem(dialog, IDC_PAD_ORDER), FALSE);
     setLabel(dialog, IDC_KEY_REPEAT, app.keyRepeat, "Key Repeat Off", "Key Repeat On");
     setLabel(dialog, IDC_WORD_SUGGESTIONS, app.wordSuggestions, "Hide Suggestions", "Show Suggestions");
+    setLabel(dialog, IDC_SHAPE_WRITING, app.shapeWriting, "Shape Writing Off", "Shape Writing On");
     setSelectionLabels(dialog);
     MoveWindow(dialog, x, y, width, height, TRUE);
     // No button takes the focus, so none is a default that Enter would choose.

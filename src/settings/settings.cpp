@@ -1,6 +1,6 @@
-// The settings file: nineteen keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini", kept
-// by the platform's profile-file services; a "Tilfay.ini" in the Windows directory gives the starting values
-// and the administrator's word on closing.
+// The settings file: twenty-one keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini",
+// kept by the platform's profile-file services; a "Tilfay.ini" in the Windows directory gives the starting
+// values and the administrator's word on closing.
 #include "settings/settings.h"
 
 #include <windows.h>
@@ -255,6 +255,7 @@ void loadSettings()
     app.hoverTime = readTime(file, "Hover Time");
     app.scanTime = readTime(file, "Scan Time");
     app.scanSwitch = static_cast<ScanSwitch>(readChoice(file, "Scan Switch", switchNames));
+    app.shapeWriting = readFlag(file, "Shape Writing", "Y");
     app.scanOrder = static_cast<ScanOrderSetting>(readChoice(file, "Scan Order", scanOrderNames));
 }
 
@@ -282,6 +283,7 @@ void saveSettings()
     writeValue(file, "Hover Time", std::to_string(app.hoverTime).c_str());
     writeValue(file, "Scan Time", std::to_string(app.scanTime).c_str());
     writeValue(file, "Scan Switch", switchNames[app.scanSwitch]);
+    writeValue(file, "Shape Writing", flagText(app.shapeWriting));
     writeValue(file, "Scan Order", scanOrderNames[app.scanOrder]);
 }
 

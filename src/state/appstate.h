@@ -64,6 +64,8 @@ struct AppState {
     int scanTime;
     ScanSwitch scanSwitch;
     ScanOrderSetting scanOrder;
+    // A stroke across the letters writes a word (in Click mode).
+    BYTE shapeWriting;
     // One entry per pixel row and column of the panel, however large a scaled display makes it.
     std::vector<int> rowOfY;
     std::vector<int> columnOfX;

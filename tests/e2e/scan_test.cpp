@@ -118,16 +118,6 @@ bool highlightShown(DWORD keyboard)
     return false;
 }
 
-std::vector<std::string> offeredIn(HWND strip)
-{
-    std::vector<std::string> words;
-    std::string text = windowText(strip) + '\t';
-    for (size_t tab; (tab = text.find('\t')) != std::string::npos; text.erase(0, tab + 1))
-        if (tab > 0)
-            words.push_back(text.substr(0, tab));
-    return words;
-}
-
 } // namespace
 
 TEST(Scanning, TheSpaceSwitchTypesALetterAndACapitalNeverReachesNotepadAndRestsAfterTwoRounds)

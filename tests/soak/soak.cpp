@@ -40,7 +40,8 @@ const char* const settingsKeys[] = {"Numbers",    "Phone",           "Function k
                                     "Size",       "Closing allowed", "Switch allowed",   "Parking X",
                                     "Parking Y",  "Key Repeat",      "Word Suggestions", "Click Sound",
                                     "Fade",       "Position X",      "Position Y",       "Select Keys",
-                                    "Hover Time", "Scan Time",       "Scan Switch",      "Scan Order"};
+                                    "Hover Time", "Scan Time",       "Scan Switch",      "Shape Writing",
+                                    "Scan Order"};
 
 int failures;
 

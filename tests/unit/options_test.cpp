@@ -158,6 +158,7 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
         {120, "Faster", 75, 135},
         {121, "Switch: Enter", 3, 151},
         {122, "Forget Learned Words", 75, 151},
+        {124, "Shape Writing Off", 75, 167},
         {125, "Order: Rows", 3, 183},
     };
     ASSERT_EQ(dialog.items.size(), std::size(expected));
@@ -238,20 +239,23 @@ TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
     }
 }
 
-TEST_F(OptionsDialog, TheClickSoundAndFadeLabelsNameWhatTheButtonWouldSwitchTo)
+TEST_F(OptionsDialog, TheClickSoundFadeAndShapeWritingLabelsNameWhatTheButtonWouldSwitchTo)
 {
     for (int combination = 0; combination < 4; ++combination) {
         app.clickSound = combination & 1;
         app.fade = combination >> 1 & 1;
-        std::string sound, fade;
+        app.shapeWriting = !(combination & 1);
+        std::string sound, fade, shapeWriting;
         runAndClick(
             [&](HWND dialog) {
                 sound = itemText(dialog, IDC_CLICK_SOUND);
                 fade = itemText(dialog, IDC_FADE);
+                shapeWriting = itemText(dialog, IDC_SHAPE_WRITING);
             },
             IDC_CANCEL_OPTIONS);
         EXPECT_EQ(sound, app.clickSound ? "Click Sound Off" : "Click Sound On") << combination;
         EXPECT_EQ(fade, app.fade ? "Never Fade" : "Fade When Idle") << combination;
+        EXPECT_EQ(shapeWriting, app.shapeWriting ? "Shape Writing Off" : "Shape Writing On") << combination;
     }
 }
 

@@ -75,6 +75,7 @@ void fillWithNonDefaults()
     app.closingAllowed = 1;
     app.switchAllowed = 1;
     app.keyRepeat = 0;
+    app.shapeWriting = 0;
     app.keySize = 5;
     app.parkingX = 7;
     app.parkingY = 7;
@@ -93,7 +94,7 @@ const std::vector<SettingsEntry> defaultFile = {
     {"Function keys", "N"},  {"Hardware Keyboard", "N"}, {"Size", "Medium"},        {"Closing allowed", "N"},
     {"Switch allowed", "N"}, {"Key Repeat", "Y"},        {"Word Suggestions", "N"}, {"Click Sound", "N"},
     {"Fade", "N"},           {"Position X", ""},         {"Position Y", ""},        {"Select Keys", "Click"},
-    {"Hover Time", "1000"},  {"Scan Time", "1000"},      {"Scan Switch", "Space"},
+    {"Hover Time", "1000"},  {"Scan Time", "1000"},      {"Scan Switch", "Space"},  {"Shape Writing", "Y"},
     {"Scan Order", "Predictive"},
 };
 // clang-format on
@@ -212,17 +213,19 @@ TEST_F(SettingsFlags, LowerCaseNClearsTheNumberPad)
 TEST_F(SettingsFlags, EachKeyLoadsIntoItsOwnField)
 {
     const char* keys[] = {"Numbers",         "Phone",          "Function keys", "Hardware Keyboard",
-                          "Closing allowed", "Switch allowed", "Key Repeat",    "Word Suggestions"};
-    for (int i = 0; i < 8; ++i) {
+                          "Closing allowed", "Switch allowed", "Key Repeat",    "Word Suggestions",
+                          "Shape Writing"};
+    for (int i = 0; i < 9; ++i) {
         SCOPED_TRACE(keys[i]);
         std::string lines;
-        for (int j = 0; j < 8; ++j)
+        for (int j = 0; j < 9; ++j)
             lines += std::string(keys[j]) + (i == j ? "=Y\r\n" : "=N\r\n");
         loadFrom(lines);
         const Settings s = inMemory();
-        const int flags[] = {s.showNumbers,    s.phoneLayout,   s.showFunctionKeys, s.hardwareKeyboard,
-                             s.closingAllowed, s.switchAllowed, s.keyRepeat,        app.wordSuggestions};
-        for (int j = 0; j < 8; ++j)
+        const int flags[] = {s.showNumbers,      s.phoneLayout,       s.showFunctionKeys,
+                             s.hardwareKeyboard, s.closingAllowed,    s.switchAllowed,
+                             s.keyRepeat,        app.wordSuggestions, app.shapeWriting};
+        for (int j = 0; j < 9; ++j)
             EXPECT_EQ(flags[j], i == j ? 1 : 0) << keys[j];
     }
 }
@@ -230,17 +233,17 @@ TEST_F(SettingsFlags, EachKeyLoadsIntoItsOwnField)
 TEST_F(SettingsFlags, EachFieldIsWrittenUnderItsOwnKey)
 {
     BYTE* fields[] = {&app.showNumbers,   &app.phoneLayout, &app.showFunctionKeys, &app.hardwareKeyboard,
-                      &app.switchAllowed, &app.keyRepeat,   &app.wordSuggestions};
-    const char* keys[] = {"Numbers",        "Phone",      "Function keys",   "Hardware Keyboard",
-                          "Switch allowed", "Key Repeat", "Word Suggestions"};
+                      &app.switchAllowed, &app.keyRepeat,   &app.wordSuggestions,  &app.shapeWriting};
+    const char* keys[] = {"Numbers",        "Phone",      "Function keys",    "Hardware Keyboard",
+                          "Switch allowed", "Key Repeat", "Word Suggestions", "Shape Writing"};
     app.keySize = 3;
     app.parkingX = app.parkingY = -1;
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 8; ++i) {
         SCOPED_TRACE(keys[i]);
-        for (int j = 0; j < 7; ++j)
+        for (int j = 0; j < 8; ++j)
             *fields[j] = i == j;
         saveSettings();
-        for (int j = 0; j < 7; ++j)
+        for (int j = 0; j < 8; ++j)
             EXPECT_EQ(profileValue(keys[j]), i == j ? "Y" : "N") << keys[j];
     }
 }
