@@ -2,7 +2,7 @@
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test bench format clean soak ksr
+.PHONY: all setup build run test bench format clean soak ksr scancost gestures
 
 all: build
 
@@ -56,10 +56,30 @@ soak: build
 # keyboard's own suggestion sources.
 # LANG in the environment is the locale: only LANG given to make names a list.
 WORDS_LANG := $(if $(filter command line,$(origin LANG)),$(LANG),en)
-$(BUILD)/ksr: tools/ksr.cpp $(wildcard src/words/*.cpp src/words/*.h)
+$(BUILD)/ksr: tools/ksr.cpp tools/typedtext.h $(wildcard src/words/*.cpp src/words/*.h)
 	@mkdir -p $(BUILD)
-	g++ -std=c++17 -O2 -Wall -Wextra -Werror -Isrc -o $@ tools/ksr.cpp $(wildcard src/words/*.cpp)
+	g++ -std=c++17 -O2 -Wall -Wextra -Werror -Isrc -I. -o $@ tools/ksr.cpp $(wildcard src/words/*.cpp)
 
 ksr: $(BUILD)/ksr
 	@test -n "$(TEXT)" || { echo "usage: make ksr TEXT=FILE [LANG=en]" >&2; exit 2; }
 	$(BUILD)/ksr "$(TEXT)" words/$(WORDS_LANG).txt $(wildcard words/$(WORDS_LANG)-pairs.txt)
+
+# The steps a character costs by switch scanning on the Medium panel, in the keyboard's order and in the rows
+# order: make scancost TEXT=FILE [LANG=en]. A native build of the keyboard's own scan order and suggestion
+# sources.
+$(BUILD)/scancost: tools/scancost.cpp tools/typedtext.h tools/mediumpanel.h tools/mediumscan.h $(wildcard src/words/*.cpp src/words/*.h src/scanplan/*.cpp src/scanplan/*.h)
+	@mkdir -p $(BUILD)
+	g++ -std=c++17 -O2 -Wall -Wextra -Werror -Isrc -I. -o $@ tools/scancost.cpp $(wildcard src/scanplan/*.cpp src/words/*.cpp)
+
+scancost: $(BUILD)/scancost
+	@test -n "$(TEXT)" || { echo "usage: make scancost TEXT=FILE [LANG=en]" >&2; exit 2; }
+	$(BUILD)/scancost "$(TEXT)" words/$(WORDS_LANG).txt $(wildcard words/$(WORDS_LANG)-pairs.txt)
+# Shape writing measured on a UTF-8 text: make gestures TEXT=FILE [LANG=en]. A native build of the keyboard's own
+# stroke decoder and suggestion sources, with the Medium panel's keys.
+$(BUILD)/gestures: tools/gestures.cpp tools/mediumpanel.h $(wildcard src/strokes/*.cpp src/strokes/*.h src/words/*.cpp src/words/*.h)
+	@mkdir -p $(BUILD)
+	g++ -std=c++17 -O2 -Wall -Wextra -Werror -Isrc -I. -o $@ tools/gestures.cpp $(wildcard src/strokes/*.cpp src/words/*.cpp)
+
+gestures: $(BUILD)/gestures
+	@test -n "$(TEXT)" || { echo "usage: make gestures TEXT=FILE [LANG=en]" >&2; exit 2; }
+	$(BUILD)/gestures "$(TEXT)" words/$(WORDS_LANG).txt $(wildcard words/$(WORDS_LANG)-pairs.txt)

@@ -4,6 +4,7 @@
 
 #include "hooklib/hookstate.h"
 #include "hooklib/platformfacts.h"
+#include "hooklib/strokepath.h"
 #include "hooklib/tilmhk32.h"
 
 namespace {
@@ -13,6 +14,8 @@ HHOOK pointerHook;
 HWND pressedWindow;
 // The keyboard window whose release came while the hook was disabled; it hears of it at EnableHook.
 HWND owedRelease;
+// The top-left corner of the window that took the press, in the keyboard's coordinates.
+POINT pressOrigin;
 
 template <typename Function> Function user32Function(const char* name)
 {
@@ -74,7 +77,22 @@ bool swallowPress(POINT point, DWORD time)
     // Posted, not sent: the platform drops a low-level hook that does not return at once.
     PostMessageA(window, MSG_KEY_PRESS, time, MAKELPARAM(point.x - rect.left, point.y - rect.top));
     pressedWindow = window;
+    pressOrigin = POINT{rect.left, rect.top};
+    if (window == hook.keyboardWindow)
+        startStrokePath(window, StrokePoint{point.x - rect.left, point.y - rect.top, time});
     return true;
+}
+
+// The pointer's way while a press on the keyboard window lasts, in the coordinates of its press, so that the
+// keyboard can tell a stroke across the keys from a tap.
+void followPress(POINT point, DWORD time, bool release)
+{
+    if (!pressedWindow || pressedWindow != hook.keyboardWindow.load() || !reportsWanted())
+        return;
+    const bool placed = toKeyboardCoordinates(point, hook.mainWindow);
+    followStrokePath(placed ? StrokePoint{point.x - pressOrigin.x, point.y - pressOrigin.y, time}
+                            : StrokePoint{offKeyboard, offKeyboard, time},
+                     release);
 }
 
 // The word being typed ends where the user presses outside the keyboard: the caret may move with it.
@@ -136,6 +154,8 @@ LRESULT CALLBACK pointerHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HC_ACTION) {
         const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+        if (wParam == WM_MOUSEMOVE || wParam == WM_LBUTTONUP)
+            followPress(event->pt, event->time, wParam == WM_LBUTTONUP);
         if (wParam == WM_LBUTTONDOWN && swallowPressAfterAnyLostRelease(event->pt, event->time))
             return 1;
         if (wParam == WM_LBUTTONDOWN)

@@ -9,47 +9,15 @@
 
 #include "words/folding.h"
 #include "words/suggest.h"
+#include "tools/typedtext.h"
 
 namespace {
 
-constexpr char32_t apostrophe = '\'';
-const std::u32string marksBeforeTheSpace = U".,;:!?)";
-const std::u32string sentenceEnds = U".!?";
-
-// Paragraphs (blank lines between) end with one enter; every other run of white space is one space.
-std::u32string asTyped(const std::u32string& text)
-{
-    std::u32string typed;
-    int newlines = 0;
-    bool blank = false;
-    for (char32_t c : text) {
-        if (c == U'\u2019')
-            c = apostrophe;
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
-            newlines += c == '\n';
-            blank = true;
-            continue;
-        }
-        if (blank && !typed.empty())
-            typed += newlines >= 2 ? '\n' : ' ';
-        blank = false;
-        newlines = 0;
-        typed += c;
-    }
-    return typed;
-}
+using namespace typedtext;
 
 int tapsFor(char32_t c)
 {
     return lowerOf(c) != c ? 2 : 1;
-}
-
-bool inWord(const std::u32string& text, size_t i)
-{
-    if (isLetter(text[i]) || (text[i] >= '0' && text[i] <= '9'))
-        return true;
-    return text[i] == apostrophe && i > 0 && i + 1 < text.size() && isLetter(text[i - 1]) &&
-           isLetter(text[i + 1]);
 }
 
 struct Tally {
@@ -63,15 +31,6 @@ struct Words {
     const PairTable& pairs;
     LearnedWords learned;
 };
-
-// What a character between words leaves as the previous word: a space keeps it, a sentence's end (and the
-// enter after it) makes it the start of a sentence, anything else leaves none.
-std::string previousAfter(char32_t c, const std::string& previous)
-{
-    if (c == ' ' || (c == '\n' && previous == sentenceStart))
-        return previous;
-    return sentenceEnds.find(c) != std::u32string::npos ? sentenceStart : "";
-}
 
 // Types one word; returns true when it was chosen from the cells.
 bool typeWord(const std::u32string& word, Words& words, const std::string& previous, Tally& tally)
@@ -109,9 +68,7 @@ Tally measure(const std::u32string& text, const WordList& list, const PairTable&
     size_t i = 0;
     while (i < text.size()) {
         if (inWord(text, i)) {
-            size_t end = i;
-            while (end < text.size() && inWord(text, end))
-                ++end;
+            const size_t end = wordEnd(text, i);
             chosenSpace = typeWord(text.substr(i, end - i), words, previous, tally);
             previous = encodeUtf8(text.substr(i, end - i));
             i = end;
@@ -139,20 +96,12 @@ Tally measure(const std::u32string& text, const WordList& list, const PairTable&
 
 int main(int argc, char** argv)
 {
-    if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: ksr TEXT WORDLIST [PAIRTABLE]\n");
-        return 2;
-    }
-    bool readable = false;
-    const std::string raw = readWholeFile(argv[1], readable);
-    const std::u32string text = asTyped(decodeUtf8(raw));
-    if (!readable || text.empty()) {
-        std::fprintf(stderr, "ksr: %s is no UTF-8 text\n", argv[1]);
-        return 1;
-    }
-    const WordList list = loadWordList(argv[2]);
-    const PairTable pairs = argc == 4 ? loadPairTable(argv[3]) : PairTable{};
-    const Tally tally = measure(text, list, pairs);
+    MeasuredText given;
+    if (const int wrongCall = readArguments(argc, argv, "ksr", given))
+        return wrongCall;
+    const WordList& list = given.list;
+    const PairTable& pairs = given.pairs;
+    const Tally tally = measure(given.text, list, pairs);
     std::printf("%zu words in the list, %zu in the pair table\n", wordCount(list), pairs.lineStart.size());
     std::printf("%ld words chosen before their first letter\n", tally.nextWords);
     std::printf("keystroke saving %.1f%% (%ld of %ld taps)\n",

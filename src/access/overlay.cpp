@@ -3,6 +3,7 @@
 #include "access/overlay.h"
 
 #include <algorithm>
+#include <array>
 
 #include "look/palette.h"
 
@@ -14,7 +15,8 @@ constexpr DWORD overlayStyle =
 constexpr int highlightWidthAt96 = 4;
 
 HWND fill;
-HWND frameSides[4];
+// Four sides a frame, as many frames as the most rectangles shown at once.
+std::vector<std::array<HWND, 4>> frames;
 // The part being filled and what it shows, in the fill's own coordinates: its top lies above the fill.
 RECT filledPart;
 PartCaption fillCaption;
@@ -77,6 +79,18 @@ void place(HWND& window, int x, int y, int width, int height)
     SetWindowPos(window, HWND_TOPMOST, x, y, width, height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
+void placeFrame(std::array<HWND, 4>& frameSides, const RECT& r)
+{
+    const int w = static_cast<int>(r.right - r.left);
+    const int h = static_cast<int>(r.bottom - r.top);
+    const int side = highlightWidth();
+    const bool shown = w > 2 * side && h > 2 * side;
+    place(frameSides[0], r.left, r.top, shown ? w : 0, side);
+    place(frameSides[1], r.left, r.bottom - side, shown ? w : 0, side);
+    place(frameSides[2], r.left, r.top, shown ? side : 0, h);
+    place(frameSides[3], r.right - side, r.top, shown ? side : 0, h);
+}
+
 } // namespace
 
 void showFill(const RECT& part, int percent, const PartCaption& caption)
@@ -90,16 +104,17 @@ void showFill(const RECT& part, int percent, const PartCaption& caption)
         InvalidateRect(fill, nullptr, FALSE);
 }
 
-void showHighlight(const RECT& r)
+void showHighlights(const std::vector<RECT>& parts)
 {
-    const int w = static_cast<int>(r.right - r.left);
-    const int h = static_cast<int>(r.bottom - r.top);
-    const int side = highlightWidth();
-    const bool shown = w > 2 * side && h > 2 * side;
-    place(frameSides[0], r.left, r.top, shown ? w : 0, side);
-    place(frameSides[1], r.left, r.bottom - side, shown ? w : 0, side);
-    place(frameSides[2], r.left, r.top, shown ? side : 0, h);
-    place(frameSides[3], r.right - side, r.top, shown ? side : 0, h);
+    if (frames.size() < parts.size())
+        frames.resize(parts.size());
+    for (size_t frame = 0; frame < frames.size(); ++frame)
+        placeFrame(frames[frame], frame < parts.size() ? parts[frame] : RECT{});
+}
+
+void showHighlight(const RECT& part)
+{
+    showHighlights({part});
 }
 
 int highlightWidth()

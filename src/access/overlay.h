@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // What a part shows, drawn again on the fill so that the fill never hides it.
 struct PartCaption {
@@ -16,5 +17,7 @@ struct PartCaption {
 void showFill(const RECT& part, int percent, const PartCaption& caption);
 // A frame of highlightWidth() pixels inside a screen rectangle; an empty rectangle hides it.
 void showHighlight(const RECT& part);
+// A frame inside each of the rectangles at once, the scan's group shown where its keys stand.
+void showHighlights(const std::vector<RECT>& parts);
 // Four pixels at 96 dots per inch, scaled with the display.
 int highlightWidth();

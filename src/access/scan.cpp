@@ -41,9 +41,10 @@ void showScan(const std::vector<ScanGroup>& groups)
         return;
     }
     const ScanGroup& group = groups[scan.group];
-    showHighlight(scan.level == ScanLevel::items && scan.item < static_cast<int>(group.size())
-                      ? group[scan.item].place
-                      : placeOfGroup(group));
+    if (scan.level == ScanLevel::items && scan.item < static_cast<int>(group.size()))
+        showHighlight(group[scan.item].place);
+    else
+        showHighlights(placesOfGroup(group));
 }
 
 void pressItem(const std::vector<ScanGroup>& groups)

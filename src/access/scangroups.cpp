@@ -1,5 +1,5 @@
-// The scan's groups, measured from the windows: a key belongs to the row whose keys share its top edge, so
-// that a key two rows tall stands in the upper one.
+// The scan's groups, measured from the windows: the strip's cells and the shown keys, where they stand and
+// what they type, handed to the plan of the groups with the word being typed.
 #include "access/scangroups.h"
 
 #include <algorithm>
@@ -7,8 +7,11 @@
 #include "access/parts.h"
 #include "keys/keytables.h"
 #include "panel/formspopup.h"
+#include "scanplan/scanplan.h"
 #include "state/appstate.h"
 #include "suggestions/strip.h"
+#include "suggestions/typedword.h"
+#include "suggestions/wordsource.h"
 #include "words/suggest.h"
 
 namespace {
@@ -25,28 +28,68 @@ bool shown(const RECT& key, const RECT& panel)
     return key.left < panel.left + visibleWidth() && key.top < panel.top + visibleHeight();
 }
 
-void addToRow(std::vector<ScanGroup>& rows, const ScanItem& item)
+void addStripCells(std::vector<ScanItem>& items)
 {
-    const LONG tolerance = (item.place.bottom - item.place.top) / 3;
-    for (ScanGroup& row : rows)
-        if (std::abs(row.front().place.top - item.place.top) <= tolerance) {
-            row.push_back(item);
-            return;
-        }
-    rows.push_back(ScanGroup{item});
-}
-
-ScanGroup stripGroup()
-{
-    ScanGroup cells;
     HWND strip = suggestionStrip();
     if (!strip || !IsWindowVisible(strip))
-        return cells;
+        return;
     for (int cell = 0; cell < static_cast<int>(suggestionCells); ++cell) {
         const HoverTarget target{PartKind::cell, strip, cell};
-        cells.push_back(ScanItem{target, rectOfPart(target)});
+        items.push_back(ScanItem{target, rectOfPart(target)});
     }
-    return cells;
+}
+
+void addShownKeys(std::vector<ScanItem>& items)
+{
+    if (!app.keyboardPanel)
+        return;
+    RECT panel{};
+    GetWindowRect(app.keyboardPanel, &panel);
+    for (int keyId = 1; keyId <= lastKeyIdValue; ++keyId) {
+        HWND key = app.keyHandles[keyId];
+        if (!key || !IsWindowVisible(key))
+            continue;
+        const HoverTarget target{PartKind::key, app.keyboardPanel, keyId};
+        const ScanItem item{target, rectOfPart(target)};
+        if (shown(item.place, panel))
+            items.push_back(item);
+    }
+}
+
+bool isRareKey(int keyId)
+{
+    switch (keyId) {
+    case escKey:
+    case delKey:
+    case tabKey:
+    case capKey:
+    case ctrlKey:
+    case altKey:
+    case numKey:
+    case menuKey: return true;
+    default: return false;
+    }
+}
+
+ScanPart partOf(const ScanItem& item)
+{
+    const int id = item.target.part;
+    const ScanRect place{item.place.left, item.place.top, item.place.right, item.place.bottom};
+    if (item.target.kind == PartKind::cell)
+        return ScanPart{ScanPartKind::cell, 0, place};
+    if (isFunctionKey(id))
+        return ScanPart{ScanPartKind::functionKey, 0, place};
+    if (id >= firstLetterKey && id <= lastLetterKey)
+        return ScanPart{ScanPartKind::key, static_cast<char>(letterLayout[id - firstLetterKey] - 'A' + 'a'),
+                        place};
+    return ScanPart{isRareKey(id) ? ScanPartKind::rareKey : ScanPartKind::key, 0, place};
+}
+
+TypingNow typingNow()
+{
+    const ActiveWords words = wordsForTarget();
+    const WordSoFar word = wordSoFar();
+    return TypingNow{{words.list, words.learned, words.pairs, word.letters, word.previous}, offeredWords()};
 }
 
 BOOL CALLBACK addButton(HWND child, LPARAM group)
@@ -101,50 +144,40 @@ ScanGroup formsGroup()
 
 std::vector<ScanGroup> scanGroups()
 {
-    std::vector<ScanGroup> groups;
     if (ScanGroup buttons = dialogButtons(); !buttons.empty())
         return {buttons};
     if (ScanGroup forms = formsGroup(); !forms.empty())
         return {forms};
-    if (ScanGroup cells = stripGroup(); !cells.empty())
-        groups.push_back(cells);
-    if (!app.keyboardPanel)
-        return groups;
-    RECT panel{};
-    GetWindowRect(app.keyboardPanel, &panel);
-    ScanGroup functionRow;
-    std::vector<ScanGroup> rows;
-    for (int keyId = 1; keyId <= lastKeyIdValue; ++keyId) {
-        HWND key = app.keyHandles[keyId];
-        if (!key || !IsWindowVisible(key))
-            continue;
-        const HoverTarget target{PartKind::key, app.keyboardPanel, keyId};
-        const ScanItem item{target, rectOfPart(target)};
-        if (!shown(item.place, panel))
-            continue;
-        if (isFunctionKey(keyId))
-            functionRow.push_back(item);
-        else
-            addToRow(rows, item);
-    }
-    const auto leftToRight = [](const ScanItem& a, const ScanItem& b) { return a.place.left < b.place.left; };
-    std::sort(functionRow.begin(), functionRow.end(), leftToRight);
-    if (!functionRow.empty())
-        groups.push_back(functionRow);
-    std::sort(rows.begin(), rows.end(), [](const ScanGroup& a, const ScanGroup& b) {
-        return a.front().place.top < b.front().place.top;
-    });
-    for (ScanGroup& row : rows) {
-        std::sort(row.begin(), row.end(), leftToRight);
-        groups.push_back(row);
+    std::vector<ScanItem> items;
+    addStripCells(items);
+    addShownKeys(items);
+    std::vector<ScanPart> parts;
+    for (const ScanItem& item : items)
+        parts.push_back(partOf(item));
+    const ScanOrder order = app.scanOrder == scanByRows ? ScanOrder::rows : ScanOrder::predictive;
+    std::vector<ScanGroup> groups;
+    for (const std::vector<int>& planned : planScanGroups(parts, order, typingNow())) {
+        ScanGroup group;
+        for (int part : planned)
+            group.push_back(items[part]);
+        groups.push_back(group);
     }
     return groups;
 }
 
-RECT placeOfGroup(const ScanGroup& group)
+// A row of keys that touch is framed whole; a scattered group (the likely letters) key by key.
+std::vector<RECT> placesOfGroup(const ScanGroup& group)
 {
-    RECT whole = group.front().place;
+    std::vector<RECT> places;
     for (const ScanItem& item : group)
-        UnionRect(&whole, &whole, &item.place);
-    return whole;
+        places.push_back(item.place);
+    std::sort(places.begin(), places.end(), [](const RECT& a, const RECT& b) { return a.left < b.left; });
+    RECT whole = places.front();
+    for (const RECT& place : places) {
+        const LONG gap = (place.bottom - place.top) / 3;
+        if (std::abs(place.top - whole.top) > gap || place.left - whole.right > gap)
+            return places;
+        UnionRect(&whole, &whole, &place);
+    }
+    return {whole};
 }

@@ -1,4 +1,4 @@
-// The groups that the scan steps through, top to bottom, as the keyboard shows them now.
+// The groups that the scan steps through, in order, as the keyboard shows them now.
 #pragma once
 
 #include <vector>
@@ -12,7 +12,7 @@ struct ScanItem {
 using ScanGroup = std::vector<ScanItem>;
 
 // A dialog's buttons alone while one is shown, the forms' cells alone while their popup is open; else the
-// suggestion strip while shown, the function-key row
-// while shown, then each row of the other keys from the left, across the letters, the specials and the pad.
+// strip's cells and the shown keys in the groups and order of "Scan Order".
 std::vector<ScanGroup> scanGroups();
-RECT placeOfGroup(const ScanGroup& group);
+// The rectangles the highlight frames: one around a row, one around each key of a scattered group.
+std::vector<RECT> placesOfGroup(const ScanGroup& group);

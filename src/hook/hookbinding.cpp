@@ -22,6 +22,7 @@ struct HookEntries {
     WindowEntry setKeyboardWindow;
     WindowEntry setStripWindow;
     VoidEntry renewHook;
+    StrokePointsEntry takeStrokePoints;
 };
 
 HMODULE hookLibrary;
@@ -47,6 +48,8 @@ bool bindEntries()
     // Optional: a library without it serves a keyboard without suggestions.
     entries.setStripWindow = entryAt<WindowEntry>(ordinalSetStripWindow);
     entries.renewHook = entryAt<VoidEntry>(ordinalRenewHook);
+    // Optional: a library without it serves a keyboard whose presses are all taps.
+    entries.takeStrokePoints = entryAt<StrokePointsEntry>(ordinalTakeStrokePoints);
     return entries.installHook && entries.removeHook && entries.canInstallHook && entries.disableHook &&
            entries.enableHook && entries.setMainWindow && entries.setKeyboardWindow;
 }
@@ -161,4 +164,9 @@ void SetStripWindow(HWND window)
 {
     if (entries.setStripWindow)
         entries.setStripWindow(window);
+}
+
+UINT TakeStrokePoints(UINT press, StrokePoint* points, UINT room)
+{
+    return entries.takeStrokePoints ? entries.takeStrokePoints(press, points, room) : 0;
 }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "hooklib/tilmhk32.h"
+
 void loadHookLibrary();
 void freeHookLibrary();
 void activateHook(HWND frame);
@@ -20,3 +22,4 @@ void EnableHook();
 void SetMainWindow(HWND window);
 void SetKeyboardWindow(HWND window);
 void SetStripWindow(HWND window);
+UINT TakeStrokePoints(UINT press, StrokePoint* points, UINT room);

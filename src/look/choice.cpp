@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "state/appstate.h"
+
 namespace {
 
 constexpr COLORREF black = RGB(0, 0, 0);

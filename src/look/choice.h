@@ -7,7 +7,8 @@
 
 #include <vector>
 
-#include "state/appstate.h"
+// The setting, kept in the state record.
+enum ColorsSetting : BYTE;
 
 // Standard: the keyboard's own colours. System: the system's colour pairs and its message font.
 enum class Look { standard, system };

@@ -2,6 +2,8 @@
 // system's colour pairs; in both the highlight and the fill are chosen to stand out from what is beside them.
 #include "look/palette.h"
 
+#include "state/appstate.h"
+
 namespace {
 
 constexpr COLORREF navyPanel = RGB(0, 0, 64);

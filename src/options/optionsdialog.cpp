@@ -37,6 +37,7 @@ void setSelectionLabels(HWND dialog)
     EnableWindow(GetDlgItem(dialog, IDC_SLOWER), timed);
     EnableWindow(GetDlgItem(dialog, IDC_FASTER), timed);
     SetDlgItemTextA(dialog, IDC_SCAN_SWITCH, switchLabel(nextSwitch(app.scanSwitch)));
+    SetDlgItemTextA(dialog, IDC_SCAN_ORDER, scanOrderLabel(otherScanOrder(app.scanOrder)));
 }
 
 BOOL CALLBACK drawButtonInSystemLook(HWND button, LPARAM)
@@ -85,6 +86,7 @@ INT_PTR onOptionsInit(HWND dialog)
     setLabel(dialog, IDC_KEY_REPEAT, app.keyRepeat, "Key Repeat Off", "Key Repeat On");
     setLabel(dialog, IDC_WORD_SUGGESTIONS, app.wordSuggestions, "Hide Suggestions", "Show Suggestions");
     setLabel(dialog, IDC_COLORS, app.colors == colorsSystem, "Standard Colors", "System Colors");
+    setLabel(dialog, IDC_SHAPE_WRITING, app.shapeWriting, "Shape Writing Off", "Shape Writing On");
     setSelectionLabels(dialog);
     MoveWindow(dialog, x, y, width, height, TRUE);
     // No button takes the focus, so none is a default that Enter would choose.

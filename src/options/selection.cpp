@@ -58,3 +58,13 @@ const char* switchLabel(ScanSwitch next)
     default: return "Switch: Space";
     }
 }
+
+ScanOrderSetting otherScanOrder(ScanOrderSetting current)
+{
+    return current == scanByRows ? scanPredictive : scanByRows;
+}
+
+const char* scanOrderLabel(ScanOrderSetting next)
+{
+    return next == scanByRows ? "Order: Rows" : "Order: Predictive";
+}

@@ -17,3 +17,6 @@ std::string timeLabel(const char* word, int milliseconds);
 ScanSwitch nextSwitch(ScanSwitch current);
 // Names the switch the button changes to.
 const char* switchLabel(ScanSwitch next);
+ScanOrderSetting otherScanOrder(ScanOrderSetting current);
+// Names the order the button changes to.
+const char* scanOrderLabel(ScanOrderSetting next);

@@ -27,16 +27,6 @@ struct FormsHold {
 
 FormsHold hold;
 
-// Resting on a key is held for a further Hover Time.
-UINT holdDelay()
-{
-    if (app.selectKeys == selectByHover)
-        return static_cast<UINT>(app.hoverTime);
-    UINT delay = 0;
-    SystemParametersInfoA(SPI_GETKEYBOARDDELAY, 0, &delay, 0);
-    return (std::min(delay, slowestDelay) + 1) * delayStep;
-}
-
 wchar_t characterOfKey(int keyId, bool nav)
 {
     if (keyId >= firstLetterKey && keyId <= lastLetterKey)
@@ -56,6 +46,16 @@ bool pressGoesOn()
 }
 
 } // namespace
+
+// Resting on a key is held for a further Hover Time.
+UINT holdDelay()
+{
+    if (app.selectKeys == selectByHover)
+        return static_cast<UINT>(app.hoverTime);
+    UINT delay = 0;
+    SystemParametersInfoA(SPI_GETKEYBOARDDELAY, 0, &delay, 0);
+    return (std::min(delay, slowestDelay) + 1) * delayStep;
+}
 
 // With ctrl or alt latched the press was a shortcut, which has no forms. The forms are in the case the
 // press typed; with "Hardware Keyboard" on, cap is the target's Caps Lock itself.

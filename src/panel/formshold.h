@@ -6,6 +6,8 @@
 
 #include "state/appstate.h"
 
+// How long a key is held before its forms open: the system's keyboard delay, or a rest's Hover Time.
+UINT holdDelay();
 // Starts the hold of a key just processed, with the latches its press found; false when the key offers no
 // forms then, and may repeat.
 bool startFormsHold(BYTE keyId, const ModifierLatches& found);

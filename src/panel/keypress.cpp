@@ -10,6 +10,7 @@
 #include "panel/keyprocess.h"
 #include "suggestions/typedword.h"
 #include "panel/keyrepeat.h"
+#include "panel/strokepress.h"
 #include "typing/keystate.h"
 #include "keys/keytables.h"
 #include "typing/target.h"
@@ -43,7 +44,8 @@ void refuseElevatedTarget()
     askFrame(MSG_ELEVATED_TARGET, app.targetWindow);
 }
 
-void typeKey(BYTE keyId)
+// A letter's press may become a stroke: its point and time start the path.
+void typeKey(BYTE keyId, POINT at, DWORD time)
 {
     if (!mayTypeInto(app.targetWindow)) {
         refuseElevatedTarget();
@@ -54,6 +56,7 @@ void typeKey(BYTE keyId)
     processKey(keyId, latchesOfPress);
     if (!startFormsHold(keyId, latchesOfPress))
         startKeyRepeat(keyId, latchesOfPress);
+    followPress(keyId, latchesOfPress, at, time);
 }
 
 } // namespace
@@ -64,6 +67,7 @@ INT_PTR onKeyPress(WPARAM pressTime, LPARAM lParam)
         return TRUE;
     stopKeyRepeat();
     endFormsHold();
+    forgetStroke();
     const int x = LOWORD(lParam);
     const int y = HIWORD(lParam);
     lastKeyId = keyAt(x, y);
@@ -73,7 +77,8 @@ INT_PTR onKeyPress(WPARAM pressTime, LPARAM lParam)
     if (lastKeyId == menuKey)
         askFrame(MSG_SHOW_OPTIONS);
     else if (IsWindow(app.targetWindow))
-        typeKey(static_cast<BYTE>(lastKeyId));
+        typeKey(static_cast<BYTE>(lastKeyId), POINT{x, y},
+                pressTime ? static_cast<DWORD>(pressTime) : GetMessageTime());
     else
         askFrame(MSG_NO_TARGET);
     playClickSound();
@@ -84,6 +89,7 @@ INT_PTR onKeyPress(WPARAM pressTime, LPARAM lParam)
 // A latch key's light shows the latch as its press left it.
 INT_PTR onKeyRelease()
 {
+    endStroke();
     stopKeyRepeat();
     endFormsPress();
     showKeyPressed(lastKeyId, false);
@@ -101,6 +107,7 @@ INT_PTR onFocusChange(HWND newWindow)
     if (newWindow == app.targetWindow)
         return TRUE;
     endFormsHold();
+    forgetStroke();
     forgetTypedWord();
     followFocus(newWindow);
     return TRUE;

@@ -14,6 +14,7 @@
 #include "panel/keyfaces.h"
 #include "panel/keypress.h"
 #include "panel/keyrepeat.h"
+#include "panel/strokepress.h"
 #include "typing/keystate.h"
 #include "keys/keytables.h"
 #include "look/palette.h"
@@ -221,6 +222,7 @@ INT_PTR CALLBACK panelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
     case WM_MOUSEACTIVATE: return refuseActivation(panel);
     case MSG_KEY_PRESS: return onKeyPress(msg.wParam, msg.lParam);
     case MSG_KEY_RELEASE: return onKeyRelease();
+    case MSG_STROKE_POINTS: return onStrokePoints(static_cast<UINT>(msg.wParam));
     case WM_TIMER: return onRepeatTimer(msg.wParam) || onHoldTimer(msg.wParam);
     case MSG_PRESS_ELSEWHERE: return onPressElsewhere(msg.wParam, msg.lParam);
     case WM_CAPTURECHANGED: return onPanelCaptureLost();

@@ -1,6 +1,6 @@
-// The settings file: twenty keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini", kept
-// by the platform's profile-file services; a "Tilfay.ini" in the Windows directory gives the starting values
-// and the administrator's word on closing.
+// The settings file: twenty-two keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini",
+// kept by the platform's profile-file services; a "Tilfay.ini" in the Windows directory gives the starting
+// values and the administrator's word on closing.
 #include "settings/settings.h"
 
 #include <windows.h>
@@ -35,6 +35,7 @@ constexpr int maxCoordinateDigits = 5;
 constexpr const char* selectNames[] = {"Click", "Hover", "Scan"};
 constexpr const char* switchNames[] = {"Space", "Enter", "Click"};
 constexpr const char* colorsNames[] = {"Standard", "System"};
+constexpr const char* scanOrderNames[] = {"Predictive", "Rows"};
 
 // Key names and values are ASCII.
 std::wstring wide(const char* text)
@@ -256,6 +257,8 @@ void loadSettings()
     app.scanTime = readTime(file, "Scan Time");
     app.scanSwitch = static_cast<ScanSwitch>(readChoice(file, "Scan Switch", switchNames));
     app.colors = static_cast<ColorsSetting>(readChoice(file, "Colors", colorsNames));
+    app.shapeWriting = readFlag(file, "Shape Writing", "Y");
+    app.scanOrder = static_cast<ScanOrderSetting>(readChoice(file, "Scan Order", scanOrderNames));
 }
 
 // A parking value that was valid at load is never written, so a hand edit of it survives.
@@ -283,6 +286,8 @@ void saveSettings()
     writeValue(file, "Scan Time", std::to_string(app.scanTime).c_str());
     writeValue(file, "Scan Switch", switchNames[app.scanSwitch]);
     writeValue(file, "Colors", colorsNames[app.colors]);
+    writeValue(file, "Shape Writing", flagText(app.shapeWriting));
+    writeValue(file, "Scan Order", scanOrderNames[app.scanOrder]);
 }
 
 bool closingAllowedNow()

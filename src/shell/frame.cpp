@@ -146,16 +146,34 @@ LRESULT onFrameSetCursor(HWND frame, const Message& msg)
     return defaultResult(frame, msg);
 }
 
-// A new size or a strip turned on or off: the word being typed is forgotten with the old layout. The strip
-// spans the frame below the caption bar, and the panel stands below it.
-void layoutStripAndPanel()
+// The strip spans the frame below the caption bar, and the panel stands below it.
+void placeStripAndPanel()
 {
-    forgetTypedWord();
     RECT frame;
     GetClientRect(app.mainWindow, &frame);
     if (HWND strip = suggestionStrip())
         MoveWindow(strip, 0, captionBarHeight, frame.right, stripHeight(), TRUE);
     MoveWindow(app.keyboardPanel, 0, captionBarHeight + stripHeight(), app.fullWidth, app.fullHeight, TRUE);
+}
+
+// A new size or a strip turned on or off: the word being typed is forgotten with the old layout.
+void layoutStripAndPanel()
+{
+    forgetTypedWord();
+    placeStripAndPanel();
+}
+
+// While suggestions are off the strip stands hidden; it is shown for a stroke's choices until the panel's
+// next press, and the frame grows by it upwards, the keys staying where they are under the pen.
+LRESULT onStrokeChoices(HWND frame, const Message& msg)
+{
+    HWND strip = suggestionStrip();
+    if (!strip || app.wordSuggestions || stripShown() == (msg.wParam != 0))
+        return 0;
+    ShowWindow(strip, msg.wParam ? SW_SHOWNA : SW_HIDE);
+    anchorFrame(frame);
+    placeStripAndPanel();
+    return 0;
 }
 
 LRESULT onFrameDropped(HWND frame)
@@ -235,6 +253,7 @@ LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case WM_SETCURSOR: return onFrameSetCursor(frame, msg);
     case WM_ENDSESSION: return onFrameEndSession(msg);
     case MSG_STRIP_TAPPED: return onStripTapped();
+    case MSG_STROKE_CHOICES: return onStrokeChoices(frame, msg);
     case MSG_FRAME_DROPPED: return onFrameDropped(frame);
     default: return DefWindowProcA(frame, message, wParam, lParam);
     }

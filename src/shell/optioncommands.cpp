@@ -26,17 +26,34 @@ void changeKeySize(HWND frame, int size)
     placeFrame(frame);
 }
 
-void toggleWordSuggestions(HWND frame)
+namespace {
+
+void matchStripToSettings(HWND frame)
 {
-    app.wordSuggestions = !app.wordSuggestions;
-    if (app.wordSuggestions)
+    if (app.wordSuggestions || app.shapeWriting)
         handStripWindow(createSuggestionStrip(frame));
     else if (HWND strip = suggestionStrip()) {
         handStripWindow(nullptr);
         DestroyWindow(strip);
     }
+    if (HWND strip = suggestionStrip())
+        ShowWindow(strip, app.wordSuggestions ? SW_SHOWNA : SW_HIDE);
     placeFrame(frame);
     saveSettings();
+}
+
+} // namespace
+
+void toggleWordSuggestions(HWND frame)
+{
+    app.wordSuggestions = !app.wordSuggestions;
+    matchStripToSettings(frame);
+}
+
+void toggleShapeWriting(HWND frame)
+{
+    app.shapeWriting = !app.shapeWriting;
+    matchStripToSettings(frame);
 }
 
 void toggleKeyRepeat()
@@ -112,4 +129,10 @@ void toggleColors()
     app.colors = app.colors == colorsSystem ? colorsStandard : colorsSystem;
     saveSettings();
     followLook();
+}
+
+void changeScanOrder()
+{
+    app.scanOrder = otherScanOrder(app.scanOrder);
+    saveSettings();
 }

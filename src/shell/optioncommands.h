@@ -15,8 +15,10 @@ void toggleFunctionKeys(HWND frame);
 void toggleClickSound();
 void toggleFade(HWND frame);
 void toggleKeyRepeat();
-// Makes or destroys the suggestion strip, places the frame and saves.
+// Makes, shows, hides or destroys the suggestion strip, places the frame and saves. The strip stands while
+// strokes write words too, hidden but for a stroke's choices, so that it hears of typing elsewhere.
 void toggleWordSuggestions(HWND frame);
+void toggleShapeWriting(HWND frame);
 // The pad order; offered only while the pad is not in navigation mode.
 void selectPhoneLayout();
 void selectCalculatorLayout();
@@ -26,3 +28,4 @@ void changeSelectionTime(bool slower);
 void changeScanSwitch();
 // The keyboard's own colours or the system's, followed at once.
 void toggleColors();
+void changeScanOrder();

@@ -26,6 +26,8 @@ enum SelectKeys : BYTE { selectByClick, selectByHover, selectByScan };
 enum ScanSwitch : BYTE { switchSpace, switchEnter, switchClick };
 // The colours the keyboard draws in: its own, or the system's colour pairs.
 enum ColorsSetting : BYTE { colorsStandard, colorsSystem };
+// The order of the scan's groups: the likely letters first, or the rows as the panel shows them.
+enum ScanOrderSetting : BYTE { scanPredictive, scanByRows };
 
 struct AppState {
     HWND mainWindow;
@@ -64,6 +66,9 @@ struct AppState {
     int scanTime;
     ScanSwitch scanSwitch;
     ColorsSetting colors;
+    ScanOrderSetting scanOrder;
+    // A stroke across the letters writes a word (in Click mode).
+    BYTE shapeWriting;
     // One entry per pixel row and column of the panel, however large a scaled display makes it.
     std::vector<int> rowOfY;
     std::vector<int> columnOfX;

@@ -23,3 +23,6 @@ constexpr UINT MSG_ELEVATED_TARGET = 0x0A20;
 constexpr UINT MSG_FRAME_DROPPED = 0x0A21;
 // Sent by the suggestion strip to the frame when one of its cells is tapped, both parameters 0.
 constexpr UINT MSG_STRIP_TAPPED = 0x0A28;
+// Sent by the panel to the frame: wParam TRUE once a stroke has written a word, so that the strip shows the
+// next likeliest ones; FALSE at the panel's next press, when they are no longer wanted. lParam 0.
+constexpr UINT MSG_STROKE_CHOICES = 0x0A39;

@@ -186,20 +186,27 @@ void saveLearnedSoon()
 
 HWND createSuggestionStrip(HWND frame)
 {
-    if (!app.wordSuggestions || strip)
+    if ((!app.wordSuggestions && !app.shapeWriting) || strip)
         return strip;
     static const bool registered = (registerStripClass(), true);
     (void)registered;
-    strip = CreateWindowExW(0, stripClassName, L"", WS_CHILD | WS_VISIBLE, 0, captionBarHeight, 0, 0, frame,
+    const DWORD shown = app.wordSuggestions ? WS_VISIBLE : 0;
+    strip = CreateWindowExW(0, stripClassName, L"", WS_CHILD | shown, 0, captionBarHeight, 0, 0, frame,
                             nullptr, GetModuleHandleW(nullptr), nullptr);
     turnOffPenGestures(strip);
     return strip;
 }
 
+// Its own style, whatever the frame's: the frame is laid out before it is shown.
+bool stripShown()
+{
+    return strip && (GetWindowLongW(strip, GWL_STYLE) & WS_VISIBLE);
+}
+
 int stripHeight()
 {
     RECT key;
-    if (!strip || !GetWindowRect(app.keyHandles[firstLetterKey], &key))
+    if (!stripShown() || !GetWindowRect(app.keyHandles[firstLetterKey], &key))
         return 0;
     return key.bottom - key.top;
 }

@@ -9,16 +9,19 @@
 #include <string>
 #include <vector>
 
-// The strip, or 0 while suggestions are off.
+// The strip, or 0 while suggestions and strokes are off. While only strokes are on it stands hidden, but for
+// a stroke's choices: it hears of typing elsewhere all the same.
 HWND suggestionStrip();
 // Whether a report of typing elsewhere (MSG_HARDWARE_KEY with its key, MSG_POINTER_ELSEWHERE with its
 // button) is the scan's switch, which the switch's own hook takes whether or not it saw it first.
 bool isScanSwitch(SelectKeys way, ScanSwitch which, UINT message, WPARAM wParam);
 // Something was learned: the counts are written within the minute.
 void saveLearnedSoon();
-// Makes the strip when suggestions are on and none stands yet; returns the strip, or 0.
+// Makes the strip when suggestions or strokes are on and none stands yet; returns the strip, or 0.
 HWND createSuggestionStrip(HWND frame);
-// The height of a key of the current size while the strip stands, else 0.
+// Shown: while suggestions are on, and for a stroke's choices.
+bool stripShown();
+// The height of a key of the current size while the strip is shown, else 0.
 int stripHeight();
 // The strip's text is the offered words separated by tabs, for screen readers and the tests.
 void showSuggestions(const std::vector<std::string>& words);

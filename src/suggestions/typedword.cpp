@@ -4,13 +4,17 @@
 // and a space through the same keystrokes as the keys.
 #include "suggestions/typedword.h"
 
+#include <algorithm>
+
 #include "typing/keystrokes.h"
 #include "typing/keystate.h"
 #include "typing/target.h"
 #include "typing/targetlayout.h"
 #include "state/appstate.h"
+#include "letters/forms.h"
 #include "suggestions/passwordfield.h"
 #include "suggestions/strip.h"
+#include "suggestions/strokewords.h"
 #include "suggestions/wordsource.h"
 #include "words/folding.h"
 #include "words/suggest.h"
@@ -32,6 +36,8 @@ struct TypedWord {
     std::string previousOfChosen;
     // The latest known answer: what is typed may be private (a password box, a terminal).
     bool inPassword;
+    // The chosen word was a stroke's: a choice from the strip replaces it.
+    bool strokeWord;
 };
 
 // The accessibility answer for the focused window, asked once per window outside any tap, and again once the
@@ -57,6 +63,12 @@ bool keepPrivate()
     return typed.inPassword || !answerKnown();
 }
 
+// The predictive scan follows the word without the strip, but only the strip's words are learned.
+bool tracking()
+{
+    return suggestionStrip() || (app.selectKeys == selectByScan && app.scanOrder == scanPredictive);
+}
+
 bool isDigit(char32_t c)
 {
     return c >= '0' && c <= '9';
@@ -74,7 +86,7 @@ void refreshSuggestions()
 {
     typed.offered.clear();
     const bool anyContext = !typed.letters.empty() || !typed.previous.empty();
-    if (anyContext && !hasDigits(typed.letters) && !keepPrivate()) {
+    if (anyContext && !hasDigits(typed.letters) && !keepPrivate() && stripShown()) {
         const ActiveWords words = wordsForTarget();
         typed.offered = suggestWords(*words.list, *words.learned, *words.pairs, typed.previous,
                                      encodeUtf8(typed.letters));
@@ -111,7 +123,7 @@ void CALLBACK onAskTimer(HWND, UINT, UINT_PTR timer, DWORD)
 // A word typed in full counts one use; nothing typed where it may be private does.
 void endWord(bool counted)
 {
-    if (counted && !typed.letters.empty() && !keepPrivate()) {
+    if (counted && !typed.letters.empty() && !keepPrivate() && suggestionStrip()) {
         const ActiveWords words = wordsForTarget();
         learnWord(*words.learned, *words.list, encodeUtf8(typed.letters), typed.previous);
         saveLearnedSoon();
@@ -178,11 +190,73 @@ std::string previousAfter(BYTE vk, char32_t c, const std::string& word)
     return "";
 }
 
+void typeWordAndSpace(const std::string& word)
+{
+    for (char32_t c : decodeUtf8(word))
+        typeCharacter(c);
+    tap(VK_SPACE);
+}
+
+// A stroke's word and its space stand typed after the previous word: the word is learned, and a mark typed
+// next takes its space.
+void strokeWordTyped(const std::string& word, const std::string& previous)
+{
+    typed.previous = previous;
+    typed.letters = decodeUtf8(word);
+    endWord(true);
+    typed.previousOfChosen = previous;
+    typed.previous = word;
+    typed.chosen = decodeUtf8(word);
+    typed.chosenSpace = true;
+    typed.strokeWord = true;
+    clearOneShotLatches();
+    clearModifierState();
+}
+
+// The choice takes the place of the stroke's word, which is offered in its cell instead.
+void replaceStrokeWord(size_t cell)
+{
+    const ActiveWords words = wordsForTarget();
+    unlearnWord(*words.learned, *words.list, encodeUtf8(typed.chosen), typed.previousOfChosen);
+    attachToTarget();
+    for (size_t i = 0; i <= typed.chosen.size(); ++i)
+        tap(VK_BACK);
+    const std::string word = typed.offered[cell];
+    typed.offered[cell] = encodeUtf8(typed.chosen);
+    typeWordAndSpace(word);
+    strokeWordTyped(word, typed.previousOfChosen);
+    showSuggestions(typed.offered);
+}
+
+// The case of the letter the press typed: capitals throughout with cap or Caps Lock, a capital with shift,
+// and at a sentence's start.
+TypedCase strokeCase(const ModifierLatches& found, bool sentenceStarts)
+{
+    const bool cap = found.capsLatch && !app.hardwareKeyboard;
+    const bool capsLock = GetKeyState(VK_CAPITAL) & 1;
+    const bool locked = letterTypedCapital(false, cap, capsLock);
+    if (letterTypedCapital(found.shiftLatch, cap, capsLock))
+        return locked ? TypedCase::allCapitals : TypedCase::capitalised;
+    return sentenceStarts && !locked ? TypedCase::capitalised : TypedCase::asListed;
+}
+
+// Each word once, in the case it is typed in.
+std::vector<std::string> inCase(const std::vector<std::string>& words, TypedCase typedCase)
+{
+    std::vector<std::string> cased;
+    for (const std::string& word : words) {
+        std::string typedWord = withCase(word, typedCase);
+        if (std::find(cased.begin(), cased.end(), typedWord) == cased.end())
+            cased.push_back(std::move(typedWord));
+    }
+    return cased;
+}
+
 } // namespace
 
 void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt)
 {
-    if (!suggestionStrip())
+    if (!tracking())
         return;
     const bool afterChoice = typed.chosenSpace;
     typed.chosenSpace = false;
@@ -220,7 +294,7 @@ void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt)
 
 void replaceTypedLetter(wchar_t form)
 {
-    if (!suggestionStrip())
+    if (!tracking())
         return;
     if (!typed.letters.empty())
         typed.letters.back() = form;
@@ -243,6 +317,11 @@ void chooseSuggestion(size_t cell)
 {
     if (cell >= typed.offered.size() || keepPrivate() || !IsWindow(app.targetWindow))
         return;
+    if (typed.chosenSpace && typed.strokeWord) {
+        replaceStrokeWord(cell);
+        return;
+    }
+    typed.strokeWord = false;
     attachToTarget();
     const std::string word = typed.offered[cell];
     const Completion completion = completionOf(encodeUtf8(typed.letters), word);
@@ -265,4 +344,51 @@ void chooseSuggestion(size_t cell)
 const std::vector<std::string>& offeredWords()
 {
     return typed.offered;
+}
+
+WordSoFar wordSoFar()
+{
+    if (keepPrivate())
+        return {};
+    return {encodeUtf8(typed.letters), typed.previous};
+}
+
+bool typingIntoPassword()
+{
+    return typed.inPassword;
+}
+
+bool writeStroke(const LetterKeys& keys, const Path& path, const ModifierLatches& found)
+{
+    // Found private once the press had been asked about: the stroke was a tap on its first letter.
+    if (keepPrivate())
+        return false;
+    std::u32string before = typed.letters;
+    if (!before.empty())
+        before.pop_back();
+    const std::string previous = before.empty() ? typed.previous : encodeUtf8(before);
+    const ActiveWords words = wordsForTarget();
+    // A language without a list has no words to write: the stroke was a tap on its first letter.
+    if (wordCount(*words.list) == 0)
+        return false;
+    std::vector<std::string> candidates =
+        inCase(wordsForStroke(words, previous, keys, path), strokeCase(found, previous == sentenceStart));
+    attachToTarget();
+    tap(VK_BACK);
+    typed.letters = before;
+    if (candidates.empty()) {
+        refreshSuggestions();
+        return false;
+    }
+    if (!before.empty()) {
+        tap(VK_SPACE);
+        endWord(true);
+    }
+    typeWordAndSpace(candidates.front());
+    strokeWordTyped(candidates.front(), previous);
+    candidates.erase(candidates.begin());
+    candidates.resize(std::min(candidates.size(), suggestionCells));
+    typed.offered = candidates;
+    showSuggestions(typed.offered);
+    return !typed.offered.empty();
 }

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "state/appstate.h"
+#include "strokes/paths.h"
+
 // After each keystroke of a key: its virtual key, the character it typed when it was one of the punctuation
 // or pad characters (else 0), and the modifiers it went out with.
 void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt);
@@ -16,3 +19,18 @@ void forgetTypedWord();
 // Types what is missing of the offered word and a space, as the keys type.
 void chooseSuggestion(size_t cell);
 const std::vector<std::string>& offeredWords();
+// The letters of the word being typed and the word before it, for the scan's likely letters; nothing in a
+// password field. Tracked while the strip stands or the scan is predictive.
+struct WordSoFar {
+    std::string letters;
+    std::string previous;
+};
+WordSoFar wordSoFar();
+// The focus is known to be in a password box or a private window: a press there is never followed.
+bool typingIntoPassword();
+// A stroke whose press typed a letter with the latches it found: its likeliest word and a space take the
+// letter's place, as a chosen suggestion does, and the strip offers the next likeliest, a choice of which
+// replaces the word. Letters typed before the press end as a word of their own. A stroke that no word fits
+// takes the letter away; in a language without a word list, or where the typing turned out to be private
+// (its answer came after the press), the letter stays. True when the strip has words to offer.
+bool writeStroke(const LetterKeys& keys, const Path& path, const ModifierLatches& found);

@@ -20,7 +20,8 @@ constexpr const char byteOrderMark[] = "\xEF\xBB\xBF";
 bool moveFile(const std::filesystem::path& from, const std::filesystem::path& to, bool replacing)
 {
 #ifdef _WIN32
-    return MoveFileExW(from.c_str(), to.c_str(), (replacing ? MOVEFILE_REPLACE_EXISTING : 0) | MOVEFILE_WRITE_THROUGH);
+    return MoveFileExW(from.c_str(), to.c_str(),
+                       (replacing ? MOVEFILE_REPLACE_EXISTING : 0) | MOVEFILE_WRITE_THROUGH);
 #else
     std::error_code failed;
     if (!replacing && std::filesystem::exists(to, failed))
@@ -153,6 +154,28 @@ void learnWord(LearnedWords& learned, const WordList& list, const std::string& t
     count(learned, word, 1);
     if (previous == sentenceStart || isWord(previous))
         add(learned.pairs[previousKey(previous)][word], 1);
+    learned.changed = true;
+}
+
+void unlearnWord(LearnedWords& learned, const WordList& list, const std::string& typed,
+                 const std::string& previous)
+{
+    if (!isWord(typed))
+        return;
+    const std::string word = countedForm(learned, list, typed);
+    const auto counted = learned.counts.find(word);
+    if (counted != learned.counts.end() && --counted->second <= 0) {
+        learned.counts.erase(counted);
+        learned.byFold.erase({foldWord(word), word});
+    }
+    const auto followers = learned.pairs.find(previousKey(previous));
+    if (followers != learned.pairs.end()) {
+        const auto pair = followers->second.find(word);
+        if (pair != followers->second.end() && --pair->second <= 0)
+            followers->second.erase(pair);
+        if (followers->second.empty())
+            learned.pairs.erase(followers);
+    }
     learned.changed = true;
 }
 

@@ -34,6 +34,10 @@ struct LearnedWords {
 // 32 characters are not counted. With a previous word (or sentenceStart), the pair is counted too.
 void learnWord(LearnedWords& learned, const WordList& list, const std::string& typed,
                const std::string& previous = "");
+// Takes back one use of a word and its pair, as learnWord counted them: a stroke's word that the user
+// replaced.
+void unlearnWord(LearnedWords& learned, const WordList& list, const std::string& typed,
+                 const std::string& previous);
 int useCount(const LearnedWords& learned, const std::string& word);
 // The key a previous word is looked up by: small letters, or sentenceStart.
 std::string previousKey(const std::string& previous);
@@ -41,8 +45,8 @@ std::string previousKey(const std::string& previous);
 void mergeLearned(LearnedWords& into, const LearnedWords& from);
 
 // UTF-8, a byte-order mark allowed; one "word count" or "previous next count" a line, a count from 1 to
-// 2,147,483,647. Lines not of that form are kept in unknownLines; a text with a NUL or a UTF-16 byte-order mark
-// is taken as none of ours and marked keepFileAside. Returns the number of lines passed over.
+// 2,147,483,647. Lines not of that form are kept in unknownLines; a text with a NUL or a UTF-16 byte-order
+// mark is taken as none of ours and marked keepFileAside. Returns the number of lines passed over.
 int parseLearned(const std::string& text, LearnedWords& learned);
 // The counts and pairs, then the unknown lines as they were.
 std::string learnedText(const LearnedWords& learned);

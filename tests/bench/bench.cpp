@@ -200,7 +200,9 @@ long long stripChange(HWND strip, const std::string& before, double ticksPerMs)
 // it has typed the same words and offered words for them.
 RunningKeyboard startTypingKeyboard(bool suggestions, const KeyRecorder& recorder, Journal& journal)
 {
-    writeSettingsFile(std::string("[Tilfay]\r\nWord Suggestions=") + (suggestions ? "Y" : "N") + "\r\n");
+    // Without suggestions the keyboard writes no strokes either, so that it uses no words at all.
+    writeSettingsFile(std::string("[Tilfay]\r\nWord Suggestions=") +
+                      (suggestions ? "Y" : "N\r\nShape Writing=N") + "\r\n");
     RunningKeyboard keyboard = startKeyboard();
     if (keyboard.panel) {
         focusRecorderByClick(recorder);

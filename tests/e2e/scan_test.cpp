@@ -1,14 +1,17 @@
 // Switch scanning on the real keyboard with the Space switch, typing into Wine's notepad: the switch never
 // reaches notepad, presses at the right highlights type a letter and a capital after shift, the highlight is
-// a frame in the system's highlight colour, scanning rests after its rounds, the options are scanned too, and
-// a switch chosen there counts at once.
+// a frame that stands out by 3:1 from the panel and the keys, the rows come in the panel's order, scanning
+// rests after its rounds, the options are scanned too, a switch chosen there counts at once, and the
+// predictive order chosen there offers the likely letters right after the strip and still reaches every key.
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "keys/keytables.h"
+#include "look/choice.h"
 #include "resources/resource.h"
 #include "support/keyboardparts.h"
 #include "support/keyinput.h"
@@ -18,32 +21,62 @@
 namespace {
 
 constexpr DWORD scanTime = 800;
-constexpr const char* scanSettings = "[Tilfay]\r\nSelect Keys=Scan\r\nScan Time=800\r\nScan Switch=Space\r\n";
+constexpr const char* scanSettings = "[Tilfay]\r\nSelect Keys=Scan\r\nScan Time=800\r\nScan Switch=Space\r\n"
+                                     "Scan Order=Rows\r\nWord Suggestions=Y\r\n";
 // Two rounds of every row of the medium panel, and some.
 constexpr DWORD roundsWait = 2 * 8 * scanTime + 2000;
+
+constexpr COLORREF standardPanel = RGB(0, 0, 64);
 
 bool highlightedAt(int x, int y)
 {
     HDC screen = GetDC(nullptr);
     const COLORREF seen = GetPixel(screen, x, y);
     ReleaseDC(nullptr, screen);
-    return seen == GetSysColor(COLOR_HIGHLIGHT);
+    return contrastRatio(seen, standardPanel) >= stateContrast &&
+           contrastRatio(seen, GetSysColor(COLOR_BTNFACE)) >= stateContrast;
 }
 
-// The frame's top side runs across the key's top edge while its row, or the key itself, is highlighted.
+// The frame's top side runs across the window's top edge while it, or a group holding it, is highlighted.
+bool framedAtTop(HWND window)
+{
+    const RECT r = screenRectOf(window);
+    const int x = (r.left + r.right) / 2;
+    return highlightedAt(x, r.top) && highlightedAt(x, r.top + 1) && highlightedAt(x, r.top + 2);
+}
+
 bool frameOverTopOf(HWND parent, int id)
 {
-    const RECT key = screenRectOf(GetDlgItem(parent, id));
-    const int x = (key.left + key.right) / 2;
-    return highlightedAt(x, key.top) && highlightedAt(x, key.top + 1) && highlightedAt(x, key.top + 2);
+    return framedAtTop(GetDlgItem(parent, id));
 }
 
-// The key alone: the frame's top side stops at its edges.
-bool frameAroundKey(HWND panel, int keyId)
+// The middle of each key's top edge on the screen, measured once: the keys stay where they are.
+using KeyTops = std::vector<std::pair<int, POINT>>;
+KeyTops keyTopsOf(HWND panel)
 {
-    const RECT key = screenRectOf(GetDlgItem(panel, keyId));
-    return frameOverTopOf(panel, keyId) && !highlightedAt(key.left - 2, key.top + 1) &&
-           !highlightedAt(key.right + 1, key.top + 1);
+    KeyTops tops;
+    for (int id = 1; id <= lastFunctionKey; ++id)
+        if (HWND key = GetDlgItem(panel, id)) {
+            const RECT r = screenRectOf(key);
+            tops.push_back({id, POINT{(r.left + r.right) / 2, r.top}});
+        }
+    return tops;
+}
+
+// The keys whose top edge a side of the highlight runs across (every key of a highlighted row), read from
+// the frame's windows at once, so that a key is seen alone before the scan moves on.
+std::set<int> framedKeys(const KeyTops& tops)
+{
+    std::vector<RECT> sides;
+    for (HWND side = nullptr; (side = FindWindowExA(nullptr, side, "TilfayOverlay", nullptr));)
+        if (IsWindowVisible(side))
+            sides.push_back(screenRectOf(side));
+    std::set<int> keys;
+    for (const auto& [id, top] : tops)
+        for (const RECT& side : sides)
+            if (PtInRect(&side, top))
+                keys.insert(id);
+    return keys;
 }
 
 using Press = std::function<void()>;
@@ -53,14 +86,20 @@ void pressSpace()
     pressKey(VK_SPACE);
 }
 
-// Two switch presses: one when the key's row is highlighted, one when the key is.
+Press pressing(WORD switchKey)
+{
+    return [switchKey] { pressKey(switchKey); };
+}
+
+// Two switch presses: one when a group holding the key is highlighted, one when the key alone is.
 ::testing::AssertionResult selectByScan(HWND panel, int keyId, const Press& press = pressSpace)
 {
-    if (!waitUntil([&] { return frameOverTopOf(panel, keyId); }, roundsWait))
-        return ::testing::AssertionFailure() << "the row of key " << keyId << " was never highlighted";
+    const KeyTops tops = keyTopsOf(panel);
+    if (!waitUntil([&] { return framedKeys(tops).count(keyId) == 1; }, roundsWait))
+        return ::testing::AssertionFailure() << "no group of key " << keyId << " was highlighted";
     press();
-    if (!waitUntil([&] { return frameAroundKey(panel, keyId); }, roundsWait))
-        return ::testing::AssertionFailure() << "key " << keyId << " was never highlighted";
+    if (!waitUntil([&] { return framedKeys(tops) == std::set<int>{keyId}; }, roundsWait))
+        return ::testing::AssertionFailure() << "key " << keyId << " was never highlighted alone";
     press();
     return ::testing::AssertionSuccess();
 }
@@ -68,7 +107,8 @@ void pressSpace()
 // A dialog's buttons are scanned one at a time.
 ::testing::AssertionResult pressButtonByScan(HWND dialog, int id, const Press& press)
 {
-    if (!waitUntil([&] { return frameAroundKey(dialog, id); }, roundsWait))
+    const KeyTops tops = keyTopsOf(dialog);
+    if (!waitUntil([&] { return framedKeys(tops) == std::set<int>{id}; }, roundsWait))
         return ::testing::AssertionFailure() << "button " << id << " was never highlighted";
     press();
     return ::testing::AssertionSuccess();
@@ -82,16 +122,6 @@ bool highlightShown(DWORD keyboard)
     return false;
 }
 
-std::vector<std::string> offeredIn(HWND strip)
-{
-    std::vector<std::string> words;
-    std::string text = windowText(strip) + '\t';
-    for (size_t tab; (tab = text.find('\t')) != std::string::npos; text.erase(0, tab + 1))
-        if (tab > 0)
-            words.push_back(text.substr(0, tab));
-    return words;
-}
-
 } // namespace
 
 TEST(Scanning, TheSpaceSwitchTypesALetterAndACapitalNeverReachesNotepadAndRestsAfterTwoRounds)
@@ -99,10 +129,17 @@ TEST(Scanning, TheSpaceSwitchTypesALetterAndACapitalNeverReachesNotepadAndRestsA
     Session session;
     ASSERT_TRUE(startSession(session, scanSettings));
     HWND panel = session.keyboard.panel;
+    const auto stripFramed = [&] {
+        return framedAtTop(FindWindowExA(session.keyboard.frame, 0, "TilfayStrip", 0));
+    };
     const int e = keyForCharacter('e');
     EXPECT_FALSE(waitUntil([&] { return frameOverTopOf(panel, e); }, 2 * scanTime))
         << "no scan before a press";
     pressKey(VK_SPACE);
+    EXPECT_TRUE(waitUntil([&] { return stripFramed(); }, scanTime)) << "the strip first";
+    const KeyTops tops = keyTopsOf(panel);
+    EXPECT_TRUE(waitUntil([&] { return framedKeys(tops).count(escKey) == 1; }, 2 * scanTime))
+        << "then the top row";
     ASSERT_TRUE(selectByScan(panel, e));
     EXPECT_TRUE(waitForText(session.notepad.edit, "e"));
     ASSERT_TRUE(selectByScan(panel, shiftKey));
@@ -139,8 +176,37 @@ TEST(Scanning, TheSpaceSwitchTypesALetterAndACapitalNeverReachesNotepadAndRestsA
     EXPECT_TRUE(waitForText(session.notepad.edit, "eC ")) << textOf(session.notepad.edit);
     pumpFor(roundsWait);
     pressKey(VK_RETURN);
-    ASSERT_TRUE(selectByScan(panel, e, [] { pressKey(VK_RETURN); }));
+    ASSERT_TRUE(selectByScan(panel, e, pressing(VK_RETURN)));
     EXPECT_TRUE(waitForText(session.notepad.edit, "eC e")) << "Enter never reaches notepad";
+
+    // The predictive order, chosen in the options: after "th", the group right after the strip holds at most
+    // eight letters with e among them, framed where they stand, and a press there and at e types it.
+    ASSERT_TRUE(selectByScan(panel, menuKey, pressing(VK_RETURN)));
+    options = shownDialog(waitForWindow(session.keyboard.program->id(), "#32770", optionsTitle, shortWait),
+                          shortWait);
+    ASSERT_NE(options, nullptr);
+    clickControl(options, IDC_SCAN_ORDER);
+    EXPECT_TRUE(waitUntil([] { return profileValue("Scan Order") == "Predictive"; }, shortWait));
+    for (int key : {leftSpaceKey, keyForCharacter('t'), keyForCharacter('h')})
+        ASSERT_TRUE(selectByScan(panel, key, pressing(VK_RETURN)));
+    EXPECT_TRUE(waitForText(session.notepad.edit, "eC e th")) << textOf(session.notepad.edit);
+    EXPECT_TRUE(waitUntil([&] { return stripFramed(); }, scanTime)) << "the strip first";
+    std::set<int> second;
+    ASSERT_TRUE(waitUntil([&] { return !framedKeys(tops).empty(); }, 2 * scanTime));
+    // Read once the frames have all been placed.
+    pumpFor(scanTime / 4);
+    second = framedKeys(tops);
+    pressKey(VK_RETURN);
+    EXPECT_EQ(second.count(e), 1u);
+    EXPECT_LE(second.size(), 8u);
+    EXPECT_TRUE(*second.begin() >= firstLetterKey && *second.rbegin() <= lastLetterKey) << "letters only";
+    EXPECT_TRUE(waitUntil([&] { return framedKeys(tops) == std::set<int>{e}; }, roundsWait));
+    pressKey(VK_RETURN);
+    EXPECT_TRUE(waitForText(session.notepad.edit, "eC e the")) << textOf(session.notepad.edit);
+    // A punctuation key, a digit (1 in the phone order chosen above) and back, each within two rounds.
+    for (int key : {keyForCharacter(';'), firstPadKey + 1, backKey})
+        ASSERT_TRUE(selectByScan(panel, key, pressing(VK_RETURN)));
+    EXPECT_TRUE(waitForText(session.notepad.edit, "eC e the;")) << textOf(session.notepad.edit);
 }
 
 // The switch user who minimises the keyboard by the switch is never locked out: nothing is scanned or typed
@@ -150,8 +216,9 @@ TEST(Scanning, TheSpaceSwitchTypesALetterAndACapitalNeverReachesNotepadAndRestsA
 TEST(Scanning, AMinimisedKeyboardComesBackAtTheSwitchWhichTypesNothingAndTheStripStaysTheSwitchs)
 {
     Session session;
-    ASSERT_TRUE(
-        startSession(session, "[Tilfay]\r\nSelect Keys=Scan\r\nScan Time=600\r\nWord Suggestions=Y\r\n"));
+    ASSERT_TRUE(startSession(
+        session,
+        "[Tilfay]\r\nSelect Keys=Scan\r\nScan Time=600\r\nWord Suggestions=Y\r\nScan Order=Rows\r\n"));
     const HWND frame = session.keyboard.frame;
     const HWND edit = session.notepad.edit;
     const DWORD keyboard = session.keyboard.program->id();

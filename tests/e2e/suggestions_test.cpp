@@ -31,15 +31,6 @@ std::string cellsText(HWND strip)
     return text;
 }
 
-std::vector<std::string> offeredIn(HWND strip)
-{
-    std::vector<std::string> words;
-    std::istringstream cells(cellsText(strip));
-    for (std::string word; std::getline(cells, word, '\t');)
-        words.push_back(word);
-    return words;
-}
-
 // Names keep their capital ("x" offers "Xerox"), so the start is compared without regard to case.
 bool allStartWith(const std::vector<std::string>& words, const std::string& start)
 {
@@ -47,12 +38,6 @@ bool allStartWith(const std::vector<std::string>& words, const std::string& star
         if (word.size() <= start.size() || _strnicmp(word.c_str(), start.c_str(), start.size()) != 0)
             return false;
     return !words.empty();
-}
-
-POINT cellCentre(HWND strip, int cell)
-{
-    const RECT r = screenRectOf(strip);
-    return POINT{r.left + (2 * cell + 1) * (r.right - r.left) / 8, (r.top + r.bottom) / 2};
 }
 
 class WordSuggestions : public ::testing::Test {
@@ -194,17 +179,9 @@ TEST_F(WordSuggestions, NothingIsOfferedTrackedOrLearnedInAPasswordBoxOfAClassOf
 {
     type("th");
     ASSERT_EQ(offeredFor("th").size(), 4u);
-    const RECT edit = screenRectOf(session.notepad.edit);
-    Program passwords('"' + testsDirectory() + "\\passwordbox.exe\" " + std::to_string(edit.left + 20) + " " +
-                      std::to_string(edit.top + 20) + " 400 120");
-    HWND window = waitForWindow(passwords.id(), "PasswordBox", nullptr, longWait);
+    PasswordBox passwords = clickIntoPasswordBox(session.notepad);
+    HWND window = passwords.window;
     ASSERT_NE(window, nullptr);
-    HWND box = nullptr;
-    ASSERT_TRUE(waitUntil(
-        [&] { return (box = FindWindowExA(window, nullptr, "SecretBox", nullptr)) != nullptr; }, longWait));
-    parkXPointer();
-    clickAt(centreOf(box));
-    pumpFor(100);
     EXPECT_TRUE(waitUntil([&] { return stripText().empty(); }, shortWait))
         << "a click there: " << stripText();
     type("qzqk qzqk q");
@@ -216,7 +193,8 @@ TEST_F(WordSuggestions, NothingIsOfferedTrackedOrLearnedInAPasswordBoxOfAClassOf
     pumpFor(200);
     EXPECT_EQ(windowText(window), "length 11") << "a tap on a cell types nothing there";
 
-    passwords.end();
+    passwords.program->end();
+    const RECT edit = screenRectOf(session.notepad.edit);
 
     // A console passes every key on to a program that may be asking for a password. (Wine reports no focus
     // in its console: the keyboard's target stays notepad while the console in front takes the keys.)

@@ -1,5 +1,7 @@
-// The running keyboard's caption bar, options dialog and frame menu, read from outside its process.
+// The running keyboard's caption bar, options dialog, frame menu and strip, read from outside its process.
 #include "support/keyboardparts.h"
+
+#include <sstream>
 
 #include "keys/keytables.h"
 #include "resources/resource.h"
@@ -147,4 +149,19 @@ std::vector<MenuRow> menuRows(HWND popup)
 POINT centreOf(const MenuRow& row)
 {
     return POINT{(row.place.left + row.place.right) / 2, (row.place.top + row.place.bottom) / 2};
+}
+
+std::vector<std::string> offeredIn(HWND strip)
+{
+    std::vector<std::string> words;
+    std::istringstream cells(windowText(strip));
+    for (std::string word; std::getline(cells, word, '\t');)
+        words.push_back(word);
+    return words;
+}
+
+POINT cellCentre(HWND strip, int cell)
+{
+    const RECT r = screenRectOf(strip);
+    return POINT{r.left + (2 * cell + 1) * (r.right - r.left) / 8, (r.top + r.bottom) / 2};
 }

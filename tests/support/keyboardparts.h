@@ -1,9 +1,10 @@
 // The running keyboard's windows besides its keys, as a user meets them and as another process reads
-// them: the caption bar, the options dialog and the frame menu.
+// them: the caption bar, the options dialog, the frame menu and the suggestion strip.
 #pragma once
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "support/tapping.h"
@@ -38,3 +39,7 @@ struct MenuRow {
 // pixels has the menu's text colour, so the pointer must not rest on the menu, which would highlight one.
 std::vector<MenuRow> menuRows(HWND popup);
 POINT centreOf(const MenuRow& row);
+
+// The suggestion strip: the words its cells offer, from its text, and the centre of a cell on the screen.
+std::vector<std::string> offeredIn(HWND strip);
+POINT cellCentre(HWND strip, int cell);

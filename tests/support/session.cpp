@@ -1,4 +1,5 @@
-// A user's session: notepad and the real keyboard, and whether typing still works after a command.
+// A user's session: notepad and the real keyboard, whether typing still works after a command, and a password
+// box over notepad.
 #include "support/session.h"
 
 #include "support/keyboardparts.h"
@@ -62,4 +63,24 @@ void typeWithKeyboard(Session& session, const std::string& text)
     session.keyboard.panel = panelOf(session.keyboard.frame);
     typeOnKeyboard(session.keyboard.panel, text);
     session.typed += text;
+}
+
+PasswordBox clickIntoPasswordBox(const Notepad& notepad)
+{
+    const RECT edit = screenRectOf(notepad.edit);
+    PasswordBox passwords;
+    passwords.program = std::make_unique<Program>('"' + testsDirectory() + "\\passwordbox.exe\" " +
+                                                  std::to_string(edit.left + 20) + " " +
+                                                  std::to_string(edit.top + 20) + " 400 120");
+    HWND window = waitForWindow(passwords.program->id(), "PasswordBox", nullptr, longWait);
+    HWND box = nullptr;
+    if (!window ||
+        !waitUntil([&] { return (box = FindWindowExA(window, nullptr, "SecretBox", nullptr)) != nullptr; },
+                   longWait))
+        return passwords;
+    parkXPointer();
+    clickAt(centreOf(box));
+    pumpFor(100);
+    passwords.window = window;
+    return passwords;
 }

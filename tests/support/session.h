@@ -30,3 +30,11 @@ void parkXPointer();
 ::testing::AssertionResult typingGoesOn(Session& session);
 // Typing with the keyboard's current panel, which a size change replaces.
 void typeWithKeyboard(Session& session, const std::string& text);
+
+// passwordbox.exe standing over notepad's text, its box clicked into so that it holds the focus; its window
+// is 0 when it did not come up.
+struct PasswordBox {
+    std::unique_ptr<Program> program;
+    HWND window = nullptr;
+};
+PasswordBox clickIntoPasswordBox(const Notepad& notepad);

@@ -1,6 +1,7 @@
 // Driving the real keyboard with real pointer input, and reading what arrives in notepad.
 #include "support/tapping.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "keys/keytables.h"
@@ -10,6 +11,17 @@ namespace {
 
 // Right of notepad, above the keyboard.
 constexpr RECT recorderPlace{560, 20, 900, 260};
+
+// Where a stroke crosses each key, off its centre, and the pixels between its moves.
+constexpr POINT strayings[] = {{3, -2}, {-4, 3}, {2, 4}, {-3, -3}, {4, 1}, {-2, -4}, {1, 3}, {-4, 2}};
+constexpr int strokeStepPixels = 4;
+
+POINT strokePoint(HWND panel, const std::string& word, size_t i)
+{
+    const POINT centre = centreOf(GetDlgItem(panel, keyForCharacter(word[i])));
+    const POINT stray = strayings[i % std::size(strayings)];
+    return POINT{centre.x + stray.x, centre.y + stray.y};
+}
 
 } // namespace
 
@@ -154,4 +166,24 @@ void typeOnKeyboard(HWND panel, const std::string& text)
         }
         tapKey(panel, keyForCharacter(ch));
     }
+}
+
+Inputs strokeThrough(HWND panel, const std::string& word)
+{
+    Inputs inputs = leftPressAt(strokePoint(panel, word, 0));
+    for (size_t i = 1; i < word.size(); ++i) {
+        const POINT from = strokePoint(panel, word, i - 1);
+        const POINT to = strokePoint(panel, word, i);
+        const int steps =
+            std::max(1, static_cast<int>(std::hypot(to.x - from.x, to.y - from.y)) / strokeStepPixels);
+        for (int step = 1; step <= steps; ++step)
+            inputs = inputs + moveTo(POINT{from.x + (to.x - from.x) * step / steps,
+                                           from.y + (to.y - from.y) * step / steps});
+    }
+    return inputs;
+}
+
+Inputs strokeRelease(HWND panel, const std::string& word)
+{
+    return leftReleaseAt(strokePoint(panel, word, word.size() - 1));
 }

@@ -60,3 +60,10 @@ void focusRecorderByClick(const KeyRecorder& recorder);
 int keyForCharacter(char ch);
 // Taps the keys for each character; an upper-case letter is tapped as shift and the letter.
 void typeOnKeyboard(HWND panel, const std::string& text);
+
+// A word drawn in one stroke of small letters, as a hand draws it: the button goes down on the first letter,
+// the pointer moves through the others in steps of a few pixels, crossing each key a little off its centre,
+// and the button comes up on the last with strokeRelease (apart, so that a test can look at the stroke while
+// it is drawn).
+Inputs strokeThrough(HWND panel, const std::string& word);
+Inputs strokeRelease(HWND panel, const std::string& word);

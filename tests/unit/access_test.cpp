@@ -5,8 +5,6 @@
 
 #include "access/dwell.h"
 #include "access/scanorder.h"
-#include "hooklib/tilmhk32.h"
-#include "suggestions/strip.h"
 
 namespace {
 
@@ -66,37 +64,6 @@ TEST(HoverRest, PressesOnceAfterAFullRestAndEndsTheVisitWhereverThePointerGoes)
         EXPECT_STREQ(actName(step.act), actName(c.act)) << c.visit.since << " to " << c.time;
         EXPECT_EQ(step.fill, c.fill) << c.visit.since << " to " << c.time;
     }
-    // A click as the rest runs out is the rest's own press; a later one, or one after a clicked press, types.
-    const Visit byRest{keyA, 1000, true, true, 1600};
-    EXPECT_FALSE(clickIsNewPress(byRest, 1590));
-    EXPECT_FALSE(clickIsNewPress(byRest, 2000));
-    EXPECT_TRUE(clickIsNewPress(byRest, 2100));
-    EXPECT_TRUE(clickIsNewPress(Visit{keyA, 1000, true, false, 0}, 1650));
-    EXPECT_FALSE(restRuns(Visit{gap, 1000, false, false, 0})) << "nothing to follow in a gap";
-}
-
-// Whichever low-level hook the platform calls first, the switch is no typing elsewhere for the strip.
-TEST(ScanSwitch, IsNeverTypingElsewhere)
-{
-    const struct {
-        SelectKeys way;
-        ScanSwitch which;
-        UINT message;
-        WPARAM wParam;
-        bool isSwitch;
-    } cases[] = {
-        {selectByScan, switchSpace, MSG_HARDWARE_KEY, VK_SPACE, true},
-        {selectByScan, switchSpace, MSG_HARDWARE_KEY, VK_RETURN, false},
-        {selectByScan, switchEnter, MSG_HARDWARE_KEY, VK_RETURN, true},
-        {selectByScan, switchClick, MSG_POINTER_ELSEWHERE, WM_LBUTTONDOWN, true},
-        {selectByScan, switchClick, MSG_POINTER_ELSEWHERE, WM_RBUTTONDOWN, false},
-        {selectByScan, switchClick, MSG_HARDWARE_KEY, VK_SPACE, false},
-        {selectByHover, switchSpace, MSG_HARDWARE_KEY, VK_SPACE, false},
-        {selectByClick, switchClick, MSG_POINTER_ELSEWHERE, WM_LBUTTONDOWN, false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(isScanSwitch(c.way, c.which, c.message, c.wParam), c.isSwitch)
-            << c.way << c.which << c.wParam;
 }
 
 TEST(ScanOrder, GroupsThenKeysTwoRoundsEachAndAPressStartsAgainAtTheTop)

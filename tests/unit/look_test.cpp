@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "look/choice.h"
+#include "state/appstate.h"
 
 namespace {
 

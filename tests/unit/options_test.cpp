@@ -159,6 +159,8 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
         {121, "Switch: Enter", 3, 151},
         {122, "Forget Learned Words", 75, 151},
         {123, "System Colors", 3, 167},
+        {124, "Shape Writing Off", 75, 167},
+        {125, "Order: Rows", 3, 183},
     };
     ASSERT_EQ(dialog.items.size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -238,23 +240,26 @@ TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
     }
 }
 
-TEST_F(OptionsDialog, TheClickSoundFadeAndColorsLabelsNameWhatTheButtonWouldSwitchTo)
+TEST_F(OptionsDialog, TheClickSoundFadeColorsAndShapeWritingLabelsNameWhatTheButtonWouldSwitchTo)
 {
     for (int combination = 0; combination < 4; ++combination) {
         app.clickSound = combination & 1;
         app.fade = combination >> 1 & 1;
         app.colors = combination >> 1 & 1 ? colorsStandard : colorsSystem;
-        std::string sound, fade, colors;
+        app.shapeWriting = !(combination & 1);
+        std::string sound, fade, colors, shapeWriting;
         runAndClick(
             [&](HWND dialog) {
                 sound = itemText(dialog, IDC_CLICK_SOUND);
                 fade = itemText(dialog, IDC_FADE);
                 colors = itemText(dialog, IDC_COLORS);
+                shapeWriting = itemText(dialog, IDC_SHAPE_WRITING);
             },
             IDC_CANCEL_OPTIONS);
         EXPECT_EQ(sound, app.clickSound ? "Click Sound Off" : "Click Sound On") << combination;
         EXPECT_EQ(fade, app.fade ? "Never Fade" : "Fade When Idle") << combination;
         EXPECT_EQ(colors, app.colors == colorsSystem ? "Standard Colors" : "System Colors") << combination;
+        EXPECT_EQ(shapeWriting, app.shapeWriting ? "Shape Writing Off" : "Shape Writing On") << combination;
     }
 }
 
@@ -527,28 +532,30 @@ TEST_F(OptionsDialog, TheSelectionButtonsNameTheOtherWaysAndTheCurrentWaysTime)
         SelectKeys way;
         int hoverTime, scanTime;
         ScanSwitch scanSwitch;
+        ScanOrderSetting scanOrder;
         const char* labels;
     };
     const Case cases[] = {
-        {selectByClick, 600, 800, switchSpace,
-         "Hover Over Keys|Scan Through Keys|Slower|Faster|0|Switch: Enter"},
-        {selectByHover, 600, 800, switchEnter,
-         "Click On Keys|Scan Through Keys|Slower (0.6 s)|Faster (0.6 s)|1|Switch: Click"},
-        {selectByScan, 600, 1250, switchClick,
-         "Click On Keys|Hover Over Keys|Slower (1.25 s)|Faster (1.25 s)|1|Switch: Space"},
+        {selectByClick, 600, 800, switchSpace, scanPredictive,
+         "Hover Over Keys|Scan Through Keys|Slower|Faster|0|Switch: Enter|Order: Rows"},
+        {selectByHover, 600, 800, switchEnter, scanByRows,
+         "Click On Keys|Scan Through Keys|Slower (0.6 s)|Faster (0.6 s)|1|Switch: Click|Order: Predictive"},
+        {selectByScan, 600, 1250, switchClick, scanPredictive,
+         "Click On Keys|Hover Over Keys|Slower (1.25 s)|Faster (1.25 s)|1|Switch: Space|Order: Rows"},
     };
     for (const Case& c : cases) {
         app.selectKeys = c.way;
         app.hoverTime = c.hoverTime;
         app.scanTime = c.scanTime;
         app.scanSwitch = c.scanSwitch;
+        app.scanOrder = c.scanOrder;
         std::string seen;
         runAndClick(
             [&](HWND dialog) {
                 for (int id : {IDC_SELECT_FIRST, IDC_SELECT_SECOND, IDC_SLOWER, IDC_FASTER})
                     seen += itemText(dialog, id) + "|";
-                seen +=
-                    std::to_string(itemEnabled(dialog, IDC_SLOWER)) + "|" + itemText(dialog, IDC_SCAN_SWITCH);
+                seen += std::to_string(itemEnabled(dialog, IDC_SLOWER)) + "|" +
+                        itemText(dialog, IDC_SCAN_SWITCH) + "|" + itemText(dialog, IDC_SCAN_ORDER);
             },
             IDC_CANCEL_OPTIONS);
         EXPECT_EQ(seen, c.labels);

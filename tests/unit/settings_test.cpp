@@ -75,6 +75,7 @@ void fillWithNonDefaults()
     app.closingAllowed = 1;
     app.switchAllowed = 1;
     app.keyRepeat = 0;
+    app.shapeWriting = 0;
     app.keySize = 5;
     app.parkingX = 7;
     app.parkingY = 7;
@@ -93,8 +94,8 @@ const std::vector<SettingsEntry> defaultFile = {
     {"Function keys", "N"},  {"Hardware Keyboard", "N"}, {"Size", "Medium"},        {"Closing allowed", "N"},
     {"Switch allowed", "N"}, {"Key Repeat", "Y"},        {"Word Suggestions", "N"}, {"Click Sound", "N"},
     {"Fade", "N"},           {"Position X", ""},         {"Position Y", ""},        {"Select Keys", "Click"},
-    {"Hover Time", "1000"},  {"Scan Time", "1000"},      {"Scan Switch", "Space"},
-    {"Colors", "Standard"},
+    {"Hover Time", "1000"},  {"Scan Time", "1000"},      {"Scan Switch", "Space"},  {"Colors", "Standard"},
+    {"Shape Writing", "Y"},  {"Scan Order", "Predictive"},
 };
 // clang-format on
 
@@ -212,17 +213,19 @@ TEST_F(SettingsFlags, LowerCaseNClearsTheNumberPad)
 TEST_F(SettingsFlags, EachKeyLoadsIntoItsOwnField)
 {
     const char* keys[] = {"Numbers",         "Phone",          "Function keys", "Hardware Keyboard",
-                          "Closing allowed", "Switch allowed", "Key Repeat",    "Word Suggestions"};
-    for (int i = 0; i < 8; ++i) {
+                          "Closing allowed", "Switch allowed", "Key Repeat",    "Word Suggestions",
+                          "Shape Writing"};
+    for (int i = 0; i < 9; ++i) {
         SCOPED_TRACE(keys[i]);
         std::string lines;
-        for (int j = 0; j < 8; ++j)
+        for (int j = 0; j < 9; ++j)
             lines += std::string(keys[j]) + (i == j ? "=Y\r\n" : "=N\r\n");
         loadFrom(lines);
         const Settings s = inMemory();
-        const int flags[] = {s.showNumbers,    s.phoneLayout,   s.showFunctionKeys, s.hardwareKeyboard,
-                             s.closingAllowed, s.switchAllowed, s.keyRepeat,        app.wordSuggestions};
-        for (int j = 0; j < 8; ++j)
+        const int flags[] = {s.showNumbers,      s.phoneLayout,       s.showFunctionKeys,
+                             s.hardwareKeyboard, s.closingAllowed,    s.switchAllowed,
+                             s.keyRepeat,        app.wordSuggestions, app.shapeWriting};
+        for (int j = 0; j < 9; ++j)
             EXPECT_EQ(flags[j], i == j ? 1 : 0) << keys[j];
     }
 }
@@ -230,17 +233,17 @@ TEST_F(SettingsFlags, EachKeyLoadsIntoItsOwnField)
 TEST_F(SettingsFlags, EachFieldIsWrittenUnderItsOwnKey)
 {
     BYTE* fields[] = {&app.showNumbers,   &app.phoneLayout, &app.showFunctionKeys, &app.hardwareKeyboard,
-                      &app.switchAllowed, &app.keyRepeat,   &app.wordSuggestions};
-    const char* keys[] = {"Numbers",        "Phone",      "Function keys",   "Hardware Keyboard",
-                          "Switch allowed", "Key Repeat", "Word Suggestions"};
+                      &app.switchAllowed, &app.keyRepeat,   &app.wordSuggestions,  &app.shapeWriting};
+    const char* keys[] = {"Numbers",        "Phone",      "Function keys",    "Hardware Keyboard",
+                          "Switch allowed", "Key Repeat", "Word Suggestions", "Shape Writing"};
     app.keySize = 3;
     app.parkingX = app.parkingY = -1;
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 8; ++i) {
         SCOPED_TRACE(keys[i]);
-        for (int j = 0; j < 7; ++j)
+        for (int j = 0; j < 8; ++j)
             *fields[j] = i == j;
         saveSettings();
-        for (int j = 0; j < 7; ++j)
+        for (int j = 0; j < 8; ++j)
             EXPECT_EQ(profileValue(keys[j]), i == j ? "Y" : "N") << keys[j];
     }
 }
@@ -780,15 +783,16 @@ TEST_F(SettingsHandEdits, TheWaysOfSelectingReadBackValidAndWriteBackAsRead)
         const char* file;
     };
     const Case cases[] = {
-        {"Select Keys=hover\r\nHover Time=600\r\nScan Time=5000\r\nScan Switch=ENTER\r\n",
-         "Hover 600 5000 Enter"},
-        {"Select Keys=Scan\r\nHover Time=300\r\nScan Time=800\r\nScan Switch=Click\r\n",
-         "Scan 300 800 Click"},
-        {"Select Keys=Dwell\r\nHover Time=299\r\nScan Time=5001\r\nScan Switch=Tab\r\n",
-         "Click 1000 1000 Space"},
-        {"Select Keys=\r\nHover Time=6OO\r\nScan Time=-800\r\nScan Switch=\r\n", "Click 1000 1000 Space"},
+        {"Select Keys=hover\r\nHover Time=600\r\nScan Time=5000\r\nScan Switch=ENTER\r\nScan Order=rows\r\n",
+         "Hover 600 5000 Enter Rows"},
+        {"Select Keys=Scan\r\nHover Time=300\r\nScan Time=800\r\nScan Switch=Click\r\nScan Order=Rows\r\n",
+         "Scan 300 800 Click Rows"},
+        {"Select Keys=Dwell\r\nHover Time=299\r\nScan Time=5001\r\nScan Switch=Tab\r\nScan Order=Columns\r\n",
+         "Click 1000 1000 Space Predictive"},
+        {"Select Keys=\r\nHover Time=6OO\r\nScan Time=-800\r\nScan Switch=\r\nScan Order=\r\n",
+         "Click 1000 1000 Space Predictive"},
         // The platform drops the blanks around a value.
-        {"Hover Time=99999999999\r\nScan Time= 800\r\n", "Click 1000 800 Space"},
+        {"Hover Time=99999999999\r\nScan Time= 800\r\n", "Click 1000 800 Space Predictive"},
     };
     app.keySize = 3;
     app.parkingX = app.parkingY = -1;
@@ -796,7 +800,8 @@ TEST_F(SettingsHandEdits, TheWaysOfSelectingReadBackValidAndWriteBackAsRead)
         loadFrom(c.lines);
         saveSettings();
         EXPECT_EQ(profileValue("Select Keys") + " " + profileValue("Hover Time") + " " +
-                      profileValue("Scan Time") + " " + profileValue("Scan Switch"),
+                      profileValue("Scan Time") + " " + profileValue("Scan Switch") + " " +
+                      profileValue("Scan Order"),
                   c.file)
             << c.lines;
     }

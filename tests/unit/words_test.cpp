@@ -88,6 +88,19 @@ TEST_F(Suggestions, AWordThatBeganASentenceIsCountedInSmallLetters)
     EXPECT_EQ(useCount(learned, "Thx"), 2) << "unknown in small letters: kept as typed";
 }
 
+// A stroke's word that the user replaced from the strip is taken back: the word and its pair.
+TEST_F(Suggestions, AWordTakenBackLosesOneUseAndItsPairAndGoesAtNone)
+{
+    learnWord(learned, list, "thx", "the");
+    learnWord(learned, list, "Thx", ".");
+    unlearnWord(learned, list, "thx", "the");
+    EXPECT_EQ(useCount(learned, "thx"), 1);
+    EXPECT_EQ(learnedText(learned), "thx 1\n. thx 1\n");
+    unlearnWord(learned, list, "Thx", ".");
+    EXPECT_EQ(learnedText(learned), "");
+    EXPECT_TRUE(learned.byFold.empty()) << "no longer found by its start";
+}
+
 TEST_F(Suggestions, AccentsAndCaseAreIgnoredInTheComparison)
 {
     EXPECT_EQ(offered("tres"), (Words{"très"}));

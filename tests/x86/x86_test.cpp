@@ -234,6 +234,12 @@ TEST_F(UserSession, OneKeyboardAtTheCornerTypesEveryKeyKindChangesSizeAndClosesW
         session.typed = "7b";
     }
     {
+        SCOPED_TRACE("a stroke, its path taken from the 32-bit hook library");
+        inject(strokeThrough(panel(), "the") + strokeRelease(panel(), "the"));
+        session.typed += "the ";
+        EXPECT_TRUE(waitForText(edit(), session.typed, emulatedWait)) << textOf(edit());
+    }
+    {
         SCOPED_TRACE("a size change through the options");
         HWND oldPanel = panel();
         const RECT oldPlace = screenRectOf(oldPanel);
@@ -258,7 +264,7 @@ TEST_F(UserSession, OneKeyboardAtTheCornerTypesEveryKeyKindChangesSizeAndClosesW
         PostMessageA(frame, WM_CLOSE, 0, 0);
         EXPECT_EQ(keyboard.waitForExit(emulatedWait), 0u);
         const auto entries = settingsEntries();
-        EXPECT_EQ(entries.size(), 20u) << "every setting is written when the keyboard closes";
+        EXPECT_EQ(entries.size(), 22u) << "every setting is written when the keyboard closes";
         EXPECT_NE(std::find(entries.begin(), entries.end(), SettingsEntry("Size", "Large")), entries.end());
     }
 }
