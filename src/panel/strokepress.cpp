@@ -27,8 +27,6 @@ struct StrokePress {
 };
 
 StrokePress press;
-// The frame shows the strip for the choices of the latest stroke.
-bool choicesAsked;
 
 RECT onPanel(HWND window)
 {
@@ -147,10 +145,7 @@ bool endStroke()
         turnIntoStroke();
     hideTrail();
     const Path path = releasedOverPanel() ? pathOnKeyboard() : Path{};
-    if (writeStroke(letterKeys(), path, press.found)) {
-        SendMessageA(app.mainWindow, MSG_STROKE_CHOICES, TRUE, 0);
-        choicesAsked = true;
-    }
+    writeStroke(letterKeys(), path, press.found);
     return true;
 }
 
@@ -158,7 +153,5 @@ void forgetStroke()
 {
     press.followed = false;
     hideTrail();
-    if (choicesAsked)
-        SendMessageA(app.mainWindow, MSG_STROKE_CHOICES, FALSE, 0);
-    choicesAsked = false;
+    SendMessageA(app.mainWindow, MSG_STROKE_CHOICES, FALSE, 0);
 }

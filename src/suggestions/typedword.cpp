@@ -11,6 +11,7 @@
 #include "typing/target.h"
 #include "typing/targetlayout.h"
 #include "state/appstate.h"
+#include "state/message.h"
 #include "letters/forms.h"
 #include "suggestions/passwordfield.h"
 #include "suggestions/strip.h"
@@ -48,8 +49,19 @@ struct ProtectedAnswer {
     bool asking;
 };
 
+// A stroke released before the answer for its window came: the letter typed at its press stands until the
+// answer decides, or a key typed meanwhile leaves the stroke a tap.
+struct WaitingStroke {
+    bool waiting;
+    HWND target;
+    LetterKeys keys;
+    Path path;
+    ModifierLatches found;
+};
+
 TypedWord typed;
 ProtectedAnswer answer;
+WaitingStroke waitingStroke;
 
 bool answerKnown()
 {
@@ -95,6 +107,13 @@ void refreshSuggestions()
 }
 
 void CALLBACK onAskTimer(HWND, UINT, UINT_PTR timer, DWORD);
+void writeWaitingStroke();
+
+void askSoon()
+{
+    if (!answer.asking)
+        answer.asking = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, onAskTimer) != 0;
+}
 
 // The cheap check at every keystroke, of the focus and of the window in front, which takes the keys though
 // the platform may not report it (Wine's console names no focus); the accessibility question is asked once
@@ -103,8 +122,8 @@ void checkPrivacy()
 {
     HWND front = GetForegroundWindow();
     const bool plainly = isPlainlyPrivate(app.targetWindow) || (front && isPrivateWindow(front));
-    if (!plainly && !answerKnown() && !answer.asking)
-        answer.asking = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, onAskTimer) != 0;
+    if (!plainly && !answerKnown())
+        askSoon();
     const bool now = plainly || (answerKnown() ? answer.isProtected : typed.inPassword);
     if (now != typed.inPassword)
         typed.previous.clear();
@@ -118,6 +137,7 @@ void CALLBACK onAskTimer(HWND, UINT, UINT_PTR timer, DWORD)
     answer = ProtectedAnswer{app.targetWindow, isProtectedControl(app.targetWindow), false};
     checkPrivacy();
     refreshSuggestions();
+    writeWaitingStroke();
 }
 
 // A word typed in full counts one use; nothing typed where it may be private does.
@@ -252,6 +272,55 @@ std::vector<std::string> inCase(const std::vector<std::string>& words, TypedCase
     return cased;
 }
 
+bool typeStroke(const LetterKeys& keys, const Path& path, const ModifierLatches& found)
+{
+    std::u32string before = typed.letters;
+    if (!before.empty())
+        before.pop_back();
+    const std::string previous = before.empty() ? typed.previous : encodeUtf8(before);
+    const ActiveWords words = wordsForTarget();
+    // A language without a list has no words to write: the stroke was a tap on its first letter.
+    if (wordCount(*words.list) == 0)
+        return false;
+    std::vector<std::string> candidates =
+        inCase(wordsForStroke(words, previous, keys, path), strokeCase(found, previous == sentenceStart));
+    attachToTarget();
+    tap(VK_BACK);
+    typed.letters = before;
+    if (candidates.empty()) {
+        refreshSuggestions();
+        return false;
+    }
+    if (!before.empty()) {
+        tap(VK_SPACE);
+        endWord(true);
+    }
+    typeWordAndSpace(candidates.front());
+    strokeWordTyped(candidates.front(), previous);
+    candidates.erase(candidates.begin());
+    candidates.resize(std::min(candidates.size(), suggestionCells));
+    typed.offered = candidates;
+    showSuggestions(typed.offered);
+    return !typed.offered.empty();
+}
+
+// The frame shows the strip for a stroke's choices, though suggestions are off, until the next tap.
+void offerStrokeChoices(bool offered)
+{
+    if (offered)
+        SendMessageA(app.mainWindow, MSG_STROKE_CHOICES, TRUE, 0);
+}
+
+// Found private once its press had been asked about, the stroke was a tap on its first letter.
+void writeWaitingStroke()
+{
+    if (!waitingStroke.waiting)
+        return;
+    waitingStroke.waiting = false;
+    if (waitingStroke.target == app.targetWindow && !keepPrivate())
+        offerStrokeChoices(typeStroke(waitingStroke.keys, waitingStroke.path, waitingStroke.found));
+}
+
 } // namespace
 
 void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt)
@@ -260,6 +329,7 @@ void trackKeystroke(BYTE vk, char ch, bool shift, bool ctrl, bool alt)
         return;
     const bool afterChoice = typed.chosenSpace;
     typed.chosenSpace = false;
+    waitingStroke.waiting = false;
     checkPrivacy();
     const char32_t c = characterOf(vk, ch, shift);
     if (ctrl || alt) {
@@ -358,37 +428,14 @@ bool typingIntoPassword()
     return typed.inPassword;
 }
 
-bool writeStroke(const LetterKeys& keys, const Path& path, const ModifierLatches& found)
+void writeStroke(const LetterKeys& keys, const Path& path, const ModifierLatches& found)
 {
-    // Found private once the press had been asked about: the stroke was a tap on its first letter.
-    if (keepPrivate())
-        return false;
-    std::u32string before = typed.letters;
-    if (!before.empty())
-        before.pop_back();
-    const std::string previous = before.empty() ? typed.previous : encodeUtf8(before);
-    const ActiveWords words = wordsForTarget();
-    // A language without a list has no words to write: the stroke was a tap on its first letter.
-    if (wordCount(*words.list) == 0)
-        return false;
-    std::vector<std::string> candidates =
-        inCase(wordsForStroke(words, previous, keys, path), strokeCase(found, previous == sentenceStart));
-    attachToTarget();
-    tap(VK_BACK);
-    typed.letters = before;
-    if (candidates.empty()) {
-        refreshSuggestions();
-        return false;
+    if (typed.inPassword)
+        return;
+    if (!answerKnown()) {
+        waitingStroke = WaitingStroke{true, app.targetWindow, keys, path, found};
+        askSoon();
+        return;
     }
-    if (!before.empty()) {
-        tap(VK_SPACE);
-        endWord(true);
-    }
-    typeWordAndSpace(candidates.front());
-    strokeWordTyped(candidates.front(), previous);
-    candidates.erase(candidates.begin());
-    candidates.resize(std::min(candidates.size(), suggestionCells));
-    typed.offered = candidates;
-    showSuggestions(typed.offered);
-    return !typed.offered.empty();
+    offerStrokeChoices(typeStroke(keys, path, found));
 }

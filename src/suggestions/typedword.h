@@ -32,5 +32,7 @@ bool typingIntoPassword();
 // letter's place, as a chosen suggestion does, and the strip offers the next likeliest, a choice of which
 // replaces the word. Letters typed before the press end as a word of their own. A stroke that no word fits
 // takes the letter away; in a language without a word list, or where the typing turned out to be private
-// (its answer came after the press), the letter stays. True when the strip has words to offer.
-bool writeStroke(const LetterKeys& keys, const Path& path, const ModifierLatches& found);
+// (its answer came after the press), the letter stays. Released before the answer for its window came, the
+// stroke is written once the answer has come. The frame is asked to show the strip when it has words to
+// offer.
+void writeStroke(const LetterKeys& keys, const Path& path, const ModifierLatches& found);
