@@ -806,20 +806,3 @@ TEST_F(SettingsHandEdits, TheWaysOfSelectingReadBackValidAndWriteBackAsRead)
             << c.lines;
     }
 }
-
-TEST_F(SettingsHandEdits, TheColorsReadBackValidAndWriteBackAsRead)
-{
-    app.keySize = 3;
-    app.parkingX = app.parkingY = -1;
-    // An unknown value right after System, so that keeping the value before cannot pass.
-    for (const auto& [value, written] : {std::pair{"system", "System"},
-                                         {"Standard", "Standard"},
-                                         {"SYSTEM", "System"},
-                                         {"High Contrast", "Standard"},
-                                         {"System", "System"},
-                                         {"", "Standard"}}) {
-        loadFrom(std::string("Colors=") + value + "\r\n");
-        saveSettings();
-        EXPECT_EQ(profileValue("Colors"), written) << value;
-    }
-}
