@@ -50,6 +50,8 @@
 #define IDC_FASTER 120
 #define IDC_SCAN_SWITCH 121
 #define IDC_FORGET_WORDS 122
+// The look: the keyboard's own colours or the system's.
+#define IDC_COLORS 123
 #define IDC_SHAPE_WRITING 124
 #define IDC_SCAN_ORDER 125
 

@@ -44,27 +44,49 @@ export WINEPREFIX="$build/wine/screenshots"
     wait $keyboard $notepad 2>/dev/null || true
 ' shots "$build" "$docs"
 
-# Hands-free selection in notepad: the pointer resting on the a key with the fill bar part-way, and the scan's
-# first group after one press of the Space switch: the letters likely to begin a sentence, each framed.
-"$(dirname "$0")/with-display.sh" bash -c '
-    shoot() {
-        printf "[Tilfay]\r\nSize=Medium\r\n%b" "$1" > "$WINEPREFIX/drive_c/windows/Tilfay.ini"
-        "$wine" notepad & notepad=$!
-        timeout 30 xdotool search --sync --onlyvisible --name "Notepad" >/dev/null
-        "$wine" "$3/bin/Tilfay.exe" & keyboard=$!
-        window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Tilfay$" | head -1)
-        sleep 2
-        xdotool mousemove 100 100 click 1
-        eval "$(xdotool getwindowgeometry --shell "$window")"
-        eval "$2"
-        xwd -root -silent | /usr/bin/convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$4/$5"
-        "$wineserver" -k
-        wait $keyboard $notepad 2>/dev/null || true
-    }
-    shoot "Select Keys=Hover\r\nHover Time=3000\r\n" "xdotool mousemove \$((X + 170)) \$((Y + 49)); sleep 2" \
-        "$1" "$2" hover.png
-    shoot "Select Keys=Scan\r\nScan Time=3000\r\n" "xdotool key space; sleep 1" "$1" "$2" scan.png
-' shots "$build" "$docs"
+# Hands-free selection in notepad: the pointer resting on the a key with the fill part-way, and the scan
+# highlight after one press of the Space switch, copied from the screen as the programs see it (the X server's
+# own picture shows the overlays black); in the Standard look, then in the System look in a prefix
+# whose colours are Windows' High Contrast Black, with the keyboard itself shown there with shift latched (the
+# medium keyboard's shift key is 24, 116 pixels from the frame's corner).
+hands_free() {
+    "$(dirname "$0")/with-display.sh" bash -c '
+        shoot() {
+            printf "[Tilfay]\r\nSize=Medium\r\n%b" "$1" > "$WINEPREFIX/drive_c/windows/Tilfay.ini"
+            "$wine" notepad & notepad=$!
+            timeout 30 xdotool search --sync --onlyvisible --name "Notepad" >/dev/null
+            "$wine" "$3/bin/Tilfay.exe" & keyboard=$!
+            window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Tilfay$" | head -1)
+            sleep 2
+            xdotool mousemove 100 100 click 1
+            eval "$(xdotool getwindowgeometry --shell "$window")"
+            eval "$2"
+            picture=$(mktemp --suffix=.bmp)
+            "$wine" "$3/tests/screencopy.exe" "$X" "$Y" "$WIDTH" "$HEIGHT" "Z:$picture"
+            /usr/bin/convert "$picture" "$4/$5"
+            rm -f "$picture"
+            "$wineserver" -k
+            wait $keyboard $notepad 2>/dev/null || true
+        }
+        shoot "$4Select Keys=Hover\r\nHover Time=3000\r\n" "xdotool mousemove \$((X + 170)) \$((Y + 49)); sleep 2" \
+            "$1" "$2" "hover$3.png"
+        shoot "$4Select Keys=Scan\r\nScan Time=3000\r\n" "xdotool key space; sleep 1" "$1" "$2" "scan$3.png"
+        [ -z "$3" ] || shoot "$4" "xdotool mousemove \$((X + 24)) \$((Y + 116)) click 1 mousemove 100 100; sleep 1" \
+            "$1" "$2" "system.png"
+    ' shots "$build" "$docs" "$1" "$2"
+}
+hands_free "" ""
+
+export WINEPREFIX="$build/wine/screenshots-contrast"
+[ -d "$WINEPREFIX" ] || make_prefix "$WINEPREFIX"
+for colour in "Window 0 0 0" "WindowText 255 255 255" "ButtonFace 0 0 0" "ButtonText 255 255 255" \
+    "Hilight 26 235 255" "HilightText 0 0 0" "GrayText 63 242 63"; do
+    set -- $colour
+    "$wine" reg add "HKCU\\Control Panel\\Colors" /v "$1" /d "$2 $3 $4" /f >/dev/null
+done
+"$wineserver" -w
+hands_free -system "Colors=System\r\n"
+export WINEPREFIX="$build/wine/screenshots"
 
 # A stroke through s, h, a, p, e on the medium keyboard in notepad: its trail while the button is down, then
 # the keyboard taller by the strip of the next likeliest words after the release, side by side. A key's centre

@@ -29,9 +29,9 @@ HoverStep nextHoverStep(const Visit& visit, const HoverTarget& now, DWORD time, 
     const DWORD rested = time - visit.since;
     if (rested >= hoverTime)
         return {HoverAct::press, 0};
-    if (rested < fillStart || hoverTime <= fillStart)
+    if (rested < fillStart)
         return {HoverAct::wait, 0};
-    return {HoverAct::wait, static_cast<int>((rested - fillStart) * 100 / (hoverTime - fillStart))};
+    return {HoverAct::wait, static_cast<int>(rested * 100 / hoverTime)};
 }
 
 bool restRuns(const Visit& visit)

@@ -30,7 +30,8 @@ enum class HoverAct { wait, press, leave };
 
 struct HoverStep {
     HoverAct act;
-    // How much of the rest has run, in percent, once the first 100 ms have passed; 0 after the press.
+    // The share of the hover time that has run, in percent, once the first 100 ms have passed; 0 after the
+    // press.
     int fill;
 };
 

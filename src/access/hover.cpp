@@ -31,7 +31,7 @@ void endVisit()
     if (holdingKey)
         releaseHoveredKey();
     holdingKey = false;
-    showFillBar(RECT{}, 0);
+    showFill(RECT{}, 0, {});
 }
 
 void stopFollowing()
@@ -57,7 +57,7 @@ void pressByRest(const HoverTarget& now, POINT pointer, DWORD time)
     visit.pressed = true;
     visit.pressedByRest = true;
     visit.pressedAt = time;
-    showFillBar(RECT{}, 0);
+    showFill(RECT{}, 0, {});
     holdingKey = now.kind == PartKind::key;
     pressPart(now, pointer);
 }
@@ -79,7 +79,7 @@ void follow(bool mayPress)
     } else if (step.act == HoverAct::press && mayPress) {
         pressByRest(now, pointer, time);
     } else if (restRuns(visit)) {
-        showFillBar(rectOfPart(now), step.fill);
+        showFill(rectOfPart(now), step.fill, captionOfPart(now));
     }
     followWhileResting();
 }
@@ -93,14 +93,15 @@ void CALLBACK onFollowTimer(HWND, UINT, UINT_PTR, DWORD)
 // message is dropped, so that the key types once.
 void onPress(MSG& msg)
 {
-    const DWORD clickTime = msg.message == MSG_KEY_PRESS && msg.wParam ? static_cast<DWORD>(msg.wParam) : msg.time;
+    const DWORD clickTime =
+        msg.message == MSG_KEY_PRESS && msg.wParam ? static_cast<DWORD>(msg.wParam) : msg.time;
     follow(false);
     if (!clickIsNewPress(visit, clickTime)) {
         msg.message = WM_NULL;
         return;
     }
     visit.pressed = true;
-    showFillBar(RECT{}, 0);
+    showFill(RECT{}, 0, {});
     followWhileResting();
 }
 

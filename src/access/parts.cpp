@@ -2,6 +2,9 @@
 // strip cell the strip's, a form the popup's choice and a button its parent's command, as their taps do.
 #include "access/parts.h"
 
+#include <algorithm>
+
+#include "keys/keytables.h"
 #include "panel/formshold.h"
 #include "panel/formspopup.h"
 #include "panel/hittest.h"
@@ -35,6 +38,33 @@ bool isButton(HWND window)
 bool within(HWND window, HWND outer)
 {
     return outer && (window == outer || IsChild(outer, window));
+}
+
+std::wstring textOf(HWND window)
+{
+    wchar_t text[256];
+    return std::wstring(text, static_cast<size_t>(std::max(0, GetWindowTextW(window, text, 256))));
+}
+
+HFONT fontOf(HWND window)
+{
+    return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+}
+
+// The strip's text holds its words separated by tabs.
+std::wstring wordOf(HWND strip, int cell)
+{
+    std::wstring words = textOf(strip) + L'\t';
+    for (int skipped = 0; skipped < cell && !words.empty(); ++skipped)
+        words.erase(0, words.find(L'\t') + 1);
+    return words.substr(0, words.find(L'\t'));
+}
+
+// The popup's title is its forms.
+std::wstring formOf(HWND popup, int cell)
+{
+    const std::wstring forms = textOf(popup);
+    return static_cast<size_t>(cell) < forms.size() ? forms.substr(static_cast<size_t>(cell), 1) : L"";
 }
 
 int stripCellAt(HWND strip, POINT screen)
@@ -80,6 +110,17 @@ RECT rectOfPart(const HoverTarget& target)
         r.left += width * target.part / static_cast<int>(suggestionCells);
     }
     return r;
+}
+
+PartCaption captionOfPart(const HoverTarget& target)
+{
+    switch (target.kind) {
+    case PartKind::key: return {textOf(app.keyHandles[target.part]), fontOf(app.keyHandles[target.part])};
+    case PartKind::button: return {textOf(target.window), fontOf(target.window)};
+    case PartKind::cell: return {wordOf(target.window, target.part), fontOf(app.keyHandles[firstLetterKey])};
+    case PartKind::form: return {formOf(target.window, target.part), formsFont()};
+    default: return {};
+    }
 }
 
 void pressPart(const HoverTarget& target, POINT screen)

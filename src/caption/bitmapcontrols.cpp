@@ -1,12 +1,16 @@
 // Bitmap controls: the platform's button and static, subclassed to paint one bitmap with one BitBlt.
 #include "caption/bitmapcontrols.h"
 
+#include "look/choice.h"
 #include "state/message.h"
 
 namespace {
 
 constexpr DWORD bitmapButtonStyle = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
 constexpr DWORD bitmapStaticStyle = WS_CHILD | WS_VISIBLE | SS_OWNERDRAW;
+
+// The pictures' black, grey, dark red and red pixels draw their lines; silver and white are their ground.
+constexpr double darkest = 0.3;
 
 WNDPROC buttonClassProc;
 WNDPROC staticClassProc;
@@ -88,6 +92,21 @@ HWND makeBitmapButton(HWND parent, int id)
 HWND makeBitmapStatic(HWND parent, int id)
 {
     return makeBitmapControl(parent, id, "STATIC", bitmapStaticStyle, bitmapStaticProc);
+}
+
+// The pictures are a few dozen pixels, drawn one by one.
+void drawBitmapGlyph(HWND control, const DRAWITEMSTRUCT& item, COLORREF ink, COLORREF paper)
+{
+    HDC picture = CreateCompatibleDC(item.hDC);
+    HGDIOBJ old = SelectObject(picture, GetPropA(control, bitmapProperty));
+    for (int y = item.rcItem.top; y < item.rcItem.bottom; ++y)
+        for (int x = item.rcItem.left; x < item.rcItem.right; ++x) {
+            const COLORREF pixel = GetPixel(picture, x - item.rcItem.left, y - item.rcItem.top);
+            SetPixelV(item.hDC, x, y,
+                      pixel != CLR_INVALID && relativeLuminance(pixel) < darkest ? ink : paper);
+        }
+    SelectObject(picture, old);
+    DeleteDC(picture);
 }
 
 LRESULT CALLBACK bitmapButtonProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "caption/bitmapcontrols.h"
+#include "look/palette.h"
 #include "typing/target.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
@@ -15,13 +16,11 @@
 
 namespace {
 
-constexpr COLORREF navy = 0x800000;
 // The move command with the caption hit code: the frame follows the pointer until the button is released.
 constexpr WPARAM dragByCaption = SC_MOVE | HTCAPTION;
 // Close, in the platform's standard system menu.
 constexpr UINT closeMenuPosition = 6;
 
-HBRUSH captionBrush;
 HWND captionMenuButton;
 HWND captionMinimizeButton;
 HWND captionCloseButton;
@@ -29,7 +28,6 @@ HWND captionTitle;
 
 INT_PTR onCaptionInit(HWND bar)
 {
-    captionBrush = CreateSolidBrush(navy);
     MoveWindow(bar, 0, 0, app.fullWidth, captionBarHeight, FALSE);
     captionMenuButton = makeBitmapButton(bar, IDC_CAPTION_MENU);
     captionMinimizeButton = makeBitmapButton(bar, IDC_CAPTION_MINIMIZE);
@@ -43,26 +41,58 @@ INT_PTR onCaptionInit(HWND bar)
 INT_PTR onCaptionDestroy(HWND bar)
 {
     forgetPenGestures(bar);
-    DeleteObject(captionBrush);
     for (HWND control : {captionMenuButton, captionMinimizeButton, captionCloseButton, captionTitle})
         if (control)
             DestroyWindow(control);
     return TRUE;
 }
 
-// The platform asks the parent to draw an owner-drawn control; each control draws its own bitmap.
+// In the message font, a pixel less than the bar is high.
+void drawTitle(const DRAWITEMSTRUCT& item)
+{
+    HFONT font = CreateFontA(-(captionBarHeight - 1), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                             0, 0, 0, FF_SWISS, captionFace("Arial"));
+    HGDIOBJ oldFont = SelectObject(item.hDC, font);
+    SetBkColor(item.hDC, lookColours().captionBar);
+    ExtTextOutA(item.hDC, 0, 0, ETO_OPAQUE, &item.rcItem, nullptr, 0, nullptr);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, lookColours().captionText);
+    RECT place = item.rcItem;
+    DrawTextA(item.hDC, "Tilfay", -1, &place, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(item.hDC, oldFont);
+    DeleteObject(font);
+}
+
+// The System look draws the title in text and the buttons' pictures in the bar's text colour, minimise and
+// close with an edge as the keys have.
+void drawInSystemLook(const DRAWITEMSTRUCT& item)
+{
+    if (item.CtlID == IDC_CAPTION_TITLE)
+        return drawTitle(item);
+    drawBitmapGlyph(item.hwndItem, item, lookColours().captionText, lookColours().captionBar);
+    if (item.CtlID == IDC_CAPTION_MENU)
+        return;
+    SetDCBrushColor(item.hDC, lookColours().captionText);
+    FrameRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+// The platform asks the parent to draw an owner-drawn control; in the Standard look each control draws its
+// own bitmap.
 INT_PTR onCaptionDrawItem(HWND bar, const Message& msg)
 {
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(msg.lParam);
     if (item->CtlType != ODT_BUTTON && item->CtlType != ODT_STATIC)
         return FALSE;
-    SendDlgItemMessageA(bar, item->CtlID, WM_DRAWITEM, msg.wParam, msg.lParam);
+    if (currentLook() == Look::system)
+        drawInSystemLook(*item);
+    else
+        SendDlgItemMessageA(bar, item->CtlID, WM_DRAWITEM, msg.wParam, msg.lParam);
     return TRUE;
 }
 
 INT_PTR onCaptionColor()
 {
-    return reinterpret_cast<INT_PTR>(captionBrush);
+    return reinterpret_cast<INT_PTR>(lookBrushes().captionBar);
 }
 
 // A press on the background or the title, which lets presses through, drags the frame; the call returns

@@ -2,6 +2,8 @@
 // by any click with the clicked button's id; the frame carries out the command afterwards.
 #include "options/optionsdialog.h"
 
+#include "look/faces.h"
+#include "look/palette.h"
 #include "options/selection.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
@@ -11,11 +13,12 @@
 
 namespace {
 
-constexpr COLORREF optionsBackground = 0x000020;
 constexpr COLORREF buttonBackground = 0xE0E0E8;
 constexpr COLORREF staticText = 0x600000;
+// The template's font size, for the message font of the System look.
+constexpr int optionsPoints = 8;
 
-HBRUSH optionsBrush;
+HFONT systemLookFont;
 
 void setLabel(HWND dialog, int id, bool condition, const char* whenSet, const char* otherwise)
 {
@@ -37,10 +40,31 @@ void setSelectionLabels(HWND dialog)
     SetDlgItemTextA(dialog, IDC_SCAN_ORDER, scanOrderLabel(otherScanOrder(app.scanOrder)));
 }
 
+BOOL CALLBACK drawButtonInSystemLook(HWND button, LPARAM)
+{
+    SetWindowLongPtrA(button, GWL_STYLE,
+                      (GetWindowLongPtrA(button, GWL_STYLE) & ~LONG_PTR{BS_TYPEMASK}) | BS_OWNERDRAW);
+    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(systemLookFont), FALSE);
+    return TRUE;
+}
+
+// The System look draws the buttons itself, in the message font at the template's size.
+void takeSystemLook(HWND dialog)
+{
+    if (currentLook() != Look::system)
+        return;
+    HDC dc = GetDC(dialog);
+    const int height = -MulDiv(optionsPoints, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    ReleaseDC(dialog, dc);
+    systemLookFont = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
+                                 FF_SWISS, captionFace("MS Shell Dlg"));
+    EnumChildWindows(dialog, drawButtonInSystemLook, 0);
+}
+
 INT_PTR onOptionsInit(HWND dialog)
 {
-    optionsBrush = CreateSolidBrush(optionsBackground);
     turnOffPenGestures(dialog);
+    takeSystemLook(dialog);
     RECT r;
     GetWindowRect(dialog, &r);
     const int width = r.right - r.left;
@@ -61,6 +85,7 @@ INT_PTR onOptionsInit(HWND dialog)
         EnableWindow(GetDlgItem(dialog, IDC_PAD_ORDER), FALSE);
     setLabel(dialog, IDC_KEY_REPEAT, app.keyRepeat, "Key Repeat Off", "Key Repeat On");
     setLabel(dialog, IDC_WORD_SUGGESTIONS, app.wordSuggestions, "Hide Suggestions", "Show Suggestions");
+    setLabel(dialog, IDC_COLORS, app.colors == colorsSystem, "Standard Colors", "System Colors");
     setLabel(dialog, IDC_SHAPE_WRITING, app.shapeWriting, "Shape Writing Off", "Shape Writing On");
     setSelectionLabels(dialog);
     MoveWindow(dialog, x, y, width, height, TRUE);
@@ -71,7 +96,9 @@ INT_PTR onOptionsInit(HWND dialog)
 INT_PTR onOptionsDestroy(HWND dialog)
 {
     forgetPenGestures(dialog);
-    DeleteObject(optionsBrush);
+    if (systemLookFont)
+        DeleteObject(systemLookFont);
+    systemLookFont = nullptr;
     return TRUE;
 }
 
@@ -84,8 +111,16 @@ INT_PTR onOptionsCommand(HWND dialog, const Message& msg)
     return TRUE;
 }
 
+INT_PTR onOptionsDrawItem(const Message& msg)
+{
+    drawButtonFace(*reinterpret_cast<const DRAWITEMSTRUCT*>(msg.lParam), false);
+    return TRUE;
+}
+
 INT_PTR onOptionsButtonColor(const Message& msg)
 {
+    if (currentLook() == Look::system)
+        return reinterpret_cast<INT_PTR>(lookBrushes().dialog);
     HDC dc = reinterpret_cast<HDC>(msg.wParam);
     SetBkMode(dc, TRANSPARENT);
     SetBkColor(dc, buttonBackground);
@@ -94,7 +129,7 @@ INT_PTR onOptionsButtonColor(const Message& msg)
 
 INT_PTR onOptionsDialogColor()
 {
-    return reinterpret_cast<INT_PTR>(optionsBrush);
+    return reinterpret_cast<INT_PTR>(lookBrushes().dialog);
 }
 
 INT_PTR onOptionsStaticColor(const Message& msg)
@@ -120,6 +155,7 @@ INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     case WM_DESTROY: return onOptionsDestroy(dialog);
     case WM_INITDIALOG: return onOptionsInit(dialog);
     case WM_COMMAND: return onOptionsCommand(dialog, msg);
+    case WM_DRAWITEM: return onOptionsDrawItem(msg);
     case WM_CTLCOLORBTN: return onOptionsButtonColor(msg);
     case WM_CTLCOLORDLG: return onOptionsDialogColor();
     case WM_CTLCOLORSTATIC: return onOptionsStaticColor(msg);

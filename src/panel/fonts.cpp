@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "keys/keytables.h"
+#include "look/palette.h"
 #include "state/appstate.h"
 
 HFONT letterFont;
@@ -62,9 +63,10 @@ void createPanelFonts(HWND panel)
     const int specialHeight = fontHeight(GetDeviceCaps(dc, LOGPIXELSY), size.specialPoints);
     const int functionHeight = fontHeight(GetDeviceCaps(dc, LOGPIXELSY), size.functionPoints);
     ReleaseDC(panel, dc);
-    letterFont = makeFont(letterHeight, FW_BOLD, ANSI_CHARSET, swissFamily, size.face);
-    specialFont = makeFont(specialHeight, FW_BOLD, ANSI_CHARSET, swissFamily, size.face);
-    functionFont = makeFont(functionHeight, size.functionWeight, ANSI_CHARSET, swissFamily, "Arial");
+    letterFont = makeFont(letterHeight, FW_BOLD, ANSI_CHARSET, swissFamily, captionFace(size.face));
+    specialFont = makeFont(specialHeight, FW_BOLD, ANSI_CHARSET, swissFamily, captionFace(size.face));
+    functionFont =
+        makeFont(functionHeight, size.functionWeight, ANSI_CHARSET, swissFamily, captionFace("Arial"));
     arrowFont = makeFont(0, FW_BOLD, SYMBOL_CHARSET, 0, "Wingdings");
 }
 
@@ -82,6 +84,16 @@ void setPadFonts(bool nav)
 {
     for (int keyId = firstPadKey; keyId <= lastPadKey; ++keyId)
         setFont(keyId, nav && isNavKey(keyId) ? arrowFont : letterFont);
+}
+
+// The keys take the new fonts before the old ones go.
+void remakePanelFonts(HWND panel, bool nav)
+{
+    const HFONT old[] = {arrowFont, letterFont, specialFont, functionFont};
+    createPanelFonts(panel);
+    assignPanelFonts(nav);
+    for (HFONT font : old)
+        DeleteObject(font);
 }
 
 void deletePanelFonts()

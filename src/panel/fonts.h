@@ -13,4 +13,6 @@ int fontHeight(int pixelsPerInch, int points);
 void createPanelFonts(HWND panel);
 void assignPanelFonts(bool nav);
 void setPadFonts(bool nav);
+// The fonts of the look that applies now, in place of those the keys show.
+void remakePanelFonts(HWND panel, bool nav);
 void deletePanelFonts();

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "look/faces.h"
+#include "look/palette.h"
 #include "panel/fonts.h"
 #include "typing/keystrokes.h"
 #include "typing/keystate.h"
@@ -20,8 +22,6 @@ namespace {
 constexpr const wchar_t* popupClass = L"TilfayForms";
 constexpr DWORD popupExStyle = WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
 constexpr size_t mostInOneRow = 8;
-constexpr COLORREF panelColour = RGB(0, 0, 64);
-constexpr COLORREF keyColour = RGB(232, 224, 224);
 
 struct FormsPopup {
     HWND window;
@@ -51,31 +51,18 @@ int cellAt(POINT client)
     return cell < static_cast<int>(popup.forms.size()) ? cell : -1;
 }
 
-void paintCell(HDC dc, int cell, HBRUSH keyBrush)
-{
-    RECT r = cellRect(cell);
-    InflateRect(&r, -1, -1);
-    FillRect(dc, &r, keyBrush);
-    DrawEdge(dc, &r, cell == popup.lit ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    DrawTextW(dc, &popup.forms[cell], 1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-}
-
 LRESULT paintForms(HWND window)
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    HBRUSH background = CreateSolidBrush(panelColour);
-    HBRUSH keyBrush = CreateSolidBrush(keyColour);
     RECT client;
     GetClientRect(window, &client);
-    FillRect(dc, &client, background);
-    HGDIOBJ oldFont = SelectObject(dc, popup.font);
-    SetBkMode(dc, TRANSPARENT);
-    for (int cell = 0; cell < static_cast<int>(popup.forms.size()); ++cell)
-        paintCell(dc, cell, keyBrush);
-    SelectObject(dc, oldFont);
-    DeleteObject(keyBrush);
-    DeleteObject(background);
+    FillRect(dc, &client, lookBrushes().panel);
+    for (int cell = 0; cell < static_cast<int>(popup.forms.size()); ++cell) {
+        RECT r = cellRect(cell);
+        InflateRect(&r, -1, -1);
+        drawFace(dc, r, &popup.forms[cell], 1, popup.font, cell == popup.lit ? facePressed : 0, DT_NOPREFIX);
+    }
     EndPaint(window, &paint);
     return 0;
 }
@@ -150,7 +137,7 @@ HFONT createFormsFont()
     GetObjectA(letterFont, sizeof font, &font);
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfOutPrecision = OUT_TT_ONLY_PRECIS;
-    lstrcpynA(font.lfFaceName, "Arial", LF_FACESIZE);
+    lstrcpynA(font.lfFaceName, captionFace("Arial"), LF_FACESIZE);
     return CreateFontIndirectA(&font);
 }
 
@@ -221,6 +208,11 @@ std::vector<RECT> formCells()
         cells.push_back(r);
     }
     return cells;
+}
+
+HFONT formsFont()
+{
+    return popup.font;
 }
 
 int formAt(POINT screen)

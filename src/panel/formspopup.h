@@ -13,6 +13,8 @@ void closeFormsPopup();
 bool formsPopupAt(POINT screen);
 // The cells of the open popup, in screen coordinates from the first; none while it is closed.
 std::vector<RECT> formCells();
+// The font the cells show their forms in, while the popup is open.
+HFONT formsFont();
 // The cell under a screen point: its index in the forms, or -1 when the popup is not there.
 int formAt(POINT screen);
 // Closes the popup and, for any cell but the first (the key's own character), types its form in place of

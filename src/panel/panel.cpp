@@ -11,11 +11,13 @@
 #include "panel/fonts.h"
 #include "panel/formshold.h"
 #include "panel/hittest.h"
+#include "panel/keyfaces.h"
 #include "panel/keypress.h"
 #include "panel/keyrepeat.h"
 #include "panel/strokepress.h"
 #include "typing/keystate.h"
 #include "keys/keytables.h"
+#include "look/palette.h"
 #include "typing/target.h"
 #include "state/appstate.h"
 #include "state/fatal.h"
@@ -24,7 +26,6 @@
 
 namespace {
 
-constexpr COLORREF panelColour = RGB(0, 0, 64);
 constexpr COLORREF keyBackground = RGB(232, 224, 224);
 constexpr COLORREF staticText = RGB(0, 0, 96);
 
@@ -40,8 +41,6 @@ constexpr PanelSize panelSizes[5] = {
     {"Key_Tiny", 330, 340, 350, 5},  {"Key_Small", 331, 341, 351, 6}, {"Key_Medium", 331, 341, 351, 6},
     {"Key_Large", 332, 342, 352, 7}, {"Key_Huge", 333, 343, 353, 8},
 };
-
-HBRUSH panelBrush;
 
 const PanelSize& currentSize()
 {
@@ -119,12 +118,12 @@ void destroyIndicators()
 // Returns 0 so that the dialog manager gives no control the focus ("Key_Huge" has tab stops).
 INT_PTR initPanel(HWND panel)
 {
-    panelBrush = CreateSolidBrush(panelColour);
     latches = ModifierLatches{};
     clearAllKeyState();
     buildCaptionStrings();
     app.navModeMirror = latches.navLatch;
     measurePanel(panel);
+    applyKeyLook();
     placePanel(panel);
     createPanelFonts(panel);
     assignPanelFonts(latches.navLatch);
@@ -147,17 +146,21 @@ INT_PTR destroyPanel(HWND panel)
     clearModifierState();
     SetMainWindow(nullptr);
     SetKeyboardWindow(nullptr);
-    DeleteObject(panelBrush);
     deletePanelFonts();
     destroyIndicators();
     return 1;
 }
 
-// Only the indicator lights are owner-drawn here; they paint themselves.
-INT_PTR forwardDrawItem(HWND panel, const Message& msg)
+// The keys of the System look are drawn here; the indicator lights paint themselves, in the System look
+// in the colours of the latched key they stand on.
+INT_PTR onPanelDrawItem(HWND panel, const Message& msg)
 {
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(msg.lParam);
-    if (item->CtlType == ODT_BUTTON)
+    if (item->CtlType != ODT_BUTTON || drawKey(*item))
+        return 1;
+    if (currentLook() == Look::system)
+        drawBitmapGlyph(item->hwndItem, *item, lookColours().latchedText, lookColours().latchedFace);
+    else
         SendDlgItemMessageA(panel, static_cast<int>(item->CtlID), WM_DRAWITEM, msg.wParam, msg.lParam);
     return 1;
 }
@@ -198,14 +201,22 @@ HWND createKeyboardPanel(HWND frame)
     return panel;
 }
 
+void applyPanelLook()
+{
+    if (!app.keyboardPanel)
+        return;
+    remakePanelFonts(app.keyboardPanel, latches.navLatch);
+    applyKeyLook();
+}
+
 INT_PTR CALLBACK panelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const Message msg{message, wParam, lParam};
     switch (message) {
     case WM_INITDIALOG: return initPanel(panel);
     case WM_DESTROY: return destroyPanel(panel);
-    case WM_DRAWITEM: return forwardDrawItem(panel, msg);
-    case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(panelBrush);
+    case WM_DRAWITEM: return onPanelDrawItem(panel, msg);
+    case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(lookBrushes().panel);
     case WM_CTLCOLORBTN: return colourKey(msg);
     case WM_CTLCOLORSTATIC: return colourStatic(msg);
     case WM_MOUSEACTIVATE: return refuseActivation(panel);

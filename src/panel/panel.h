@@ -5,3 +5,5 @@
 
 HWND createKeyboardPanel(HWND frame);
 INT_PTR CALLBACK panelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
+// Takes the look that applies now: the key fonts are made again and each key takes its button type.
+void applyPanelLook();

@@ -1,4 +1,4 @@
-// The trail: a layered popup over the panel, in the system's highlight colour and see-through elsewhere,
+// The trail: a layered popup over the panel, in the look's highlight colour and see-through elsewhere,
 // which the pointer passes through to the keys.
 #include "panel/trail.h"
 
@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "keys/keytables.h"
+#include "look/palette.h"
 #include "state/appstate.h"
 
 namespace {
@@ -23,7 +24,7 @@ std::vector<StrokePoint> shownPath;
 // Any colour but the trail's own stands for "see-through".
 COLORREF seeThroughColour()
 {
-    return GetSysColor(COLOR_HIGHLIGHT) == RGB(255, 0, 255) ? RGB(0, 255, 0) : RGB(255, 0, 255);
+    return lookColours().highlight == RGB(255, 0, 255) ? RGB(0, 255, 0) : RGB(255, 0, 255);
 }
 
 bool isOff(const StrokePoint& point)
@@ -36,7 +37,7 @@ void drawPath(HDC dc)
 {
     RECT key{};
     GetWindowRect(app.keyHandles[firstLetterKey], &key);
-    LOGBRUSH brush{BS_SOLID, GetSysColor(COLOR_HIGHLIGHT), 0};
+    LOGBRUSH brush{BS_SOLID, lookColours().highlight, 0};
     const DWORD width = static_cast<DWORD>(std::max(3L, (key.bottom - key.top) / 4));
     HPEN pen =
         ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, width, &brush, 0, nullptr);

@@ -1,4 +1,4 @@
-// The settings file: twenty-one keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini",
+// The settings file: twenty-two keys of section "Tilfay" in the user's own "%APPDATA%\Tilfay\Tilfay.ini",
 // kept by the platform's profile-file services; a "Tilfay.ini" in the Windows directory gives the starting
 // values and the administrator's word on closing.
 #include "settings/settings.h"
@@ -34,6 +34,7 @@ constexpr int mediumSize = 3;
 constexpr int maxCoordinateDigits = 5;
 constexpr const char* selectNames[] = {"Click", "Hover", "Scan"};
 constexpr const char* switchNames[] = {"Space", "Enter", "Click"};
+constexpr const char* colorsNames[] = {"Standard", "System"};
 constexpr const char* scanOrderNames[] = {"Predictive", "Rows"};
 
 // Key names and values are ASCII.
@@ -255,6 +256,7 @@ void loadSettings()
     app.hoverTime = readTime(file, "Hover Time");
     app.scanTime = readTime(file, "Scan Time");
     app.scanSwitch = static_cast<ScanSwitch>(readChoice(file, "Scan Switch", switchNames));
+    app.colors = static_cast<ColorsSetting>(readChoice(file, "Colors", colorsNames));
     app.shapeWriting = readFlag(file, "Shape Writing", "Y");
     app.scanOrder = static_cast<ScanOrderSetting>(readChoice(file, "Scan Order", scanOrderNames));
 }
@@ -283,6 +285,7 @@ void saveSettings()
     writeValue(file, "Hover Time", std::to_string(app.hoverTime).c_str());
     writeValue(file, "Scan Time", std::to_string(app.scanTime).c_str());
     writeValue(file, "Scan Switch", switchNames[app.scanSwitch]);
+    writeValue(file, "Colors", colorsNames[app.colors]);
     writeValue(file, "Shape Writing", flagText(app.shapeWriting));
     writeValue(file, "Scan Order", scanOrderNames[app.scanOrder]);
 }

@@ -5,6 +5,8 @@
 #include "access/scan.h"
 #include "caption/captionbar.h"
 #include "hook/hookbinding.h"
+#include "look/palette.h"
+#include "shell/lookchange.h"
 #include "shell/showoptions.h"
 #include "panel/formshold.h"
 #include "panel/panel.h"
@@ -36,6 +38,7 @@ LRESULT onFrameCreate(HWND frame, const Message& msg)
 {
     measureScreen();
     loadSettings();
+    readLook();
     app.targetWindow = nullptr;
     app.mainWindow = frame;
     app.keyboardPanel = createKeyboardPanel(frame);
@@ -74,10 +77,19 @@ LRESULT onFrameSize(HWND frame, const Message& msg)
     return defaultResult(frame, msg);
 }
 
+// The system's colours or its theme changed: only top-level windows hear of it.
+LRESULT onFrameColoursChange()
+{
+    followLook();
+    return 0;
+}
+
 // A taskbar that appears, moves or grows changes the work area; a keyboard at its corner follows it, one
 // that the user has dragged elsewhere stays there as far as the new area allows.
 LRESULT onFrameSettingChange(HWND frame, const Message& msg)
 {
+    if (msg.wParam == SPI_SETHIGHCONTRAST || msg.wParam == SPI_SETNONCLIENTMETRICS)
+        followLook();
     if (msg.wParam == SPI_SETWORKAREA) {
         measureWorkArea();
         if (!IsIconic(frame))
@@ -229,6 +241,8 @@ LRESULT CALLBACK frameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case WM_SIZE: return onFrameSize(frame, msg);
     case WM_ACTIVATE: return onFrameActivate(frame, msg);
     case WM_SETTINGCHANGE: return onFrameSettingChange(frame, msg);
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED: return onFrameColoursChange();
     case WM_SYSCHAR: return onFrameSysChar(frame, msg);
     case WM_COMMAND: return onFrameCommand(frame, msg);
     case MSG_SHOW_OPTIONS: return onShowOptions(frame);

@@ -12,6 +12,7 @@
 #include "state/appstate.h"
 #include "fade/fade.h"
 #include "shell/frame.h"
+#include "shell/lookchange.h"
 
 void changeKeySize(HWND frame, int size)
 {
@@ -121,6 +122,13 @@ void changeScanSwitch()
     app.scanSwitch = nextSwitch(app.scanSwitch);
     followSelectKeys();
     saveSettings();
+}
+
+void toggleColors()
+{
+    app.colors = app.colors == colorsSystem ? colorsStandard : colorsSystem;
+    saveSettings();
+    followLook();
 }
 
 void changeScanOrder()

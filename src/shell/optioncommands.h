@@ -26,4 +26,6 @@ void selectCalculatorLayout();
 void selectKeysBy(SelectKeys way);
 void changeSelectionTime(bool slower);
 void changeScanSwitch();
+// The keyboard's own colours or the system's, followed at once.
+void toggleColors();
 void changeScanOrder();

@@ -74,6 +74,7 @@ void carryOut(HWND frame, int command)
     case IDC_SLOWER: changeSelectionTime(true); break;
     case IDC_FASTER: changeSelectionTime(false); break;
     case IDC_SCAN_SWITCH: changeScanSwitch(); break;
+    case IDC_COLORS: toggleColors(); break;
     case IDC_SCAN_ORDER: changeScanOrder(); break;
     case IDC_SHAPE_WRITING: toggleShapeWriting(frame); break;
     default: break;

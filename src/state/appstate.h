@@ -24,6 +24,8 @@ constexpr int defaultSelectionTime = 1000;
 enum SelectKeys : BYTE { selectByClick, selectByHover, selectByScan };
 // The scan's switch.
 enum ScanSwitch : BYTE { switchSpace, switchEnter, switchClick };
+// The colours the keyboard draws in: its own, or the system's colour pairs.
+enum ColorsSetting : BYTE { colorsStandard, colorsSystem };
 // The order of the scan's groups: the likely letters first, or the rows as the panel shows them.
 enum ScanOrderSetting : BYTE { scanPredictive, scanByRows };
 
@@ -63,6 +65,7 @@ struct AppState {
     int hoverTime;
     int scanTime;
     ScanSwitch scanSwitch;
+    ColorsSetting colors;
     ScanOrderSetting scanOrder;
     // A stroke across the letters writes a word (in Click mode).
     BYTE shapeWriting;

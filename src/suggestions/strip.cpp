@@ -6,6 +6,8 @@
 #include "hook/hookbinding.h"
 #include "hook/takenpresses.h"
 #include "keys/keytables.h"
+#include "look/faces.h"
+#include "look/palette.h"
 #include "state/appstate.h"
 #include "state/message.h"
 #include "state/pengestures.h"
@@ -17,8 +19,6 @@
 namespace {
 
 constexpr const wchar_t* stripClassName = L"TilfayStrip";
-constexpr COLORREF stripColour = RGB(0, 0, 64);
-constexpr COLORREF cellColour = RGB(232, 224, 224);
 constexpr UINT_PTR saveTimer = 1;
 // The counts are written at most once a minute, and when the strip goes.
 constexpr UINT saveInterval = 60 * 1000;
@@ -44,18 +44,12 @@ std::wstring wide(const std::string& utf8)
     return text;
 }
 
-void paintCell(HDC dc, const RECT& client, int cell)
+void paintCell(HDC dc, const RECT& client, int cell, HFONT font)
 {
-    RECT rect = cellRect(client, cell);
-    SetBkColor(dc, cellColour);
-    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
-    DrawEdge(dc, &rect, cell == pressedCell ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     const auto& words = offeredWords();
-    if (size_t(cell) >= words.size())
-        return;
-    std::wstring text = wide(words[cell]);
-    DrawTextW(dc, text.data(), int(text.size()), &rect,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    const std::wstring text = size_t(cell) < words.size() ? wide(words[cell]) : L"";
+    drawFace(dc, cellRect(client, cell), text.data(), int(text.size()), font,
+             cell == pressedCell ? facePressed : 0, DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
 // In the font of the letter keys of the current size.
@@ -65,14 +59,10 @@ LRESULT paintStrip(HWND window)
     HDC dc = BeginPaint(window, &paint);
     RECT client;
     GetClientRect(window, &client);
-    SetBkColor(dc, stripColour);
-    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
+    FillRect(dc, &client, lookBrushes().panel);
     const auto font = reinterpret_cast<HFONT>(SendMessageA(app.keyHandles[firstLetterKey], WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-    SetBkMode(dc, TRANSPARENT);
     for (int cell = 0; cell < int(suggestionCells); ++cell)
-        paintCell(dc, client, cell);
-    SelectObject(dc, oldFont);
+        paintCell(dc, client, cell, font);
     EndPaint(window, &paint);
     return 0;
 }

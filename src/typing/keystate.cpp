@@ -2,6 +2,9 @@
 // edits reach the application being typed into.
 #include "typing/keystate.h"
 
+#include "keys/keytables.h"
+#include "state/appstate.h"
+
 HWND altIndicator;
 HWND ctrlIndicator;
 HWND shiftIndicator;
@@ -23,10 +26,13 @@ void clearKeyState(bool capsLockToo)
     SetKeyboardState(state);
 }
 
-void showIndicator(HWND indicator, bool on)
+// The latch's key is repainted too: in the System look it shows inverted while latched.
+void showIndicator(HWND indicator, int keyId, bool on)
 {
     if (indicator)
         ShowWindow(indicator, on ? SW_SHOW : SW_HIDE);
+    if (app.keyHandles[keyId])
+        InvalidateRect(app.keyHandles[keyId], nullptr, FALSE);
 }
 
 } // namespace
@@ -51,24 +57,24 @@ void setCapsLockState(bool on)
 
 void showShiftIndicator(bool on)
 {
-    showIndicator(shiftIndicator, on);
+    showIndicator(shiftIndicator, shiftKey, on);
 }
 
 void showCtrlIndicator(bool on)
 {
-    showIndicator(ctrlIndicator, on);
+    showIndicator(ctrlIndicator, ctrlKey, on);
 }
 
 void showAltIndicator(bool on)
 {
-    showIndicator(altIndicator, on);
+    showIndicator(altIndicator, altKey, on);
 }
 
 void hideIndicators()
 {
     if (!altIndicator || !ctrlIndicator || !shiftIndicator)
         return;
-    ShowWindow(altIndicator, SW_HIDE);
-    ShowWindow(ctrlIndicator, SW_HIDE);
-    ShowWindow(shiftIndicator, SW_HIDE);
+    showShiftIndicator(false);
+    showCtrlIndicator(false);
+    showAltIndicator(false);
 }

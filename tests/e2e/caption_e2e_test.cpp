@@ -151,7 +151,7 @@ TEST_F(CaptionBarInUse, CloseInTheFrameMenuClosesTheKeyboardWhenTheSettingsFileA
     ASSERT_FALSE(rows[closeRow].grayed) << "Close";
     clickAt(centreOf(rows[closeRow]));
     EXPECT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
-    EXPECT_EQ(settingsEntries().size(), 21u) << "the settings are saved";
+    EXPECT_EQ(settingsEntries().size(), 22u) << "the settings are saved";
 }
 
 // A click on the frame's thin border, the one part of it that no child covers, would leave the focus on the
@@ -172,7 +172,7 @@ TEST_F(CaptionBarInUse, TheCloseButtonClosesTheKeyboardEvenWhenClosingIsNotAllow
     clickAt(centreOf(GetDlgItem(bar(), IDC_CAPTION_CLOSE)));
     EXPECT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
     const auto entries = settingsEntries();
-    EXPECT_EQ(entries.size(), 21u) << "the settings are saved";
+    EXPECT_EQ(entries.size(), 22u) << "the settings are saved";
     EXPECT_EQ(profileValue("Closing allowed"), "N");
 }
 

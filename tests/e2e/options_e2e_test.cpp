@@ -377,7 +377,7 @@ TEST_F(Options, CloseKeyboardClosesItWhenTheSettingsFileAllowsClosing)
     clickControl(dialog, IDC_CLOSE_KEYBOARD);
     EXPECT_EQ(session.keyboard.program->waitForExit(longWait), 0u);
     const auto entries = settingsEntries();
-    EXPECT_EQ(entries.size(), 21u);
+    EXPECT_EQ(entries.size(), 22u);
     EXPECT_EQ(profileValue("Closing allowed"), "Y");
 }
 

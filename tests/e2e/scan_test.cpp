@@ -1,8 +1,8 @@
 // Switch scanning on the real keyboard with the Space switch, typing into Wine's notepad: the switch never
 // reaches notepad, presses at the right highlights type a letter and a capital after shift, the highlight is
-// a frame in the system's highlight colour, the rows come in the panel's order, scanning rests after its
-// rounds, the options are scanned too, a switch chosen there counts at once, and the predictive order chosen
-// there offers the likely letters right after the strip and still reaches every key.
+// a frame that stands out by 3:1 from the panel and the keys, the rows come in the panel's order, scanning
+// rests after its rounds, the options are scanned too, a switch chosen there counts at once, and the
+// predictive order chosen there offers the likely letters right after the strip and still reaches every key.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "keys/keytables.h"
+#include "look/choice.h"
 #include "resources/resource.h"
 #include "support/keyboardparts.h"
 #include "support/keyinput.h"
@@ -25,12 +26,15 @@ constexpr const char* scanSettings = "[Tilfay]\r\nSelect Keys=Scan\r\nScan Time=
 // Two rounds of every row of the medium panel, and some.
 constexpr DWORD roundsWait = 2 * 8 * scanTime + 2000;
 
+constexpr COLORREF standardPanel = RGB(0, 0, 64);
+
 bool highlightedAt(int x, int y)
 {
     HDC screen = GetDC(nullptr);
     const COLORREF seen = GetPixel(screen, x, y);
     ReleaseDC(nullptr, screen);
-    return seen == GetSysColor(COLOR_HIGHLIGHT);
+    return contrastRatio(seen, standardPanel) >= stateContrast &&
+           contrastRatio(seen, GetSysColor(COLOR_BTNFACE)) >= stateContrast;
 }
 
 // The frame's top side runs across the window's top edge while it, or a group holding it, is highlighted.

@@ -36,12 +36,12 @@ constexpr DWORD arrivalWait = 2000;
 // leak of one object per size change would show as a thousand.
 constexpr int gdiNoise = 10;
 const char* const sizeNames[] = {"Tiny", "Small", "Medium", "Large", "Huge"};
-const char* const settingsKeys[] = {"Numbers",    "Phone",           "Function keys",    "Hardware Keyboard",
-                                    "Size",       "Closing allowed", "Switch allowed",   "Parking X",
-                                    "Parking Y",  "Key Repeat",      "Word Suggestions", "Click Sound",
-                                    "Fade",       "Position X",      "Position Y",       "Select Keys",
-                                    "Hover Time", "Scan Time",       "Scan Switch",      "Shape Writing",
-                                    "Scan Order"};
+const char* const settingsKeys[] = {
+    "Numbers",          "Phone",          "Function keys", "Hardware Keyboard", "Size",
+    "Closing allowed",  "Switch allowed", "Parking X",     "Parking Y",         "Key Repeat",
+    "Word Suggestions", "Click Sound",    "Fade",          "Position X",        "Position Y",
+    "Select Keys",      "Hover Time",     "Scan Time",     "Scan Switch",       "Colors",
+    "Shape Writing",    "Scan Order"};
 
 int failures;
 

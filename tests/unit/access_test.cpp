@@ -36,7 +36,7 @@ TEST(HoverRest, PressesOnceAfterAFullRestAndEndsTheVisitWhereverThePointerGoes)
     const Case cases[] = {
         {{keyA, 1000, false, false, 0}, keyA, 1000, 600, HoverAct::wait, 0},
         {{keyA, 1000, false, false, 0}, keyA, 1099, 600, HoverAct::wait, 0},
-        {{keyA, 1000, false, false, 0}, keyA, 1350, 600, HoverAct::wait, 50},
+        {{keyA, 1000, false, false, 0}, keyA, 1350, 600, HoverAct::wait, 58},
         {{keyA, 1000, false, false, 0}, keyA, 1599, 600, HoverAct::wait, 99},
         {{keyA, 1000, false, false, 0}, keyA, 1600, 600, HoverAct::press, 0},
         {{keyA, 1000, false, false, 0}, keyA, 9000, 600, HoverAct::press, 0},
@@ -55,7 +55,7 @@ TEST(HoverRest, PressesOnceAfterAFullRestAndEndsTheVisitWhereverThePointerGoes)
         {{cell2, 1000, false, false, 0}, cell2, 6000, 5000, HoverAct::press, 0},
         // The tick count wraps after 49.7 days.
         {{keyA, 0xFFFFFF00, false, false, 0}, keyA, 0x00000158, 600, HoverAct::press, 0},
-        {{keyA, 0xFFFFFF00, false, false, 0}, keyA, 0x00000100, 600, HoverAct::wait, 82},
+        {{keyA, 0xFFFFFF00, false, false, 0}, keyA, 0x00000100, 600, HoverAct::wait, 85},
         // A visit that began under a still pointer (a box opened there) never presses by itself.
         {{keyA, 1000, true, false, 0}, keyA, 9000, 600, HoverAct::wait, 0},
     };

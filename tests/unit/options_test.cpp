@@ -158,6 +158,7 @@ TEST(OptionsTemplate, HoldsAPushButtonPerCommandInTemplateOrder)
         {120, "Faster", 75, 135},
         {121, "Switch: Enter", 3, 151},
         {122, "Forget Learned Words", 75, 151},
+        {123, "System Colors", 3, 167},
         {124, "Shape Writing Off", 75, 167},
         {125, "Order: Rows", 3, 183},
     };
@@ -239,22 +240,25 @@ TEST_F(OptionsDialog, LabelsAndEnabledStatesFollowTheSettings)
     }
 }
 
-TEST_F(OptionsDialog, TheClickSoundFadeAndShapeWritingLabelsNameWhatTheButtonWouldSwitchTo)
+TEST_F(OptionsDialog, TheClickSoundFadeColorsAndShapeWritingLabelsNameWhatTheButtonWouldSwitchTo)
 {
     for (int combination = 0; combination < 4; ++combination) {
         app.clickSound = combination & 1;
         app.fade = combination >> 1 & 1;
+        app.colors = combination >> 1 & 1 ? colorsStandard : colorsSystem;
         app.shapeWriting = !(combination & 1);
-        std::string sound, fade, shapeWriting;
+        std::string sound, fade, colors, shapeWriting;
         runAndClick(
             [&](HWND dialog) {
                 sound = itemText(dialog, IDC_CLICK_SOUND);
                 fade = itemText(dialog, IDC_FADE);
+                colors = itemText(dialog, IDC_COLORS);
                 shapeWriting = itemText(dialog, IDC_SHAPE_WRITING);
             },
             IDC_CANCEL_OPTIONS);
         EXPECT_EQ(sound, app.clickSound ? "Click Sound Off" : "Click Sound On") << combination;
         EXPECT_EQ(fade, app.fade ? "Never Fade" : "Fade When Idle") << combination;
+        EXPECT_EQ(colors, app.colors == colorsSystem ? "Standard Colors" : "System Colors") << combination;
         EXPECT_EQ(shapeWriting, app.shapeWriting ? "Shape Writing Off" : "Shape Writing On") << combination;
     }
 }
@@ -311,7 +315,7 @@ TEST_F(OptionsDialog, NotificationsOtherThanAClickAreIgnored)
     EXPECT_EQ(result, IDC_CANCEL_OPTIONS);
 }
 
-TEST_F(OptionsDialog, ColoursItsBackgroundButtonsAndStaticsAndDeletesItsBrush)
+TEST_F(OptionsDialog, ColoursItsBackgroundButtonsAndStatics)
 {
     HGDIOBJ background = nullptr;
     LOGBRUSH backgroundColour{};
@@ -346,7 +350,6 @@ TEST_F(OptionsDialog, ColoursItsBackgroundButtonsAndStaticsAndDeletesItsBrush)
     EXPECT_EQ(staticBrush, GetStockObject(WHITE_BRUSH));
     EXPECT_EQ(staticMode, TRANSPARENT);
     EXPECT_EQ(staticText, RGB(0, 0, 96));
-    EXPECT_EQ(GetObjectType(background), 0u) << "deleted with the dialog";
 }
 
 TEST(HelpFile, LiesInTheModulesDirectory)

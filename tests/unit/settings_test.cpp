@@ -94,8 +94,8 @@ const std::vector<SettingsEntry> defaultFile = {
     {"Function keys", "N"},  {"Hardware Keyboard", "N"}, {"Size", "Medium"},        {"Closing allowed", "N"},
     {"Switch allowed", "N"}, {"Key Repeat", "Y"},        {"Word Suggestions", "N"}, {"Click Sound", "N"},
     {"Fade", "N"},           {"Position X", ""},         {"Position Y", ""},        {"Select Keys", "Click"},
-    {"Hover Time", "1000"},  {"Scan Time", "1000"},      {"Scan Switch", "Space"},  {"Shape Writing", "Y"},
-    {"Scan Order", "Predictive"},
+    {"Hover Time", "1000"},  {"Scan Time", "1000"},      {"Scan Switch", "Space"},  {"Colors", "Standard"},
+    {"Shape Writing", "Y"},  {"Scan Order", "Predictive"},
 };
 // clang-format on
 

@@ -264,7 +264,7 @@ TEST_F(UserSession, OneKeyboardAtTheCornerTypesEveryKeyKindChangesSizeAndClosesW
         PostMessageA(frame, WM_CLOSE, 0, 0);
         EXPECT_EQ(keyboard.waitForExit(emulatedWait), 0u);
         const auto entries = settingsEntries();
-        EXPECT_EQ(entries.size(), 21u) << "every setting is written when the keyboard closes";
+        EXPECT_EQ(entries.size(), 22u) << "every setting is written when the keyboard closes";
         EXPECT_NE(std::find(entries.begin(), entries.end(), SettingsEntry("Size", "Large")), entries.end());
     }
 }
