@@ -33,11 +33,8 @@ TEST(Contrast, RatiosOfColourPairs)
         double ratio;
     };
     const Case cases[] = {
-        {black, white, 21.0},
-        {wineNavy, navyPanel, 1.221},
-        {wineBlue, wineFace, 2.804},
-        {wineFace, navyPanel, 17.934},
-        {RGB(118, 118, 118), white, 4.542},
+        {black, white, 21.0},          {wineNavy, navyPanel, 1.221},       {wineBlue, wineFace, 2.804},
+        {wineFace, navyPanel, 17.934}, {RGB(118, 118, 118), white, 4.542},
     };
     for (const Case& c : cases)
         EXPECT_NEAR(contrastRatio(c.a, c.b), c.ratio, 0.001) << std::hex << c.a << " on " << c.b;
