@@ -51,22 +51,6 @@ HFONT fontOf(HWND window)
     return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
 }
 
-// The strip's text holds its words separated by tabs.
-std::wstring wordOf(HWND strip, int cell)
-{
-    std::wstring words = textOf(strip) + L'\t';
-    for (int skipped = 0; skipped < cell && !words.empty(); ++skipped)
-        words.erase(0, words.find(L'\t') + 1);
-    return words.substr(0, words.find(L'\t'));
-}
-
-// The popup's title is its forms.
-std::wstring formOf(HWND popup, int cell)
-{
-    const std::wstring forms = textOf(popup);
-    return static_cast<size_t>(cell) < forms.size() ? forms.substr(static_cast<size_t>(cell), 1) : L"";
-}
-
 int stripCellAt(HWND strip, POINT screen)
 {
     const RECT r = windowRect(strip);
@@ -117,8 +101,8 @@ PartCaption captionOfPart(const HoverTarget& target)
     switch (target.kind) {
     case PartKind::key: return {textOf(app.keyHandles[target.part]), fontOf(app.keyHandles[target.part])};
     case PartKind::button: return {textOf(target.window), fontOf(target.window)};
-    case PartKind::cell: return {wordOf(target.window, target.part), fontOf(app.keyHandles[firstLetterKey])};
-    case PartKind::form: return {formOf(target.window, target.part), formsFont()};
+    case PartKind::cell: return {cellWord(target.part), fontOf(app.keyHandles[firstLetterKey])};
+    case PartKind::form: return {formOfCell(target.part), formsFont()};
     default: return {};
     }
 }

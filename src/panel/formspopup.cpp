@@ -210,6 +210,11 @@ std::vector<RECT> formCells()
     return cells;
 }
 
+std::wstring formOfCell(int cell)
+{
+    return cell >= 0 && static_cast<size_t>(cell) < popup.forms.size() ? popup.forms.substr(cell, 1) : L"";
+}
+
 HFONT formsFont()
 {
     return popup.font;

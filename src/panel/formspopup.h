@@ -15,6 +15,8 @@ bool formsPopupAt(POINT screen);
 std::vector<RECT> formCells();
 // The font the cells show their forms in, while the popup is open.
 HFONT formsFont();
+// The form a cell shows, or nothing.
+std::wstring formOfCell(int cell);
 // The cell under a screen point: its index in the forms, or -1 when the popup is not there.
 int formAt(POINT screen);
 // Closes the popup and, for any cell but the first (the key's own character), types its form in place of

@@ -46,8 +46,7 @@ std::wstring wide(const std::string& utf8)
 
 void paintCell(HDC dc, const RECT& client, int cell, HFONT font)
 {
-    const auto& words = offeredWords();
-    const std::wstring text = size_t(cell) < words.size() ? wide(words[cell]) : L"";
+    const std::wstring text = cellWord(cell);
     drawFace(dc, cellRect(client, cell), text.data(), int(text.size()), font,
              cell == pressedCell ? facePressed : 0, DT_NOPREFIX | DT_END_ELLIPSIS);
 }
@@ -161,6 +160,12 @@ void pressDirectly(const MSG& msg)
 }
 
 } // namespace
+
+std::wstring cellWord(int cell)
+{
+    const auto& words = offeredWords();
+    return size_t(cell) < words.size() ? wide(words[cell]) : L"";
+}
 
 HWND suggestionStrip()
 {

@@ -23,6 +23,8 @@ HWND createSuggestionStrip(HWND frame);
 bool stripShown();
 // The height of a key of the current size while the strip is shown, else 0.
 int stripHeight();
+// The word a cell offers, or nothing.
+std::wstring cellWord(int cell);
 // The strip's text is the offered words separated by tabs, for screen readers and the tests.
 void showSuggestions(const std::vector<std::string>& words);
 // Takes a left press or release on the strip that came without the hook, as the panel's keys do.
